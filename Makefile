@@ -1,0 +1,27 @@
+# make run   installs what is missing, builds, and starts the calendar
+# make test  installs what is missing, builds, and runs every test
+BUILD ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: deps build run test clean
+
+deps:
+	scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/bin/velorith ]; then \
+		$(BUILD)/bin/velorith; \
+	else \
+		echo "The window is not built yet; showing today's day report from velorith-report."; \
+		$(BUILD)/bin/velorith-report; \
+	fi
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,173 @@
+#include "data/text_encoding.h"
+
+#include <array>
+#include <cstdint>
+
+namespace velorith {
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// Code points of the bytes 0x80..0xBF; 0xC0..0xFF are U+0410..U+044F in order.
+constexpr std::array<char32_t, 64> kHighHalf = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,  // 80
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,  // 88
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90
+    kReplacement, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,  // 98
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,  // A0
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,  // A8
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,  // B0
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // B8
+};
+
+char32_t ByteToCodePoint(unsigned char b) {
+    if (b < 0x80) return b;
+    if (b >= 0xC0) return 0x0410 + (b - 0xC0);
+    return kHighHalf[b - 0x80];
+}
+
+std::optional<unsigned char> CodePointToByte(char32_t cp) {
+    if (cp < 0x80) return static_cast<unsigned char>(cp);
+    if (cp >= 0x0410 && cp <= 0x044F) return static_cast<unsigned char>(0xC0 + (cp - 0x0410));
+    for (std::size_t i = 0; i < kHighHalf.size(); ++i) {
+        if (kHighHalf[i] == cp && cp != kReplacement) return static_cast<unsigned char>(0x80 + i);
+    }
+    return std::nullopt;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Decodes one UTF-8 character at text[pos]; returns its length, 0 when malformed.
+std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& cp) {
+    const auto b0 = static_cast<unsigned char>(text[pos]);
+    std::size_t len = 0;
+    char32_t min = 0;
+    if (b0 < 0x80) {
+        cp = b0;
+        return 1;
+    } else if ((b0 & 0xE0) == 0xC0) {
+        len = 2, cp = b0 & 0x1F, min = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        len = 3, cp = b0 & 0x0F, min = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        len = 4, cp = b0 & 0x07, min = 0x10000;
+    } else {
+        return 0;
+    }
+    if (pos + len > text.size()) return 0;
+    for (std::size_t i = 1; i < len; ++i) {
+        const auto b = static_cast<unsigned char>(text[pos + i]);
+        if ((b & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+    return len;
+}
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+}  // namespace
+
+std::string Cp1251ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (const char c : bytes) AppendUtf8(out, ByteToCodePoint(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::optional<std::string> Utf8ToCp1251(std::string_view utf8, EncodeError* error) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        char32_t cp = 0;
+        const std::size_t len = DecodeUtf8(utf8, pos, cp);
+        const auto byte = len ? CodePointToByte(cp) : std::nullopt;
+        if (!byte) {
+            if (error) error->offset = pos;
+            return std::nullopt;
+        }
+        out += static_cast<char>(*byte);
+        pos += len;
+    }
+    return out;
+}
+
+std::string Utf8ToCp1251Lossy(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        char32_t cp = 0;
+        const std::size_t len = DecodeUtf8(utf8, pos, cp);
+        const auto byte = len ? CodePointToByte(cp) : std::nullopt;
+        out += byte ? static_cast<char>(*byte) : '?';
+        pos += len ? len : 1;
+    }
+    return out;
+}
+
+bool IsValidUtf8(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        char32_t cp = 0;
+        const std::size_t len = DecodeUtf8(text, pos, cp);
+        if (!len) return false;
+        pos += len;
+    }
+    return true;
+}
+
+std::string DecodeDataFile(std::string_view bytes) {
+    if (bytes.starts_with(kBom)) return std::string(bytes.substr(kBom.size()));
+    bool ascii = true;
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    }
+    if (ascii || IsValidUtf8(bytes)) return std::string(bytes);
+    return Cp1251ToUtf8(bytes);
+}
+
+std::string LowerUtf8(std::string_view text) {
+    std::string out(text);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const auto b = static_cast<unsigned char>(out[i]);
+        if (b >= 'A' && b <= 'Z') {
+            out[i] = static_cast<char>(b + 32);
+        } else if (i + 1 < out.size() && (b == 0xD0 || b == 0xD1)) {
+            const auto c = static_cast<unsigned char>(out[i + 1]);
+            const char32_t cp = ((b & 0x1F) << 6) | (c & 0x3F);
+            char32_t lower = cp;
+            if (cp >= 0x0410 && cp <= 0x042F) lower = cp + 0x20;       // А..Я
+            else if (cp >= 0x0400 && cp <= 0x040F) lower = cp + 0x50;  // Ѐ..Џ, Ё among them
+            if (lower != cp) {
+                out[i] = static_cast<char>(0xC0 | (lower >> 6));
+                out[i + 1] = static_cast<char>(0x80 | (lower & 0x3F));
+            }
+            ++i;
+        } else if (b == 0xD2 && i + 1 < out.size() &&
+                   static_cast<unsigned char>(out[i + 1]) == 0x90) {
+            out[i + 1] = static_cast<char>(0x91);  // Ґ -> ґ
+            ++i;
+        }
+    }
+    return out;
+}
+
+}  // namespace velorith

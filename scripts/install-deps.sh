@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing the calendar need, and
+# only those that are missing. Uses sudo when not run as root.
+set -euo pipefail
+
+packages=(
+    build-essential cmake pkg-config
+    libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    fonts-dejavu-core fonts-liberation
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
