@@ -1,0 +1,95 @@
+// Every change of the selected date or of the current reckoning: the recomputation chains
+// that keep DateState consistent, and the user-level steps that hold the date inside the
+// working range and then have the window redraw itself.
+#pragma once
+
+#include <functional>
+
+#include "reckoning/date_state.h"
+
+namespace velorith {
+
+// What navigation asks of the main window. Tests replace it with a recorder.
+class CalendarView {
+  public:
+    virtual ~CalendarView() = default;
+    virtual void SetGridCal() = 0;         // month grid, selectors, three-reckonings grid
+    virtual void SetTabReport() = 0;       // report of the selected tab
+    virtual void SetYearsMonths() = 0;     // year and month selector lists
+    virtual void SetWeeks() = 0;           // week selector list
+    virtual void CheckCalMenu(int k) = 0;  // check reckoning menu item k, uncheck the others
+    virtual void Beep() = 0;               // a refused step
+    // Puts selector i's list index back to oldIndex after a refused choice; the window does
+    // so without the selector lock, so the nested click finds nothing changed.
+    virtual void PutComboBack(int i, int oldIndex) = 0;
+};
+
+// The placing of every table entry in the current year (the data layer).
+class YearAssembler {
+  public:
+    virtual ~YearAssembler() = default;
+    virtual void SetYearDates() = 0;
+};
+
+// A Gregorian calendar date.
+struct CivilDate {
+    int Year = 0;
+    int Month = 0;
+    int Day = 0;
+};
+// Source of today's Gregorian date.
+using TodayClock = std::function<CivilDate()>;
+// Today's date by the computer's local clock.
+CivilDate LocalToday();
+
+// Selector numbers of the date selector bar.
+enum Selector : int {
+    kCalSelector = 0,
+    kYearSelector,
+    kMonthSelector,
+    kWeekSelector,
+    kDaySelector
+};
+
+class Navigator {
+  public:
+    // view and assembler may be null (before the window exists, in tests of the arithmetic);
+    // their steps are then skipped. The clock defaults to LocalToday.
+    explicit Navigator(DateState& state, CalendarView* view = nullptr,
+                       YearAssembler* assembler = nullptr, TodayClock clock = {});
+
+    void SetView(CalendarView* view) { view_ = view; }
+    void SetAssembler(YearAssembler* assembler) { assembler_ = assembler; }
+    void SetClock(TodayClock clock);
+
+    // Recomputation chains; all act on Dates(CurCal).
+    void ChangeCal();       // after a change of CurCal
+    void RecalcYear();      // after a change of Year (and month or day with it)
+    void RecalcMonth();     // after a change of Month (and day) within the year
+    void RecalcDay();       // after a change of Day within the month
+    void MoveWeeks(int n);  // CurDay by 7 * n days; the caller has checked the range
+    void MoveDays(int n);   // CurDay by n days; the caller has checked the range
+
+    // User-level operations; each ends by redrawing.
+    void GoCombo(int i, int newIndex, int oldIndex);  // a choice in selector i
+    void GoPrev(int i);                               // "<" of selector i
+    void GoNext(int i);                               // ">" of selector i
+    void GoNearMonth(int d, int dir);  // day d of the previous (dir = 1) or next month
+    void GoDay(int d);                 // day d of the displayed month
+    void GoToday();
+    void mnuCal_Click(int k);  // reckoning menu item k = 1..3
+
+  private:
+    void Redraw();
+    void Refuse();
+    void MoveBy(int s);
+    bool SwitchCal(int k);
+    void StepYear(int dy, int month);
+
+    DateState& s_;
+    CalendarView* view_;
+    YearAssembler* assembler_;
+    TodayClock clock_;
+};
+
+}  // namespace velorith
