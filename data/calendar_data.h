@@ -1,0 +1,63 @@
+// The calendar's data as the rest of the program sees it: the data files' paths, the six tables,
+// the month files read on demand, and the red days of the displayed month.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/base_files.h"
+#include "data/data_file_cache.h"
+#include "data/tables.h"
+#include "reckoning/date_state.h"
+
+namespace velorith {
+
+// What a month file says of one day, ready for the day report.
+struct MonthDayTexts {
+    bool red = false;                   // a "red" line of any value: red in the day report
+    bool Red = false;                   // "Red" is exactly "1": red in the month grid
+    std::array<std::string, 5> groups;  // lines of groups 0..4, each ending in "\par" CR LF
+};
+
+class CalendarData : public MonthListener {
+  public:
+    // Builds BaseFiles for the data folder; the tables stay empty until LoadTables.
+    explicit CalendarData(const std::filesystem::path& folder);
+
+    // Runs the six loaders (at start-up, once).
+    void LoadTables();
+
+    // The lines of the section of a Julian date, read through the month-file cache.
+    std::vector<std::string> MonthSection(int julianDay, int julianMonth, int julianYearDays);
+    // The same section taken apart into groups and red marks.
+    MonthDayTexts MonthDay(int julianDay, int julianMonth, int julianYearDays);
+    // The value of a key of that section (last occurrence, key compared ignoring case).
+    std::string MonthKey(int julianDay, int julianMonth, int julianYearDays, std::string_view key);
+
+    // Places every entry in the year of state.PaschaInfo (after SetYearInfo).
+    void SetYearDates(const DateState& state);
+    // Marks RedDays for the displayed month of state (after the month's boundaries are set).
+    void SetRedDays(DateState& state);
+
+    // Binds a date state: registers this object as its month listener, so that SetMonthInfo
+    // marks the red days, and lets the argument-free forms below act on it.
+    void Attach(DateState& state);
+    void SetRedDays() override;
+    void SetYearDates();
+
+    BaseFileList BaseFiles;
+    Tables tables;
+    // Red days of the displayed month, indexed 1..month length (element 0 unused).
+    std::vector<bool> RedDays;
+
+    DataFileCache& MonthFiles() { return monthFiles_; }
+
+  private:
+    DataFileCache monthFiles_;
+    DateState* state_ = nullptr;
+};
+
+}  // namespace velorith

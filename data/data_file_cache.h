@@ -1,0 +1,40 @@
+// Parsed data files kept between reads. A file is parsed again when its size or modification
+// time changes, so edits to the data show without a restart, while a report that visits every
+// day of a year parses each month file once.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <list>
+#include <memory>
+
+#include "data/ini_file.h"
+
+namespace velorith {
+
+class DataFileCache {
+  public:
+    explicit DataFileCache(std::size_t capacity = 16) : capacity_(capacity) {}
+
+    // The parsed file; an empty one when it is missing or unreadable. The reference stays valid
+    // until the next call.
+    const IniFile& Get(const std::filesystem::path& file);
+
+    // Parses done so far (for tests and benchmarks).
+    std::uint64_t ParseCount() const { return parseCount_; }
+
+  private:
+    struct Entry {
+        std::filesystem::path path;
+        bool exists = false;
+        std::uintmax_t size = 0;
+        std::filesystem::file_time_type mtime{};
+        std::shared_ptr<const IniFile> file;
+    };
+
+    std::size_t capacity_;
+    std::list<Entry> entries_;  // most recently used first
+    std::uint64_t parseCount_ = 0;
+};
+
+}  // namespace velorith

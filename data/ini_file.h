@@ -1,0 +1,63 @@
+// A data file parsed once into its sections, kept compactly: the decoded text and the offsets
+// of its lines. Memory stays proportional to the file's size whatever the file holds.
+//
+// File rules:
+// - the text is decoded by DecodeDataFile (Windows-1251, or UTF-8 when the file is such);
+// - lines end with CR LF, LF or CR; the last line needs no line end;
+// - NUL bytes are dropped (they would end a line in the section text the readers take apart);
+// - a header is a line whose first character other than a space is "[" and that holds a "]"
+//   after it; its name is the text between them, spaces stripped, compared ignoring ASCII case;
+// - lines before the first header, and empty lines, belong to no section;
+// - when a section name occurs twice, the first occurrence wins and the later one is ignored
+//   whole, as the Windows profile reader does;
+// - a missing or unreadable file, or one larger than kMaxDataFileSize, reads as empty.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velorith {
+
+inline constexpr std::uintmax_t kMaxDataFileSize = 64u * 1024u * 1024u;
+
+class IniFile {
+  public:
+    IniFile() = default;
+
+    // Parses text that is already UTF-8.
+    static IniFile FromText(std::string text);
+    // Reads and decodes a data file; empty when it cannot be read.
+    static IniFile Load(const std::filesystem::path& file);
+
+    // The lines of a section in file order (empty lines left out); empty when there is no such
+    // section. The views point into this object.
+    std::vector<std::string_view> Section(std::string_view name) const;
+    std::vector<std::string_view> Section(int number) const;
+    bool HasSection(std::string_view name) const;
+    std::size_t SectionCount() const { return sections_.size(); }
+
+  private:
+    struct Span {
+        std::uint32_t begin = 0;
+        std::uint32_t size = 0;
+    };
+    struct SectionRec {
+        Span name;
+        std::uint32_t firstLine = 0;
+        std::uint32_t lineCount = 0;
+    };
+
+    std::string_view View(Span span) const {
+        return std::string_view(text_).substr(span.begin, span.size);
+    }
+    const SectionRec* Find(std::string_view name) const;
+
+    std::string text_;
+    std::vector<Span> lines_;
+    std::vector<SectionRec> sections_;  // sorted by name (ASCII case ignored), one per name
+};
+
+}  // namespace velorith
