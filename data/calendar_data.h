@@ -12,6 +12,7 @@
 #include "data/data_file_cache.h"
 #include "data/tables.h"
 #include "reckoning/date_state.h"
+#include "reckoning/navigation.h"
 
 namespace velorith {
 
@@ -22,7 +23,7 @@ struct MonthDayTexts {
     std::array<std::string, 5> groups;  // lines of groups 0..4, each ending in "\par" CR LF
 };
 
-class CalendarData : public MonthListener {
+class CalendarData : public MonthListener, public YearAssembler {
   public:
     // Builds BaseFiles for the data folder; the tables stay empty until LoadTables.
     explicit CalendarData(const std::filesystem::path& folder);
@@ -46,7 +47,7 @@ class CalendarData : public MonthListener {
     // marks the red days, and lets the argument-free forms below act on it.
     void Attach(DateState& state);
     void SetRedDays() override;
-    void SetYearDates();
+    void SetYearDates() override;
 
     BaseFileList BaseFiles;
     Tables tables;
