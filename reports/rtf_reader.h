@@ -60,9 +60,9 @@ struct RtfDocument {
     std::string PlainText() const;
 };
 
-// Reads a document given as bytes. Bytes written as \'hh are in the document's code page
-// (\ansicpg; Windows-1251 when none is named or the named one is unknown). Other non-ASCII bytes
-// are taken as UTF-8 when the whole input is valid UTF-8, and as Windows-1251 otherwise.
+// Reads a document given as bytes. Bytes written as \'hh are Windows-1251, the code page every
+// document of this program declares (\ansicpg1251). Other non-ASCII bytes are taken as UTF-8
+// when the whole input is valid UTF-8 (a document built in memory), as Windows-1251 otherwise.
 RtfDocument ReadRtf(std::string_view bytes);
 
 // ReadRtf(bytes).PlainText().
