@@ -89,7 +89,7 @@ class Reader {
         rawIsUtf8_ = hasHigh && IsValidUtf8(in_);
     }
 
-    RtfDocument Run() {
+    RtfContent Run() {
         while (pos_ < in_.size())
             Step();
         EndFontEntry();
@@ -456,7 +456,7 @@ class Reader {
     std::string_view in_;
     std::size_t pos_ = 0;
     bool rawIsUtf8_ = false;
-    RtfDocument doc_;
+    RtfContent doc_;
     RtfParagraph paragraph_;
     CharState state_;
     std::vector<CharState> stack_;
@@ -485,14 +485,14 @@ std::string RtfParagraph::Text() const {
     return text;
 }
 
-const RtfFont* RtfDocument::FindFont(int number) const {
+const RtfFont* RtfContent::FindFont(int number) const {
     for (const RtfFont& f : fonts) {
         if (f.number == number) return &f;
     }
     return nullptr;
 }
 
-std::string RtfDocument::PlainText() const {
+std::string RtfContent::PlainText() const {
     std::string text;
     for (std::size_t i = 0; i < paragraphs.size(); ++i) {
         if (i > 0) text += '\n';
@@ -501,7 +501,7 @@ std::string RtfDocument::PlainText() const {
     return text;
 }
 
-RtfDocument ReadRtf(std::string_view bytes) {
+RtfContent ReadRtf(std::string_view bytes) {
     return Reader(bytes).Run();
 }
 

@@ -48,7 +48,7 @@ struct RtfParagraph {
     std::string Text() const;  // the runs joined
 };
 
-struct RtfDocument {
+struct RtfContent {
     std::vector<RtfFont> fonts;
     std::vector<RtfColor> colors;  // index = \cf number
     int defaultFont = 0;           // \deffN
@@ -63,7 +63,7 @@ struct RtfDocument {
 // Reads a document given as bytes. Bytes written as \'hh are Windows-1251, the code page every
 // document of this program declares (\ansicpg1251). Other non-ASCII bytes are taken as UTF-8
 // when the whole input is valid UTF-8 (a document built in memory), as Windows-1251 otherwise.
-RtfDocument ReadRtf(std::string_view bytes);
+RtfContent ReadRtf(std::string_view bytes);
 
 // ReadRtf(bytes).PlainText().
 std::string RtfToPlainText(std::string_view bytes);

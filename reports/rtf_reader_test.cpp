@@ -24,7 +24,7 @@ TEST(RtfReader, ReportDocumentInWindows1251) {
     // Built as UTF-8, stored as the program stores its reports.
     std::string utf8 = Prologue() + "\\cf1 \\f1    \\f0  Рождество\\par\r\n\\cf2 Пасха\\par\r\n}";
     std::string bytes = *Utf8ToCp1251(utf8);
-    RtfDocument doc = ReadRtf(bytes);
+    RtfContent doc = ReadRtf(bytes);
 
     ASSERT_EQ(doc.fonts.size(), 2u);
     EXPECT_EQ(doc.fonts[0].name, "Times New Roman");
@@ -78,7 +78,7 @@ TEST(RtfReader, UnicodeWithFallback) {
 }
 
 TEST(RtfReader, CharacterFormattingAndItsReset) {
-    RtfDocument doc = ReadRtf(
+    RtfContent doc = ReadRtf(
         "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}"
         "{\\colortbl;\\red1\\green2\\blue3;}"
         "\\b\\i\\ul\\fs28\\cf1\\f1 A\\b0\\i0\\ul0 B{\\b C}D\\plain E\\ul F\\ulnone G}");
@@ -111,7 +111,7 @@ TEST(RtfReader, SkipsDestinationsThatAreNotText) {
     // \* in the middle of a group is not a destination mark.
     EXPECT_EQ(RtfToPlainText("{\\rtf1 {a\\*b}}"), "ab");
     // Font names may carry escaped Cyrillic letters; the font table's text is never body text.
-    RtfDocument doc =
+    RtfContent doc =
         ReadRtf("{\\rtf1{\\fonttbl{\\f0\\fnil{\\*\\panose 0000}\\'d8\\'f0\\'e8\\'f4\\'f2;}}x}");
     ASSERT_EQ(doc.fonts.size(), 1u);
     EXPECT_EQ(doc.fonts[0].name, "Шрифт");

@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    velorith::RtfDocument doc = velorith::ReadRtf(bytes);
+    velorith::RtfContent doc = velorith::ReadRtf(bytes);
     std::string plain = doc.PlainText();
     std::size_t joined = doc.paragraphs.empty() ? 0 : doc.paragraphs.size() - 1;
     for (const auto& p : doc.paragraphs)
