@@ -1,0 +1,91 @@
+// The calendar as one object: the selected date, the data, the report settings and the render
+// cache, with every report the program shows. The desktop program and velorith-report both
+// build on it; it knows nothing of windows.
+//
+// Documents are returned as RTF text in UTF-8, exactly as the report writer made it; the bytes
+// a saved report holds are DocumentBytes() of it (Windows-1251).
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/calendar_data.h"
+#include "reckoning/date_state.h"
+#include "reckoning/navigation.h"
+#include "reports/render_cache.h"
+#include "reports/rtf_writer.h"
+
+namespace velorith {
+
+// What SetTabReport decided: render is false when the pane already shows the current period
+// in the current reckoning (its document is then left as it is).
+struct TabUpdate {
+    bool render = false;
+    std::string document;  // the new document when render is true
+};
+
+class Calendar final : public MonthListener, public YearAssembler {
+  public:
+    // Builds BaseFiles for the data folder (the "Calendar" folder itself) and loads the six
+    // tables. A missing folder gives empty tables: the calendar still computes every date.
+    explicit Calendar(const std::filesystem::path& dataFolder);
+    Calendar(const Calendar&) = delete;
+    Calendar& operator=(const Calendar&) = delete;
+
+    DateState& State() { return state_; }
+    const DateState& State() const { return state_; }
+    CalendarData& Data() { return data_; }
+    const CalendarData& Data() const { return data_; }
+    // The report font and display options. After changing them call ResetReports() so that
+    // every pane is rendered anew.
+    ReportSettings& Settings() { return settings_; }
+    const ReportSettings& Settings() const { return settings_; }
+    // LastKey / LastCal of the panes.
+    const RenderCache& Cache() const { return cache_; }
+
+    // Selects a date of reckoning cal (1..3) as the current date in that reckoning and recomputes
+    // everything (year, Pascha, entries, month, red days, week, the other reckonings). The
+    // caller has checked that the date exists and lies in the working range.
+    void SelectDate(int cal, int year, int month, int day);
+
+    // The date state's month listener and navigation's year assembler: both go to the data.
+    void SetRedDays() override;
+    void SetYearDates() override;
+    const std::vector<bool>& RedDays() const { return data_.RedDays; }
+
+    // The document of tab 0..4 (day, week, month, year, great feasts) for the current date.
+    // The date state is the same afterwards; the render cache is not touched. Empty for the
+    // other tabs.
+    std::string RenderReport(int tab);
+
+    // The render-cache decision for the selected tab: renders tab 0..4 when its pane shows
+    // another period or reckoning, or when force is set, and records the new key. The search and
+    // abbreviations panes are never rendered here.
+    TabUpdate SetTabReport(int tab, bool force = false);
+
+    // After a change of font or of the indiction / all-styles options: every pane is rendered
+    // anew when it is next shown.
+    void ResetReports() { cache_.Reset(); }
+
+    // The search ("Выборка") through the displayed year: nullopt, and nothing done, when the
+    // text is empty or only spaces; otherwise the search pane's document.
+    std::optional<std::string> SetFindReport(std::string_view text, bool wholeWord);
+
+    // The abbreviations document ("Abbr.DAT"), its bytes unchanged; empty when it cannot be
+    // read.
+    std::string AbbrDocument() const;
+
+    // The bytes of a document as it is saved (Windows-1251).
+    static std::string DocumentBytes(std::string_view document) { return RtfToCp1251(document); }
+
+  private:
+    DateState state_;
+    CalendarData data_;
+    ReportSettings settings_;
+    RenderCache cache_;
+};
+
+}  // namespace velorith

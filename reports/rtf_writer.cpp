@@ -1,0 +1,100 @@
+#include "reports/rtf_writer.h"
+
+#include <cstdint>
+
+#include "data/text_encoding.h"
+
+namespace velorith {
+
+std::string Prologue(const ReportSettings& settings, bool periodColour) {
+    std::string text;
+    text.reserve(256);
+    text +=
+        "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049{\\fonttbl{"
+        "\\f0\\fswiss\\fprq2\\fcharset204 ";
+    text += RtfEscapeText(settings.FontName);
+    text += ";}{\\f1\\fmodern\\fprq1\\fcharset204 Courier New;}}\r\n";
+    text += "{\\colortbl ;\\red0\\green0\\blue128;\\red255\\green0\\blue0;}\r\n";
+    text += "\\viewkind4\\uc1\\pard\\f0\\fs";
+    text += std::to_string(settings.FontSize * 2);  // half-points
+    text += kCrLf;
+    if (settings.FontBold) text += "\\b ";
+    if (settings.FontItalic) text += "\\i ";
+    if (periodColour) text += kNavy;
+    return text;
+}
+
+std::string RtfEscapeText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (c == '\\' || c == '{' || c == '}') out += '\\';
+        out += c;
+    }
+    return out;
+}
+
+namespace {
+
+// Length and code point of the UTF-8 character at text[pos]; length 0 when malformed.
+std::size_t DecodeOne(std::string_view text, std::size_t pos, char32_t& cp) {
+    const auto b0 = static_cast<unsigned char>(text[pos]);
+    std::size_t len = 0;
+    if ((b0 & 0xE0) == 0xC0) {
+        len = 2, cp = b0 & 0x1F;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        len = 3, cp = b0 & 0x0F;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        len = 4, cp = b0 & 0x07;
+    } else {
+        return 0;
+    }
+    if (pos + len > text.size()) return 0;
+    for (std::size_t i = 1; i < len; ++i) {
+        const auto b = static_cast<unsigned char>(text[pos + i]);
+        if ((b & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    return len;
+}
+
+void AppendUnicodeEscape(std::string& out, char32_t unit) {
+    // RTF takes the code unit as a signed 16-bit number.
+    out += "\\u";
+    out += std::to_string(static_cast<std::int16_t>(static_cast<std::uint16_t>(unit)));
+    out += '?';
+}
+
+}  // namespace
+
+std::string RtfToCp1251(std::string_view utf8Document) {
+    std::string out;
+    out.reserve(utf8Document.size());
+    std::string_view rest = utf8Document;
+    while (!rest.empty()) {
+        EncodeError error;
+        if (auto bytes = Utf8ToCp1251(rest, &error)) {
+            out += *bytes;
+            break;
+        }
+        out += Utf8ToCp1251Lossy(rest.substr(0, error.offset));
+        char32_t cp = 0;
+        const std::size_t len = DecodeOne(rest, error.offset, cp);
+        if (len == 0) {
+            out += '?';  // a malformed byte
+            rest.remove_prefix(error.offset + 1);
+            continue;
+        }
+        if (cp >= 0x10000) {
+            const char32_t v = cp - 0x10000;
+            AppendUnicodeEscape(out, 0xD800 + (v >> 10));
+            AppendUnicodeEscape(out, 0xDC00 + (v & 0x3FF));
+        } else {
+            AppendUnicodeEscape(out, cp);
+        }
+        rest.remove_prefix(error.offset + len);
+    }
+    return out;
+}
+
+}  // namespace velorith
