@@ -50,13 +50,13 @@ struct PaschaInfoRec {
 // What the month computation asks of the data layer once the month's boundaries are known:
 // the marking of the displayed month's red days.
 class MonthListener {
-public:
+  public:
     virtual ~MonthListener() = default;
     virtual void SetRedDays() = 0;
 };
 
 class DateState {
-public:
+  public:
     DateState();  // name tables are constants; this sets FebMonth and the start-up month lengths
 
     std::int16_t CurCal = kGregorian;
@@ -102,7 +102,7 @@ public:
     // The listener SetMonthInfo calls last; none while the data layer is not attached.
     void SetMonthListener(MonthListener* listener) { monthListener_ = listener; }
 
-private:
+  private:
     void SetPaschaInfo();
 
     std::array<DateRec, 4> SavedDates{};

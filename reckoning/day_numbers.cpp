@@ -1,0 +1,62 @@
+// Day numbers (Julian Day Numbers) of dates in the three reckonings, and the weekday and
+// week arithmetic on them.
+#include "reckoning/date_state.h"
+#include "reckoning/int_math.h"
+
+namespace velorith {
+
+namespace {
+
+// Days before the first of month m, counted in a year that begins on 1 March; m runs 4..15
+// (March .. February of the next year), the values trunc(30.6 * m).
+constexpr std::int64_t MonthOffset(std::int64_t m) {
+    return FloorDiv(306 * m, 10);
+}
+
+}  // namespace
+
+DayNum DayNumber(int k, int d, int m, int y) {
+    std::int64_t day = d;
+    std::int64_t month = m;
+    std::int64_t year = y;
+    if (k == kWorld) {
+        // The World year begins in September of the Julian year before.
+        if (month >= 5) {
+            year -= 5508;
+            month -= 4;
+        } else {
+            year -= 5509;
+            month += 8;
+        }
+    } else if (k == kGregorian) {
+        // Shift the day by the Julian-Gregorian difference of the year; the formula below is
+        // linear in the day, so a day outside the month is harmless.
+        day += FloorDiv(year, 400) - FloorDiv(year, 100) + 2;
+        if (FloorMod(year, 400) != 0 && FloorMod(year, 100) == 0 && month < 3) ++day;
+    }
+    // January and February count as months 13 and 14 of the year before, so that the leap
+    // day ends the counted year.
+    if (month <= 2) {
+        month += 13;
+        --year;
+    } else {
+        month += 1;
+    }
+    return static_cast<DayNum>(MonthOffset(month) + FloorDiv(1461 * year, 4) + day + 1720995);
+}
+
+int WeekDayOf(DayNum n) {
+    return static_cast<int>(FloorMod(n, 7)) + 1;
+}
+
+int WeekDayPos(int firstWeekday, int weekday) {
+    return static_cast<int>(FloorMod(weekday - FloorMod(firstWeekday - 1, 7) + 13, 7)) + 1;
+}
+
+int WeekNumber(DayNum first, int firstWD, DayNum n) {
+    // Days from the Sunday on or before `first` through n; weeks are counted up.
+    const std::int64_t a = FloorMod(firstWD, 7) + std::int64_t{n} - first + 1;
+    return static_cast<int>(-FloorDiv(-a, 7));
+}
+
+}  // namespace velorith

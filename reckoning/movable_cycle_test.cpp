@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "reckoning/movable_cycle.h"
+#include "reckoning/test_dates.h"
+
+namespace velorith {
+namespace {
+
+using testing::SelectDate;
+
+TEST(MovableCycle, TonesAroundPascha2025) {
+    const DayNum pascha = DayNumber(kGregorian, 20, 4, 2025);
+    const DayNum prev = DayNumber(kGregorian, 5, 5, 2024);
+    EXPECT_EQ(ToneOf(pascha - 8, pascha, prev), 8);  // Saturday before Palm Sunday
+    for (int b = -7; b <= 6; ++b)
+        EXPECT_EQ(ToneOf(pascha + b, pascha, prev), 0) << b;
+    EXPECT_EQ(ToneOf(pascha + 7, pascha, prev), 1);  // Thomas Sunday
+    EXPECT_EQ(ToneOf(pascha + 13, pascha, prev), 1);
+    EXPECT_EQ(ToneOf(pascha + 14, pascha, prev), 2);
+    EXPECT_EQ(ToneOf(pascha + 48, pascha, prev), 6);
+    for (int b = 49; b <= 55; ++b)
+        EXPECT_EQ(ToneOf(pascha + b, pascha, prev), 0) << b;
+    EXPECT_EQ(ToneOf(pascha + 56, pascha, prev), 8);  // All Saints
+    EXPECT_EQ(ToneOf(pascha + 63, pascha, prev), 1);
+    // Before Palm Sunday the count runs from the previous Thomas Sunday.
+    EXPECT_EQ(ToneOf(prev + 7 + 7 * 8, pascha, prev), 1);
+
+    EXPECT_EQ(ToneText(8), " Глас 8-й.");
+    EXPECT_EQ(ToneText(0), "");
+    EXPECT_EQ(ToneText(9), "");
+}
+
+TEST(MovableCycle, TonesOfTheSelectedDayStayInRange) {
+    DateState s;
+    for (int y = 1901; y <= 2100; y += 7) {
+        SelectDate(s, kJulian, y, 1, 1);
+        for (DayNum n = s.Cur().YearFirst; n <= s.Cur().YearLast; ++n) {
+            const int tone = ToneOf(n, s.PaschaInfo.CurPascha, s.PaschaInfo.PrevPascha);
+            ASSERT_GE(tone, 0);
+            ASSERT_LE(tone, 8);
+        }
+    }
+}
+
+TEST(MovableCycle, GreatIndiction) {
+    EXPECT_EQ(GreatIndictionOf(7533), (GreatIndiction{85, 15}));
+    EXPECT_EQ(GreatIndictionOf(7512), (GreatIndiction{64, 15}));
+    EXPECT_EQ(GreatIndictionOf(7448), (GreatIndiction{532, 14}));
+    EXPECT_EQ(GreatIndictionOf(7449), (GreatIndiction{1, 15}));
+    EXPECT_EQ(GreatIndictionOf(532), (GreatIndiction{532, 1}));
+    EXPECT_EQ(GreatIndictionOf(1), (GreatIndiction{1, 1}));
+}
+
+int LeadingNumber(const std::string& label) {
+    return std::stoi(label);
+}
+
+// Every year of the widest range in every reckoning: one label per week, Holy Week and
+// Bright Week where Pascha puts them, and the counts after Pentecost meeting the year's ends.
+TEST(MovableCycle, WeekLabelsOfEveryYear) {
+    DateState s;
+    for (int k = kWorld; k <= kGregorian; ++k) {
+        const int offset = k == kWorld ? 5508 : 0;
+        for (int y = 1 + offset; y <= 3000 + offset; ++y) {
+            SelectDate(s, k, y, 6, 1);
+            const auto labels = WeekLabels(s);
+            const int p = s.PaschaInfo.PaschaWeek;
+            ASSERT_EQ(static_cast<int>(labels.size()), s.Cur().YearWeeks) << y;
+            ASSERT_EQ(labels[p - 2], "Страстная седмица") << y;
+            ASSERT_EQ(labels[p - 1], "Светлая седмица") << y;
+            ASSERT_EQ(labels[p - 11], "О мытаре и фарисее") << y;
+            ASSERT_EQ(labels[p - 3], "6-я Великого поста") << y;
+            ASSERT_EQ(labels.back(),
+                      std::to_string(s.PaschaInfo.LastPentWeek) + "-я по Пятидесятнице")
+                << y;
+            if (p > 11) {
+                ASSERT_EQ(LeadingNumber(labels.front()), s.PaschaInfo.FirstPentWeek) << y;
+            }
+        }
+    }
+}
+
+TEST(MovableCycle, WeekLabelTexts) {
+    // Pascha in week 17, the year starting in week 30 after Pentecost.
+    const int p = 17;
+    const int f = 30;
+    EXPECT_EQ(WeekLabel(1, p, f), "30-я по Пятидесятнице");
+    EXPECT_EQ(WeekLabel(6, p, f), "35-я по Пятидесятнице");
+    EXPECT_EQ(WeekLabel(7, p, f), "О мытаре и фарисее");
+    EXPECT_EQ(WeekLabel(8, p, f), "О блудном сыне");
+    EXPECT_EQ(WeekLabel(9, p, f), "Сырная седмица");
+    EXPECT_EQ(WeekLabel(10, p, f), "1-я Великого поста");
+    EXPECT_EQ(WeekLabel(15, p, f), "6-я Великого поста");
+    EXPECT_EQ(WeekLabel(16, p, f), "Страстная седмица");
+    EXPECT_EQ(WeekLabel(17, p, f), "Светлая седмица");
+    EXPECT_EQ(WeekLabel(18, p, f), "2-я по Пасхе");
+    EXPECT_EQ(WeekLabel(23, p, f), "7-я по Пасхе");
+    EXPECT_EQ(WeekLabel(24, p, f), "1-я по Пятидесятнице");
+    EXPECT_TRUE(WeekLabels(0, p, f).empty());
+}
+
+TEST(MovableCycle, CyclePhrasesOfSundaysAndWeekdays) {
+    const int p = 17;
+    const int f = 30;
+    // Sundays take the number of the week before them, except after Pascha.
+    EXPECT_EQ(CyclePhrase(1, 7, p, f), "29-я по Пятидесятнице.");
+    EXPECT_EQ(CyclePhrase(1, 1, p, f), "30-ой седмицы по Пятидесятнице.");
+    EXPECT_EQ(CyclePhrase(9, 7, p, f), "37-я по Пятидесятнице.");  // Meatfare Sunday
+    EXPECT_EQ(CyclePhrase(10, 7, p, f), "0-я Великого поста.");    // Forgiveness Sunday
+    EXPECT_EQ(CyclePhrase(10, 1, p, f), "1-ой седмицы Великого поста.");
+    EXPECT_EQ(CyclePhrase(15, 6, p, f), "6-ой седмицы Великого поста.");
+    EXPECT_EQ(CyclePhrase(16, 7, p, f), "Страстной седмицы.");  // Palm Sunday
+    EXPECT_EQ(CyclePhrase(16, 5, p, f), "Страстной седмицы.");
+    EXPECT_EQ(CyclePhrase(17, 7, p, f), "1-я по Пасхе.");  // Pascha
+    EXPECT_EQ(CyclePhrase(17, 3, p, f), "Светлой седмицы.");
+    EXPECT_EQ(CyclePhrase(18, 7, p, f), "2-я по Пасхе.");  // Thomas Sunday
+    EXPECT_EQ(CyclePhrase(18, 1, p, f), "2-ой седмицы по Пасхе.");
+    EXPECT_EQ(CyclePhrase(24, 7, p, f), "0-я по Пятидесятнице.");  // Pentecost
+    EXPECT_EQ(CyclePhrase(24, 1, p, f), "1-ой седмицы по Пятидесятнице.");
+    EXPECT_EQ(CyclePhrase(25, 7, p, f), "1-я по Пятидесятнице.");  // All Saints
+
+    std::string line = "Неделя ";
+    AppendCyclePhrase(line, 18, 7, p, f);
+    EXPECT_EQ(line, "Неделя 2-я по Пасхе.");
+}
+
+TEST(MovableCycle, PhraseAndToneOfTheSelectedDay) {
+    DateState s;
+    SelectDate(s, kGregorian, 2025, 4, 20);  // Pascha
+    EXPECT_EQ(CyclePhrase(s), "1-я по Пасхе.");
+    EXPECT_EQ(ToneOf(s), 0);
+    SelectDate(s, kGregorian, 2025, 4, 27);  // Thomas Sunday
+    EXPECT_EQ(CyclePhrase(s), "2-я по Пасхе.");
+    EXPECT_EQ(ToneOf(s), 1);
+    SelectDate(s, kGregorian, 2025, 6, 8);  // Pentecost
+    EXPECT_EQ(CyclePhrase(s), "0-я по Пятидесятнице.");
+    // Julian 7 January 2025 (a Monday) is 211 days after Pentecost 2024.
+    SelectDate(s, kJulian, 2025, 1, 7);
+    EXPECT_EQ(s.CurWeekDay, 1);
+    EXPECT_EQ(CyclePhrase(s), "31-ой седмицы по Пятидесятнице.");
+}
+
+}  // namespace
+}  // namespace velorith

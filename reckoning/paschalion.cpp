@@ -1,0 +1,30 @@
+// The Julian Paschalion (Gauss's form for the Julian calendar) and the Pascha data of the
+// current year.
+#include "reckoning/date_state.h"
+#include "reckoning/int_math.h"
+
+namespace velorith {
+
+DayNum DateState::GetPascha(int y) {
+    // The World year y ends in August of Julian year y - 5508, which holds its Pascha; a
+    // Gregorian year holds the Pascha of the Julian year of the same number.
+    const int j = CurCal == kWorld ? y - 5508 : y;
+    PaschaInfo.PaschaYear = static_cast<std::int16_t>(j);
+    const auto a = FloorMod(FloorMod(j, 19) * 19 + 15, 30);  // age of the paschal moon
+    const auto b = FloorMod(j, 7) * 4 + FloorMod(j, 4) * 2;
+    const auto e = FloorMod(6 * a + b + 6, 7);  // days on to the Sunday
+    return DayNumber(kJulian, 22, 3, j) + static_cast<DayNum>(a + e);
+}
+
+void DateState::SetPaschaInfo() {
+    const DateRec& r = Cur();
+    PaschaInfoRec& p = PaschaInfo;
+    p.PrevPascha = GetPascha(r.Year - 1);
+    p.CurPascha = GetPascha(r.Year);  // leaves PaschaYear at the current year's Pascha
+    // Pentecost is Pascha + 49 and begins week 1 after Pentecost.
+    p.FirstPentWeek = static_cast<std::int16_t>(WeekNumber(p.PrevPascha + 49, 7, r.YearFirst));
+    p.LastPentWeek = static_cast<std::int16_t>(WeekNumber(p.CurPascha + 49, 7, r.YearLast));
+    p.PaschaWeek = static_cast<std::int16_t>(WeekNumber(r.YearFirst, r.YearFirstWD, p.CurPascha));
+}
+
+}  // namespace velorith
