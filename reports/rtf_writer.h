@@ -24,8 +24,6 @@ inline constexpr std::string_view kCrLf = "\r\n";
 inline constexpr std::string_view kEol = "\\par\r\n";
 inline constexpr std::string_view kNavy = "\\cf1 ";  // colour 1, the ordinary text
 inline constexpr std::string_view kRed = "\\cf2 ";   // colour 2, red days and headings
-// Three blanks in Courier New, as wide as a rank sign, then one blank in the report font.
-inline constexpr std::string_view kIndent = "\\f1    \\f0  ";
 // The separator between days and under headings: 99 full stops.
 inline constexpr std::string_view kDotLine =
     ".............................................................................................."

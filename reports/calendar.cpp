@@ -1,0 +1,78 @@
+#include "reports/calendar.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "reports/day_report.h"
+#include "reports/feasts_report.h"
+#include "reports/period_reports.h"
+#include "reports/search_report.h"
+
+namespace velorith {
+
+Calendar::Calendar(const std::filesystem::path& dataFolder) : data_(dataFolder) {
+    data_.LoadTables();
+    data_.Attach(state_);
+    state_.SetMonthListener(this);
+}
+
+void Calendar::SelectDate(int cal, int year, int month, int day) {
+    state_.CurCal = static_cast<std::int16_t>(cal);
+    DateRec& cur = state_.Cur();
+    cur.Year = static_cast<std::int16_t>(year);
+    cur.Month = static_cast<std::int16_t>(month);
+    cur.Day = static_cast<std::int16_t>(day);
+    Navigator navigator(state_, nullptr, this);
+    navigator.RecalcYear();
+}
+
+void Calendar::SetRedDays() {
+    data_.SetRedDays(state_);
+}
+
+void Calendar::SetYearDates() {
+    data_.SetYearDates(state_);
+}
+
+std::string Calendar::RenderReport(int tab) {
+    const ReportContext context{state_, data_, settings_};
+    switch (tab) {
+        case kDayTab:
+            return DayReport(context);
+        case kWeekTab:
+            return WeekReport(context, *this);
+        case kMonthTab:
+            return MonthReport(context);
+        case kYearTab:
+            return YearReport(context);
+        case kFeastsTab:
+            return FeastsReport(context);
+        default:
+            return {};
+    }
+}
+
+TabUpdate Calendar::SetTabReport(int tab, bool force) {
+    TabUpdate update;
+    if (!cache_.NeedsRender(tab, state_, force)) return update;
+    // The key is that of the current date; every report leaves the date as it found it.
+    const DayNum key = RenderCache::PaneKey(tab, state_);
+    update.render = true;
+    update.document = RenderReport(tab);
+    cache_.Record(tab, key, state_.CurCal);
+    return update;
+}
+
+std::optional<std::string> Calendar::SetFindReport(std::string_view text, bool wholeWord) {
+    return SearchReport(ReportContext{state_, data_, settings_}, text, wholeWord);
+}
+
+std::string Calendar::AbbrDocument() const {
+    std::ifstream in(data_.BaseFiles[kAbbrFile], std::ios::binary);
+    if (!in) return {};
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return {};
+    return bytes;
+}
+
+}  // namespace velorith

@@ -1,0 +1,147 @@
+#include "reports/feasts_report.h"
+
+#include <array>
+#include <string_view>
+#include <vector>
+
+#include "data/signs.h"
+#include "reckoning/name_tables.h"
+#include "reports/hit_list.h"
+
+namespace velorith {
+namespace {
+
+struct MovableFeast {
+    int offset;  // days from Pascha
+    std::string_view text;
+};
+
+struct FixedFeast {
+    int day;  // Julian date
+    int month;
+    std::string_view text;
+};
+
+constexpr std::string_view kPascha = "СВЕТЛОЕ ХРИСТОВО ВОСКРЕСЕНИЕ. ПАСХА.";
+
+constexpr std::array<MovableFeast, 3> kMovable = {{
+    {-7, "ВХОД ГОСПОДЕНЬ В ИЕРУСАЛИМ."},
+    {39, "ВОЗНЕСЕНИЕ ГОСПОДНЕ."},
+    {49, "ДЕНЬ СВЯТОЙ ТРОИЦЫ. ПЯТИДЕСЯТНИЦА."},
+}};
+
+constexpr std::array<FixedFeast, 9> kTwelveFixed = {{
+    {6, 1, "КРЕЩЕНИЕ ГОСПОДА БОГА И СПАСА НАШЕГО ИИСУСА ХРИСТА."},
+    {2, 2, "СРЕТЕНИЕ ГОСПОДА НАШЕГО ИИСУСА ХРИСТА."},
+    {25, 3, "БЛАГОВЕЩЕНИЕ ПРЕСВЯТОЙ БОГОРОДИЦЫ."},
+    {6, 8, "ПРЕОБРАЖЕНИЕ ГОСПОДА БОГА И СПАСА НАШЕГО ИИСУСА ХРИСТА."},
+    {15, 8, "УСПЕНИЕ ПРЕСВЯТОЙ ВЛАДЫЧИЦЫ НАШЕЙ БОГОРОДИЦЫ И ПРИСНОДЕВЫ МАРИИ."},
+    {8, 9, "РОЖДЕСТВО ПРЕСВЯТОЙ ВЛАДЫЧИЦЫ НАШЕЙ БОГОРОДИЦЫ И ПРИСНОДЕВЫ МАРИИ."},
+    {14, 9, "ВОЗДВИЖЕНИЕ ЧЕСТНОГО И ЖИВОТВОРЯЩЕГО КРЕСТА ГОСПОДНЯ."},
+    {21, 11, "ВВЕДЕНИЕ ВО ХРАМ ПРЕСВЯТОЙ ВЛАДЫЧИЦЫ НАШЕЙ БОГОРОДИЦЫ И ПРИСНОДЕВЫ МАРИИ."},
+    {25, 12, "РОЖДЕСТВО ГОСПОДА БОГА И СПАСА НАШЕГО ИИСУСА ХРИСТА."},
+}};
+
+constexpr std::array<FixedFeast, 5> kGreat = {{
+    {1, 1, "ОБРЕЗАНИЕ ГОСПОДНЕ."},
+    {24, 6, "РОЖДЕСТВО ЧЕСТНОГО СЛАВНОГО ПРОРОКА, ПРЕДТЕЧИ И КРЕСТИТЕЛЯ ГОСПОДНЯ ИОАННА."},
+    {29, 6, "СЛАВНЫХ И ВСЕХВАЛЬНЫХ ПЕРВОВЕРХОВНЫХ АПОСТОЛОВ ПЕТРА И ПАВЛА."},
+    {29, 8, "УСЕКНОВЕНИЕ ГЛАВЫ ПРОРОКА, ПРЕДТЕЧИ И КРЕСТИТЕЛЯ ГОСПОДНЯ ИОАННА."},
+    {1, 10, "ПОКРОВ ПРЕСВЯТОЙ ВЛАДЫЧИЦЫ НАШЕЙ БОГОРОДИЦЫ И ПРИСНОДЕВЫ МАРИИ."},
+}};
+
+std::string Heading(std::string_view lead, std::string_view title) {
+    std::string text(lead);
+    text += Indent;
+    text += kRed;
+    text += title;
+    text += kNavy;
+    text += kEol;
+    text += kDotLine;
+    text += kEol;
+    return text;
+}
+
+// Writes the rows in the order of the year and empties the list.
+void FlushHits(std::vector<HitRow>& hits, RtfDocument& doc) {
+    SortHits(hits);
+    for (const HitRow& row : hits) {
+        std::string piece = row.heading;
+        piece += row.text;
+        piece += kEol;
+        piece += kDotLine;
+        piece += kEol;
+        doc.AddPiece(piece);
+    }
+    hits.clear();
+}
+
+}  // namespace
+
+std::string FeastsReport(ReportContext c) {
+    DateState& s = c.state;
+    s.SaveDate();
+    const DateRec cur = s.Cur();
+    const DisplayedYear year = NoteDisplayedYear(s);
+    const DayNum pascha = s.PaschaInfo.CurPascha;
+    DayBlock block(c);
+
+    std::string head = Prologue(c.settings, true);
+    head += kEol;
+    head += Indent;
+    head += std::to_string(cur.Year);
+    head += " год";
+    head += CalNames(s.CurCal);
+    head += kEol;
+    head += kDotLine;
+    head += kEol;
+    RtfDocument doc(head);
+
+    MoveWorkingDate(s, pascha);
+    std::string piece(kRed);
+    piece += block.DateLines(false, false);
+    piece += Indent;
+    piece += kPascha;
+    piece += kNavy;
+    piece += kEol;
+    piece += kEol;
+    piece += kDotLine;
+    piece += kEol;
+    piece += kEol;
+    doc.AddPiece(piece);
+
+    doc.AddPiece(Heading({}, "Двунадесятые переходящие праздники"));
+    for (const MovableFeast& feast : kMovable) {
+        MoveWorkingDateAndWeek(s, pascha + feast.offset);
+        piece = block.DateLines(false, false);
+        piece += block.WeekLine();
+        piece += kEol;
+        piece += Indent;
+        piece += feast.text;
+        piece += kEol;
+        piece += kEol;
+        piece += kDotLine;
+        piece += kEol;
+        if (feast.offset == 49) piece += kEol;
+        doc.AddPiece(piece);
+    }
+
+    std::vector<HitRow> hits;
+    doc.AddPiece(Heading({}, "Двунадесятые непереходящие праздники"));
+    for (const FixedFeast& feast : kTwelveFixed) {
+        AddFoundDay(block, c, year, feast.day, feast.month, feast.text, hits);
+    }
+    FlushHits(hits, doc);
+
+    doc.AddPiece(Heading(kEol, "Великие праздники"));
+    for (const FixedFeast& feast : kGreat) {
+        AddFoundDay(block, c, year, feast.day, feast.month, feast.text, hits);
+    }
+    FlushHits(hits, doc);
+
+    doc.AddPiece(kEpilogue);
+    s.RestoreDate();
+    return std::move(doc).Take();
+}
+
+}  // namespace velorith

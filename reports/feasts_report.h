@@ -1,0 +1,14 @@
+// The great feasts of the year of the current date ("Основные"): Pascha, the twelve great
+// feasts (movable, then fixed) and the five further great feasts, in the calendar order of the
+// displayed year.
+#pragma once
+
+#include <string>
+
+#include "reports/report_context.h"
+
+namespace velorith {
+
+std::string FeastsReport(ReportContext context);
+
+}  // namespace velorith

@@ -1,0 +1,41 @@
+// The rows of the great feasts report and of the search: one row per day found, kept sortable
+// by day number, and the placing of a Julian date on its day of the displayed year.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "reports/day_report.h"
+
+namespace velorith {
+
+struct HitRow {
+    DayNum day = 0;       // the sort key
+    std::string heading;  // the date lines and the day line
+    std::string text;     // the entry texts of the row
+};
+
+// The displayed year, noted when the report saved the date state.
+struct DisplayedYear {
+    int julianYear = 0;  // Julian year of the current date
+    DayNum first = 0;    // YearFirst and YearLast of the current reckoning
+    DayNum last = 0;
+    bool Holds(DayNum d) const { return first <= d && d <= last; }
+};
+
+DisplayedYear NoteDisplayedYear(const DateState& state);
+
+// The one day of the displayed year that bears the Julian date (julianDay, julianMonth), or 0
+// when that date does not fall in it.
+DayNum PlaceJulianDate(const DisplayedYear& year, int julianDay, int julianMonth);
+
+// Places the Julian date on its day of the displayed year and, when it falls there, makes that
+// day the working day and adds a row: the date lines and day line, and `text` with its rank
+// sign and an end of line. Returns false, adding nothing, when the date is not in the year.
+bool AddFoundDay(DayBlock& block, ReportContext context, const DisplayedYear& year, int julianDay,
+                 int julianMonth, std::string_view text, std::vector<HitRow>& hitList);
+
+// Sorts the rows by day, keeping the order in which rows of one day were found.
+void SortHits(std::vector<HitRow>& hitList);
+
+}  // namespace velorith

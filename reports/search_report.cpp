@@ -1,0 +1,173 @@
+#include "reports/search_report.h"
+
+#include <array>
+#include <vector>
+
+#include "data/section_reader.h"
+#include "data/signs.h"
+#include "data/text_encoding.h"
+#include "reckoning/name_tables.h"
+#include "reports/hit_list.h"
+#include "reports/search_text.h"
+
+namespace velorith {
+namespace {
+
+class Search {
+  public:
+    Search(ReportContext c, std::string_view lowerSearch, bool wholeWord)
+        : c_(c),
+          block_(c),
+          year_(NoteDisplayedYear(c.state)),
+          s_(lowerSearch),
+          wholeWord_(wholeWord) {}
+
+    // Every text of one placed table entry, in group order.
+    void SearchEntry(DayNum day, const EntryTexts& e) {
+        if (!year_.Holds(day)) return;
+        for (const std::string* t : {&e.Text0, &e.Text11, &e.Text19, &e.Text21, &e.Text29,
+                                     &e.Text31, &e.Text39, &e.Text4}) {
+            FindInEntry(day, *t);
+        }
+    }
+
+    void SearchMonthFiles() {
+        const int febYear = FebruaryJulianYear(c_.state);
+        const int febDays = febYear % 4 == 0 ? 366 : 365;
+        for (int m = 1; m <= 12; ++m) {
+            for (int d = 1; d <= 31; ++d) {
+                const auto lines = c_.data.MonthSection(d, m, febDays);
+                for (const std::string& line : lines) {
+                    const KeyValue kv = SplitKey(line);
+                    if (kv.key.size() != 1 || kv.key[0] < '0' || kv.key[0] > '4') continue;
+                    const auto marked =
+                        MarkOccurrences(kv.value, s_, wholeWord_, SearchSource::kMonthLine);
+                    if (marked) AddFoundDay(block_, c_, year_, d, m, *marked, hits_);
+                }
+            }
+        }
+    }
+
+    std::vector<HitRow>& Hits() { return hits_; }
+
+  private:
+    void FindInEntry(DayNum day, const std::string& text) {
+        const auto marked = MarkOccurrences(text, s_, wholeWord_, SearchSource::kEntryText);
+        if (!marked) return;
+        MoveWorkingDateAndWeek(c_.state, day);
+        if (!hits_.empty() && hits_.back().day == day) {
+            hits_.back().text += *marked;
+            return;
+        }
+        HitRow row;
+        row.day = day;
+        row.heading = block_.DateLines(true, false);
+        row.heading += block_.WeekLine();
+        row.heading += kEol;
+        row.text = *marked;
+        hits_.push_back(std::move(row));
+    }
+
+    ReportContext c_;
+    DayBlock block_;
+    DisplayedYear year_;
+    std::string_view s_;
+    bool wholeWord_;
+    std::vector<HitRow> hits_;
+};
+
+// Rows of one day become one: texts in the order found, the heading of the first.
+void MergeDays(std::vector<HitRow>& hits) {
+    std::vector<HitRow> merged;
+    merged.reserve(hits.size());
+    for (HitRow& row : hits) {
+        if (!merged.empty() && merged.back().day == row.day) {
+            merged.back().text += row.text;
+        } else {
+            merged.push_back(std::move(row));
+        }
+    }
+    hits = std::move(merged);
+}
+
+}  // namespace
+
+int FebruaryJulianYear(const DateState& state) {
+    const DateRec& cur = state.Cur();
+    const int julianYear = state.Dates[kJulian].Year;
+    for (const int y : {julianYear, julianYear + 1, julianYear - 1}) {
+        const DayNum february = DayNumber(kJulian, 1, 2, y);
+        if (cur.YearFirst <= february && february <= cur.YearLast) return y;
+    }
+    return julianYear;
+}
+
+std::optional<std::string> SearchReport(ReportContext c, std::string_view text, bool wholeWord) {
+    if (text.find_first_not_of(' ') == std::string_view::npos) return std::nullopt;
+    const std::string lowerSearch = LowerUtf8(text);
+    DateState& s = c.state;
+    s.SaveDate();
+    const DateRec cur = s.Cur();
+
+    Search search(c, lowerSearch, wholeWord);
+    const Tables& t = c.data.tables;
+    for (const auto& e : t.Relocatable)
+        search.SearchEntry(e.Date, e);
+    for (const auto& e : t.Relocatable1) {
+        search.SearchEntry(e.Date, e);
+        search.SearchEntry(e.PrevDate, e);
+    }
+    for (const auto& e : t.Special) {
+        search.SearchEntry(e.Date, e);
+        search.SearchEntry(e.PrevDate, e);
+    }
+    search.SearchMonthFiles();
+    std::vector<HitRow>& hits = search.Hits();
+    SortHits(hits);
+    MergeDays(hits);
+
+    std::string head = Prologue(c.settings, true);
+    head += kEol;
+    head += Indent;
+    head += std::to_string(cur.Year);
+    head += " год";
+    head += CalNames(s.CurCal);
+    head += kEol;
+    head += kEol;
+    head += Indent;
+    head += "Строка поиска: \"";
+    head += kRed;
+    head += RtfEscapeText(text);  // typed text must not open groups or start control words
+    head += kNavy;
+    head += "\"";
+    head += kEol;
+    head += kEol;
+    RtfDocument doc(head);
+    for (const HitRow& row : hits) {
+        std::string piece(kDotLine);
+        piece += kEol;
+        piece += row.heading;
+        piece += row.text;
+        piece += kEol;
+        doc.AddPiece(piece);
+    }
+    if (hits.empty()) {
+        std::string piece(kDotLine);
+        piece += kEol;
+        piece += kEol;
+        piece += Indent;
+        piece += "Ничего не найдено";
+        piece += kEol;
+        piece += kEol;
+        doc.AddPiece(piece);
+    }
+    std::string last(kDotLine);
+    last += kEol;
+    last += kEpilogue;
+    doc.AddPiece(last);
+
+    s.RestoreDate();
+    return std::move(doc).Take();
+}
+
+}  // namespace velorith
