@@ -26,6 +26,12 @@ void Calendar::SelectDate(int cal, int year, int month, int day) {
     navigator.RecalcYear();
 }
 
+void Calendar::ChangeCal(int cal) {
+    state_.CurCal = static_cast<std::int16_t>(cal);
+    Navigator navigator(state_, nullptr, this);
+    navigator.ChangeCal();
+}
+
 void Calendar::SetRedDays() {
     data_.SetRedDays(state_);
 }

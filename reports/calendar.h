@@ -50,6 +50,9 @@ class Calendar final : public MonthListener, public YearAssembler {
     // everything (year, Pascha, entries, month, red days, week, the other reckonings). The
     // caller has checked that the date exists and lies in the working range.
     void SelectDate(int cal, int year, int month, int day);
+    // Makes cal (1..3) the current reckoning for the same day, as the reckoning menu does. The
+    // caller has checked that the day lies in that reckoning's working range.
+    void ChangeCal(int cal);
 
     // The date state's month listener and navigation's year assembler: both go to the data.
     void SetRedDays() override;

@@ -1,0 +1,244 @@
+#include "tools/velorith_report_options.h"
+
+#include <array>
+#include <charconv>
+#include <utility>
+
+#include "data/text_encoding.h"
+
+namespace velorith {
+namespace {
+
+// A whole decimal number without sign, within [lo, hi].
+std::optional<int> ParseNumber(std::string_view text, int lo, int hi) {
+    if (text.empty() || text.size() > 9) return std::nullopt;
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || text.front() == '-' ||
+        text.front() == '+')
+        return std::nullopt;
+    if (value < lo || value > hi) return std::nullopt;
+    return value;
+}
+
+// "A-B" split at its first "-"; nullopt without one.
+std::optional<std::pair<std::string_view, std::string_view>> SplitDash(std::string_view text) {
+    const auto dash = text.find('-');
+    if (dash == std::string_view::npos) return std::nullopt;
+    return std::pair{text.substr(0, dash), text.substr(dash + 1)};
+}
+
+bool HasControlCharacter(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
+    }
+    return false;
+}
+
+constexpr std::array<std::pair<std::string_view, ReportKind>, 7> kReports = {{
+    {"day", ReportKind::kDay},
+    {"week", ReportKind::kWeek},
+    {"month", ReportKind::kMonth},
+    {"year", ReportKind::kYear},
+    {"feasts", ReportKind::kFeasts},
+    {"search", ReportKind::kSearch},
+    {"abbr", ReportKind::kAbbr},
+}};
+
+constexpr std::array<std::pair<std::string_view, int>, 3> kStyles = {{
+    {"world", 1},
+    {"julian", 2},
+    {"gregorian", 3},
+}};
+
+}  // namespace
+
+bool DateExists(int cal, const YmdDate& date) {
+    if (date.month < 1 || date.month > 12 || date.day < 1) return false;
+    const int y = date.year;
+    // Month lengths in the reckoning's own order; the World year starts with September and
+    // holds the February of a Julian year whose number differs by 5508, a multiple of 4.
+    static constexpr std::array<int, 12> kJanuaryFirst = {31, 28, 31, 30, 31, 30,
+                                                          31, 31, 30, 31, 30, 31};
+    static constexpr std::array<int, 12> kSeptemberFirst = {30, 31, 30, 31, 31, 28,
+                                                            31, 30, 31, 30, 31, 31};
+    const bool world = cal == 1;
+    const int february = world ? 6 : 2;
+    int length =
+        (world ? kSeptemberFirst : kJanuaryFirst)[static_cast<std::size_t>(date.month - 1)];
+    if (date.month == february) {
+        const bool leap = cal == 3 ? (y % 4 == 0 && (y % 100 != 0 || y % 400 == 0)) : y % 4 == 0;
+        if (leap) length = 29;
+    }
+    return date.day <= length;
+}
+
+ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
+    ParsedOptions parsed;
+    ReportOptions& o = parsed.options;
+    const auto fail = [&](std::string message) {
+        parsed.error = std::move(message);
+        return parsed;
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string_view arg = args[i];
+        std::optional<std::string_view> inlineValue;
+        if (arg.starts_with("--")) {
+            if (const auto eq = arg.find('='); eq != std::string_view::npos) {
+                inlineValue = arg.substr(eq + 1);
+                arg = arg.substr(0, eq);
+            }
+        }
+        const std::string name(arg);
+        const auto flag = [&](bool& target) {
+            if (inlineValue) return false;
+            target = true;
+            return true;
+        };
+        // The value of an option that takes one: after "=" or as the next argument.
+        std::optional<std::string_view> value;
+        const auto takeValue = [&]() -> bool {
+            if (inlineValue) {
+                value = inlineValue;
+            } else if (i + 1 < args.size()) {
+                value = args[++i];
+            } else {
+                return false;
+            }
+            return true;
+        };
+
+        if (name == "--help") {
+            if (!flag(o.help)) return fail("--help takes no value");
+        } else if (name == "--version") {
+            if (!flag(o.version)) return fail("--version takes no value");
+        } else if (name == "--whole-word") {
+            if (!flag(o.wholeWord)) return fail("--whole-word takes no value");
+        } else if (name == "--indiction") {
+            if (!flag(o.indiction)) return fail("--indiction takes no value");
+        } else if (name == "--all-styles") {
+            if (!flag(o.allStyles)) return fail("--all-styles takes no value");
+        } else if (name == "--report" || name == "--style" || name == "--date" ||
+                   name == "--find" || name == "--range" || name == "--font" ||
+                   name == "--font-size" || name == "--data" || name == "--format" ||
+                   name == "--output") {
+            if (!takeValue()) return fail(name + " needs a value");
+            const std::string_view v = *value;
+            if (!IsValidUtf8(v)) return fail(name + ": the value is not valid UTF-8");
+            if (name == "--report") {
+                bool known = false;
+                for (const auto& [word, kind] : kReports) {
+                    if (v == word) o.report = kind, known = true;
+                }
+                if (!known) {
+                    return fail("--report: unknown report \"" + std::string(v) +
+                                "\" (day, week, month, year, feasts, search, abbr)");
+                }
+            } else if (name == "--style") {
+                bool known = false;
+                for (const auto& [word, cal] : kStyles) {
+                    if (v == word) o.cal = cal, known = true;
+                }
+                if (!known) {
+                    return fail("--style: unknown reckoning \"" + std::string(v) +
+                                "\" (world, julian, gregorian)");
+                }
+            } else if (name == "--date") {
+                const auto first = SplitDash(v);
+                const auto second = first ? SplitDash(first->second) : std::nullopt;
+                const auto y = first ? ParseNumber(first->first, 1, 99999) : std::nullopt;
+                const auto m = second ? ParseNumber(second->first, 0, 99) : std::nullopt;
+                const auto d = second ? ParseNumber(second->second, 0, 99) : std::nullopt;
+                if (!y || !m || !d) {
+                    return fail("--date: \"" + std::string(v) + "\" is not a date Y-M-D");
+                }
+                o.date = YmdDate{*y, *m, *d};
+            } else if (name == "--find") {
+                if (HasControlCharacter(v))
+                    return fail("--find: the text holds a control character");
+                o.find = std::string(v);
+            } else if (name == "--range") {
+                const auto parts = SplitDash(v);
+                const auto a = parts ? ParseNumber(parts->first, 1, 3000) : std::nullopt;
+                const auto b = parts ? ParseNumber(parts->second, 1, 3000) : std::nullopt;
+                if (!a || !b || *a > *b) {
+                    return fail("--range: \"" + std::string(v) +
+                                "\" is not a range A-B with 1 <= A <= B <= 3000");
+                }
+                o.minYear = *a;
+                o.maxYear = *b;
+            } else if (name == "--font") {
+                // ";" would end the name inside the document's font table.
+                if (v.empty() || HasControlCharacter(v) || v.find(';') != std::string_view::npos) {
+                    return fail("--font: \"" + std::string(v) + "\" is not a font name");
+                }
+                o.font = std::string(v);
+            } else if (name == "--font-size") {
+                const auto size = ParseNumber(v, 1, 1638);
+                if (!size) {
+                    return fail("--font-size: \"" + std::string(v) +
+                                "\" is not a size from 1 to 1638 points");
+                }
+                o.fontSize = *size;
+            } else if (name == "--data") {
+                if (v.empty()) return fail("--data needs a folder");
+                o.data = std::filesystem::path(v);
+            } else if (name == "--format") {
+                if (v == "text") {
+                    o.rtf = false;
+                } else if (v == "rtf") {
+                    o.rtf = true;
+                } else {
+                    return fail("--format: unknown format \"" + std::string(v) + "\" (text, rtf)");
+                }
+            } else if (name == "--output") {
+                if (v.empty()) return fail("--output needs a file name");
+                o.output = std::filesystem::path(v);
+            }
+        } else if (arg.starts_with("-")) {
+            return fail("unknown option " + name + " (see --help)");
+        } else {
+            return fail("unexpected argument \"" + std::string(arg) + "\" (see --help)");
+        }
+    }
+    if (o.help || o.version) return parsed;
+    if (o.date && !DateExists(o.cal, *o.date)) {
+        return fail("--date: " + std::to_string(o.date->year) + "-" +
+                    std::to_string(o.date->month) + "-" + std::to_string(o.date->day) +
+                    " does not exist in that reckoning");
+    }
+    if (o.report == ReportKind::kSearch) {
+        if (!o.find) return fail("--report search needs --find TEXT");
+        if (o.find->find_first_not_of(' ') == std::string::npos) {
+            return fail("--find: the search text is empty");
+        }
+    }
+    return parsed;
+}
+
+std::string_view ReportUsage() {
+    return R"(Usage: velorith-report [options]
+Renders a report of Velorith Calendar to standard output or a file.
+
+  --report day|week|month|year|feasts|search|abbr   which report (default day)
+  --style world|julian|gregorian    the reckoning (default gregorian)
+  --date Y-M-D        the selected date in that reckoning; M counts in that reckoning's month
+                      order (World: 1 = September ... 12 = August); default today
+  --find TEXT         text to search for (required with --report search)
+  --whole-word        whole-word search
+  --indiction         show the indiction line
+  --all-styles        show every date in all three reckonings
+  --range A-B         working range in Julian years, 1 <= A <= B <= 3000 (default 1901-2100)
+  --font NAME         report font (default System);  --font-size N (default 10)
+  --data DIR          data folder (default: the one the desktop program uses)
+  --format text|rtf   text (default): the report as a pane shows it, UTF-8, one line per
+                      paragraph; rtf: the document as the desktop program saves it (Windows-1251)
+  --output FILE       write there instead of standard output
+  --help, --version
+
+Exit status: 0 done; 1 the output could not be written; 2 a bad option or value, a date that
+does not exist in the reckoning or lies outside the working range.
+)";
+}
+
+}  // namespace velorith

@@ -1,0 +1,53 @@
+// The command line of velorith-report: what it asks for, read and checked before anything is
+// rendered, so that a bad option never produces partial output.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velorith {
+
+enum class ReportKind { kDay, kWeek, kMonth, kYear, kFeasts, kSearch, kAbbr };
+
+struct YmdDate {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
+struct ReportOptions {
+    ReportKind report = ReportKind::kDay;
+    int cal = 3;                  // reckoning 1..3
+    std::optional<YmdDate> date;  // in the reckoning's own month order; today when absent
+    std::optional<std::string> find;
+    bool wholeWord = false;
+    bool indiction = false;
+    bool allStyles = false;
+    int minYear = 1901;  // working range, Julian years
+    int maxYear = 2100;
+    std::string font = "System";
+    int fontSize = 10;
+    std::optional<std::filesystem::path> data;
+    bool rtf = false;
+    std::optional<std::filesystem::path> output;
+    bool help = false;
+    bool version = false;
+};
+
+// The options, or the one-line complaint about the first thing wrong with them.
+struct ParsedOptions {
+    ReportOptions options;
+    std::string error;  // empty when the command line is sound
+};
+
+ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args);
+
+// Whether the date exists in reckoning cal (World months count from September).
+bool DateExists(int cal, const YmdDate& date);
+
+std::string_view ReportUsage();
+
+}  // namespace velorith
