@@ -1,0 +1,136 @@
+#include "data/calendar_data.h"
+
+#include "data/section_reader.h"
+#include "data/signs.h"
+#include "data/text_encoding.h"
+#include "data/year_assembly.h"
+
+namespace velorith {
+namespace {
+
+template <typename Entry>
+void MarkRed(const Table<Entry>& table, DayNum first, DayNum last, std::vector<bool>& red) {
+    auto mark = [&](DayNum day) {
+        if (day != 0 && day >= first && day <= last)
+            red[static_cast<std::size_t>(day - first + 1)] = true;
+    };
+    for (const Entry& e : table) {
+        if (!e.Red) continue;
+        mark(e.Date);
+        if constexpr (requires { e.PrevDate; }) mark(e.PrevDate);
+    }
+}
+
+}  // namespace
+
+CalendarData::CalendarData(const std::filesystem::path& folder)
+    : BaseFiles(MakeBaseFiles(folder)) {}
+
+void CalendarData::LoadTables() {
+    tables.Relocatable = LoadRelocatable(BaseFiles[kRelocatableFile]);
+    tables.Relocatable1 = LoadRelocatable1(BaseFiles[kRelocatable1File]);
+    tables.Weekdays = LoadWeekdays(BaseFiles[kWeekdaysFile]);
+    tables.Weekdays1 = LoadWeekdays1(BaseFiles[kWeekdays1File]);
+    tables.SpecWeekDays = LoadSpecWeekDays(BaseFiles[kSpecWeekDaysFile]);
+    tables.Special = LoadSpecial(BaseFiles[kSpecialFile]);
+}
+
+std::vector<std::string> CalendarData::MonthSection(int julianDay, int julianMonth,
+                                                    int julianYearDays) {
+    const int index = MonthFileIndex(julianMonth, julianYearDays);
+    if (index < 0) return {};
+    const auto lines = monthFiles_.Get(BaseFiles[index]).Section(julianDay);
+    return {lines.begin(), lines.end()};
+}
+
+MonthDayTexts CalendarData::MonthDay(int julianDay, int julianMonth, int julianYearDays) {
+    MonthDayTexts day;
+    const auto lines = MonthSection(julianDay, julianMonth, julianYearDays);
+    for (const auto& line : lines) {
+        const KeyValue kv = SplitKey(line);
+        const std::string key = LowerUtf8(kv.key);
+        if (key == "red") {
+            day.red = true;
+            day.Red = kv.value == "1";  // the last "red" line decides, as ReadKey does
+        } else if (key.size() == 1 && key[0] >= '0' && key[0] <= '3') {
+            day.groups[static_cast<std::size_t>(key[0] - '0')] += SignedLine(kv.value);
+        } else if (key == "4") {
+            day.groups[4] += IndentedLine(kv.value);
+        }
+    }
+    return day;
+}
+
+std::string CalendarData::MonthKey(int julianDay, int julianMonth, int julianYearDays,
+                                   std::string_view key) {
+    const int index = MonthFileIndex(julianMonth, julianYearDays);
+    if (index < 0) return {};
+    const auto lines = monthFiles_.Get(BaseFiles[index]).Section(julianDay);
+    return FindKey(std::span<const std::string_view>(lines), key);
+}
+
+void CalendarData::SetYearDates(const DateState& state) {
+    velorith::SetYearDates(tables, state.PaschaInfo);
+}
+
+void CalendarData::SetRedDays(DateState& state) {
+    const DateRec& cur = state.Cur();
+    const int length = cur.Month >= 1 && cur.Month <= 12 ? cur.MonthDays[cur.Month] : 0;
+    RedDays.assign(static_cast<std::size_t>(std::max(length, 0)) + 1, false);
+    if (length <= 0) return;
+    const DayNum first = cur.MonthFirst;
+    const DayNum last = cur.MonthLast;
+
+    if (state.CurCal == kGregorian) {
+        // The Gregorian month spans two Julian months: walk its days through the Julian dates.
+        state.SaveDate();
+        int k = 1;
+        for (DayNum c = first; c <= last && k <= length; ++c, ++k) {
+            state.CurDay = c;
+            state.DayToJulian();
+            const DateRec& julian = state.Dates[kJulian];
+            RedDays[static_cast<std::size_t>(k)] =
+                MonthKey(julian.Day, julian.Month, julian.YearDays, "Red") == "1";
+        }
+        state.RestoreDate();
+    } else {
+        int index = -1;
+        if (cur.Month == cur.FebMonth) {
+            index = cur.YearDays == 366 ? kFebruary29File : kFebruary28File;
+        } else {
+            const int julianMonth = state.CurCal == kJulian ? cur.Month : (cur.Month + 7) % 12 + 1;
+            index = MonthFileIndex(julianMonth, cur.YearDays);
+        }
+        const IniFile& file = monthFiles_.Get(BaseFiles[static_cast<std::size_t>(index)]);
+        for (int k = 1; k <= length; ++k) {
+            const auto lines = file.Section(k);
+            RedDays[static_cast<std::size_t>(k)] =
+                FindKey(std::span<const std::string_view>(lines), "Red") == "1";
+        }
+    }
+
+    // The month grid's index of a day number is its distance from the month's first day.
+    std::vector<bool>& red = RedDays;
+    const DayNum gridLast = std::min<DayNum>(last, first + length - 1);
+    MarkRed(tables.Relocatable, first, gridLast, red);
+    MarkRed(tables.Relocatable1, first, gridLast, red);
+    MarkRed(tables.Special, first, gridLast, red);
+    MarkRed(tables.Weekdays, first, gridLast, red);
+    MarkRed(tables.Weekdays1, first, gridLast, red);
+    MarkRed(tables.SpecWeekDays, first, gridLast, red);
+}
+
+void CalendarData::Attach(DateState& state) {
+    state_ = &state;
+    state.SetMonthListener(this);
+}
+
+void CalendarData::SetRedDays() {
+    if (state_) SetRedDays(*state_);
+}
+
+void CalendarData::SetYearDates() {
+    if (state_) SetYearDates(*state_);
+}
+
+}  // namespace velorith

@@ -1,0 +1,140 @@
+#include "data/ini_file.h"
+
+#include <algorithm>
+#include <fstream>
+#include <system_error>
+
+#include "data/text_encoding.h"
+
+namespace velorith {
+namespace {
+
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+int CompareNames(std::string_view a, std::string_view b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto ca = static_cast<unsigned char>(AsciiLower(a[i]));
+        const auto cb = static_cast<unsigned char>(AsciiLower(b[i]));
+        if (ca != cb) return ca < cb ? -1 : 1;
+    }
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view StripSpaces(std::string_view s) {
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    return s;
+}
+
+}  // namespace
+
+IniFile IniFile::FromText(std::string text) {
+    IniFile ini;
+    if (text.size() > UINT32_MAX) return ini;  // offsets are 32-bit; data files are far smaller
+    std::erase(text, '\0');
+    ini.text_ = std::move(text);
+    const std::string_view all(ini.text_);
+
+    bool inSection = false;
+    std::size_t pos = 0;
+    while (pos < all.size()) {
+        std::size_t end = all.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) end = all.size();
+        const std::string_view line = all.substr(pos, end - pos);
+        const std::size_t lineBegin = pos;
+        pos = end;
+        if (pos < all.size()) pos += all.compare(pos, 2, "\r\n") == 0 ? 2 : 1;
+
+        std::size_t first = 0;
+        while (first < line.size() && IsBlank(line[first]))
+            ++first;
+        if (first == line.size()) continue;  // empty or blank line
+        if (line[first] == '[') {
+            const std::size_t close = line.find(']', first + 1);
+            if (close != std::string_view::npos) {
+                const std::string_view raw = line.substr(first + 1, close - first - 1);
+                const std::string_view name = StripSpaces(raw);
+                const auto nameBegin =
+                    static_cast<std::uint32_t>(lineBegin + first + 1 + (name.data() - raw.data()));
+                ini.sections_.push_back({{nameBegin, static_cast<std::uint32_t>(name.size())},
+                                         static_cast<std::uint32_t>(ini.lines_.size()),
+                                         0});
+                inSection = true;
+                continue;
+            }
+        }
+        if (!inSection) continue;  // text before the first header
+        if (StripSpaces(line).empty()) continue;
+        ini.lines_.push_back(
+            {static_cast<std::uint32_t>(lineBegin), static_cast<std::uint32_t>(line.size())});
+        ++ini.sections_.back().lineCount;
+    }
+
+    // One record per name: a stable sort keeps the first occurrence ahead of later ones.
+    std::stable_sort(ini.sections_.begin(), ini.sections_.end(),
+                     [&ini](const SectionRec& a, const SectionRec& b) {
+                         return CompareNames(ini.View(a.name), ini.View(b.name)) < 0;
+                     });
+    const auto last = std::unique(ini.sections_.begin(), ini.sections_.end(),
+                                  [&ini](const SectionRec& a, const SectionRec& b) {
+                                      return CompareNames(ini.View(a.name), ini.View(b.name)) == 0;
+                                  });
+    ini.sections_.erase(last, ini.sections_.end());
+    ini.sections_.shrink_to_fit();
+    ini.lines_.shrink_to_fit();
+    return ini;
+}
+
+IniFile IniFile::Load(const std::filesystem::path& file) {
+    std::error_code ec;
+    // Only regular files: reading a pipe or a device could block for ever.
+    if (!std::filesystem::is_regular_file(file, ec) || ec) return {};
+    const std::uintmax_t size = std::filesystem::file_size(file, ec);
+    if (ec || size > kMaxDataFileSize) return {};
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return {};
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));  // the file may have shrunk meanwhile
+    return FromText(DecodeDataFile(bytes));
+}
+
+const IniFile::SectionRec* IniFile::Find(std::string_view name) const {
+    name = StripSpaces(name);
+    const auto it = std::lower_bound(sections_.begin(), sections_.end(), name,
+                                     [this](const SectionRec& s, std::string_view n) {
+                                         return CompareNames(View(s.name), n) < 0;
+                                     });
+    if (it == sections_.end() || CompareNames(View(it->name), name) != 0) return nullptr;
+    return &*it;
+}
+
+std::vector<std::string_view> IniFile::Section(std::string_view name) const {
+    std::vector<std::string_view> out;
+    const SectionRec* section = Find(name);
+    if (!section) return out;
+    out.reserve(section->lineCount);
+    for (std::uint32_t i = 0; i < section->lineCount; ++i)
+        out.push_back(View(lines_[section->firstLine + i]));
+    return out;
+}
+
+std::vector<std::string_view> IniFile::Section(int number) const {
+    return Section(std::to_string(number));
+}
+
+bool IniFile::HasSection(std::string_view name) const {
+    return Find(name) != nullptr;
+}
+
+}  // namespace velorith
