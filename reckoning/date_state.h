@@ -74,9 +74,12 @@ class DateState {
     DateRec& Cur() { return Dates[CurCal]; }
     const DateRec& Cur() const { return Dates[CurCal]; }
 
-    // Sets the limit arrays from a Julian year range.
+    // Sets the limit arrays from a Julian year range; years are held to 1..3000.
     void SetRange(int minYear, int maxYear);
-    bool InRange(int k, DayNum day) const { return MinDays[k] <= day && day <= MaxDays[k]; }
+    // Whether day lies in the working range of reckoning k (never for an unknown k).
+    bool InRange(int k, DayNum day) const {
+        return k >= kWorld && k <= kGregorian && MinDays[k] <= day && day <= MaxDays[k];
+    }
 
     void SaveDate();
     void RestoreDate();

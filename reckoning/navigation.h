@@ -3,6 +3,7 @@
 // working range and then have the window redraw itself.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 #include "reckoning/date_state.h"
@@ -63,12 +64,14 @@ class Navigator {
     void SetClock(TodayClock clock);
 
     // Recomputation chains; all act on Dates(CurCal).
-    void ChangeCal();       // after a change of CurCal
-    void RecalcYear();      // after a change of Year (and month or day with it)
-    void RecalcMonth();     // after a change of Month (and day) within the year
-    void RecalcDay();       // after a change of Day within the month
-    void MoveWeeks(int n);  // CurDay by 7 * n days; the caller has checked the range
-    void MoveDays(int n);   // CurDay by n days; the caller has checked the range
+    void ChangeCal();    // after a change of CurCal
+    void RecalcYear();   // after a change of Year (and month or day with it)
+    void RecalcMonth();  // after a change of Month (and day) within the year
+    void RecalcDay();    // after a change of Day within the month
+    // CurDay by 7 * n or by n days. Callers check the working range first; a target outside
+    // it is ignored.
+    void MoveWeeks(int n);
+    void MoveDays(int n);
 
     // User-level operations; each ends by redrawing.
     void GoCombo(int i, int newIndex, int oldIndex);  // a choice in selector i
@@ -82,9 +85,12 @@ class Navigator {
   private:
     void Redraw();
     void Refuse();
-    void MoveBy(int s);
+    void PutBack(int i, int oldIndex);
+    void Step(int i, int dir);
+    void MoveBy(std::int64_t s);
+    bool MoveChecked(std::int64_t days);
     bool SwitchCal(int k);
-    void StepYear(int dy, int month);
+    bool SetYear(std::int64_t year, int month);
 
     DateState& s_;
     CalendarView* view_;
