@@ -1,0 +1,40 @@
+#include "shell/documents/clipboard_export.h"
+
+#include <QClipboard>
+#include <QMimeData>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+
+#include "shell/documents/rtf_export.h"
+
+namespace velorith {
+namespace {
+
+void Put(QClipboard& clipboard, const QByteArray& rtf, const QString& plainText) {
+    clipboard.clear();
+    // The clipboard owns the content from here on.
+    clipboard.setMimeData(MakeClipboardContent(rtf, plainText).release());
+}
+
+}  // namespace
+
+std::unique_ptr<QMimeData> MakeClipboardContent(const QByteArray& rtf, const QString& plainText) {
+    auto content = std::make_unique<QMimeData>();
+    content->setData(QStringLiteral("text/rtf"), rtf);
+    content->setData(QStringLiteral("application/rtf"), rtf);
+    content->setText(plainText);
+    return content;
+}
+
+void CopySelection(const QTextEdit& pane, QClipboard& clipboard) {
+    const QTextCursor cursor = pane.textCursor();
+    Put(clipboard, SelectionToRtf(cursor), cursor.selection().toPlainText());
+}
+
+void CopyAll(const QTextEdit& pane, QClipboard& clipboard) {
+    Put(clipboard, DocumentToRtf(*pane.document()), pane.document()->toPlainText());
+}
+
+}  // namespace velorith

@@ -1,0 +1,68 @@
+// Save as: the report of the shown pane goes to a file the user names, either as the RTF
+// document the report writer made or as plain text. The file is replaced in one step, so a
+// failed save leaves no half-written file and never damages the one it would replace.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class QFileDialog;
+class QTextEdit;
+class QWidget;
+
+namespace velorith {
+
+// The dialog's filters in the common-dialog notation: description|pattern|description|pattern.
+inline constexpr char kSaveFilterList[] =
+    "Rich Text Format (*.RTF)|*.RTF|Text Document (*.TXT)|*.TXT";
+
+enum class SaveFormat { Rtf, PlainText };  // the first and the second filter
+
+struct SaveDialogRequest {
+    QString folder;        // LastDir; empty leaves the dialog's own choice
+    QString proposedName;  // see ProposedSaveName
+};
+
+struct SaveChoice {
+    QString path;  // exactly as chosen; no extension is added
+    SaveFormat format = SaveFormat::Rtf;
+};
+
+// Asks for the target; nullopt when cancelled. Tests put their own function in its place.
+using SaveDialog = std::function<std::optional<SaveChoice>(const SaveDialogRequest&)>;
+
+// The filter descriptions of kSaveFilterList, as QFileDialog takes them.
+QStringList SaveFilters();
+
+// Prepares a save dialog: filters, folder, proposed name, overwrite confirmation.
+void ConfigureSaveDialog(QFileDialog& dialog, const SaveDialogRequest& request);
+// What an accepted dialog chose.
+std::optional<SaveChoice> SaveDialogResult(const QFileDialog& dialog);
+// The save dialog of the desktop; useNative = false keeps Qt's own dialog.
+SaveDialog FileSaveDialog(QWidget* parent, bool useNative = true);
+
+// What can be saved of a report.
+struct ReportContent {
+    QByteArray rtf;     // the report document as the report writer made it (Windows-1251)
+    QString plainText;  // the text the pane shows
+};
+
+// The pane's text with the report writer's document.
+ReportContent PaneContent(const QTextEdit& pane, const QByteArray& reportRtf);
+
+// Plain text as it is saved: UTF-8, LF line ends, a line end after the last line.
+QByteArray PlainTextBytes(const QString& text);
+
+// Writes the file through a temporary file in the same folder and renames it into place.
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
+
+// The save command. Shows the dialog, writes the chosen form and, only when the file is
+// written, sets lastDir to the folder of the chosen path. Returns true when a file was written;
+// a cancel or a failure changes nothing.
+bool SaveReport(const ReportContent& content, const QString& proposedName, QString& lastDir,
+                const SaveDialog& dialog);
+
+}  // namespace velorith

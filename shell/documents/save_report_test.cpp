@@ -1,0 +1,145 @@
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "shell/documents/documents_tests.h"
+#include "shell/documents/save_names.h"
+#include "shell/documents/save_report.h"
+
+namespace velorith::tests {
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A report as the writer makes it: Windows-1251 bytes ("Январь" is E0..., here its first
+// letters) with CR LF between pieces.
+const QByteArray kReportRtf = QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\'df\\'ed\\par\r\n}");
+const QString kPaneText = QStringLiteral("Январь 7\nРождество Христово");
+
+class SaveReportTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void proposedNamesFollowTheTab() {
+        const SaveNameTexts texts{QStringLiteral("от Р.Х. (старый стиль)"),
+                                  QStringLiteral("2000"),
+                                  QStringLiteral("(1) Январь  "),
+                                  QStringLiteral("2-я по Рождестве"),
+                                  QStringLiteral("7"),
+                                  QStringLiteral("Основные")};
+        QCOMPARE(ProposedSaveName(0, texts),
+                 QStringLiteral("Январь 7, 2000 от Р.Х. (старый стиль)"));
+        QCOMPARE(ProposedSaveName(1, texts),
+                 QStringLiteral("2-я по Рождестве, 2000 от Р.Х. (старый стиль)"));
+        QCOMPARE(ProposedSaveName(2, texts), QStringLiteral("Январь 2000 от Р.Х. (старый стиль)"));
+        QCOMPARE(ProposedSaveName(3, texts), QStringLiteral("2000 от Р.Х. (старый стиль)"));
+        for (int tab : {4, 5, 6})
+            QCOMPARE(ProposedSaveName(tab, texts), texts.tabCaption);
+
+        QCOMPARE(MonthName(QStringLiteral("(12) Декабрь")), QStringLiteral("Декабрь"));
+        QCOMPARE(MonthName(QStringLiteral("Сентябрь ")), QStringLiteral("Сентябрь"));
+    }
+
+    void folderOfPathKeepsItsLastSlash() {
+        QCOMPARE(FolderOfPath(QStringLiteral("/home/u/Отчеты/день.rtf")),
+                 QStringLiteral("/home/u/Отчеты/"));
+        QCOMPARE(FolderOfPath(QStringLiteral("/день.rtf")), QStringLiteral("/"));
+        QCOMPARE(FolderOfPath(QStringLiteral("день.rtf")), QString());
+    }
+
+    void dialogIsSetUpWithFiltersFolderAndName() {
+        QTemporaryDir dir;
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        ConfigureSaveDialog(dialog, {dir.path() + u'/', QStringLiteral("Январь 2000")});
+        QCOMPARE(dialog.nameFilters(), (QStringList{QStringLiteral("Rich Text Format (*.RTF)"),
+                                                    QStringLiteral("Text Document (*.TXT)")}));
+        QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
+        QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
+        QVERIFY(dialog.defaultSuffix().isEmpty());
+        QCOMPARE(QDir(dialog.directory()).canonicalPath(), QDir(dir.path()).canonicalPath());
+        QCOMPARE(QFileInfo(dialog.selectedFiles().value(0)).fileName(),
+                 QStringLiteral("Январь 2000"));
+        QCOMPARE(SaveDialogResult(dialog)->format, SaveFormat::Rtf);
+
+        dialog.selectNameFilter(dialog.nameFilters().at(1));
+        QCOMPARE(SaveDialogResult(dialog)->format, SaveFormat::PlainText);
+    }
+
+    void rtfFilterWritesTheReportBytes() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Январь 7, 2000"));
+        QString lastDir = QStringLiteral("/previous/");
+        SaveDialogRequest asked;
+        const bool saved = SaveReport({kReportRtf, kPaneText}, QStringLiteral("Январь 7, 2000"),
+                                      lastDir, [&](const SaveDialogRequest& request) {
+                                          asked = request;
+                                          return std::optional<SaveChoice>({path, SaveFormat::Rtf});
+                                      });
+        QVERIFY(saved);
+        QCOMPARE(asked.folder, QStringLiteral("/previous/"));
+        QCOMPARE(asked.proposedName, QStringLiteral("Январь 7, 2000"));
+        QCOMPARE(ReadAll(path), kReportRtf);  // no extension added, bytes unchanged
+        QCOMPARE(lastDir, dir.path() + u'/');
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+
+    void textFilterWritesUtf8WithLineFeedsWhateverTheName() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("report.RTF"));
+        QVERIFY(Write(path, QByteArray(4096, 'x')));  // replaced, not overwritten in place
+        QString lastDir;
+        QVERIFY(SaveReport({kReportRtf, QStringLiteral("Январь 7\r\nПасха")}, QString(), lastDir,
+                           [&](const SaveDialogRequest&) {
+                               return std::optional<SaveChoice>({path, SaveFormat::PlainText});
+                           }));
+        QCOMPARE(ReadAll(path), QStringLiteral("Январь 7\nПасха\n").toUtf8());
+        QCOMPARE(lastDir, dir.path() + u'/');
+    }
+
+    void cancelChangesNothing() {
+        QString lastDir = QStringLiteral("/kept/");
+        QVERIFY(!SaveReport({kReportRtf, kPaneText}, QString(), lastDir,
+                            [](const SaveDialogRequest&) { return std::optional<SaveChoice>(); }));
+        QCOMPARE(lastDir, QStringLiteral("/kept/"));
+    }
+
+    void failedSaveLeavesNoFileAndKeepsTheFolder() {
+        // A folder that is a regular file cannot hold files, not even for root.
+        QTemporaryDir dir;
+        const QString notAFolder = dir.filePath(QStringLiteral("plain-file"));
+        QVERIFY(Write(notAFolder, "keep"));
+        QString lastDir = QStringLiteral("/kept/");
+        for (SaveFormat format : {SaveFormat::Rtf, SaveFormat::PlainText}) {
+            QVERIFY(!SaveReport({kReportRtf, kPaneText}, QString(), lastDir,
+                                [&](const SaveDialogRequest&) {
+                                    return std::optional<SaveChoice>(
+                                        {notAFolder + QStringLiteral("/report.rtf"), format});
+                                }));
+        }
+        QCOMPARE(lastDir, QStringLiteral("/kept/"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("plain-file")});
+        QCOMPARE(ReadAll(notAFolder), QByteArray("keep"));
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<QObject> MakeSaveReportTest() {
+    return std::make_unique<SaveReportTest>();
+}
+
+}  // namespace velorith::tests
+
+#include "save_report_test.moc"
