@@ -64,11 +64,8 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     // Writing in place would leave a half-written file behind a failure.
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        file.commit();  // discards the temporary file
-        return false;
-    }
+    // Without a commit the temporary file is removed and the target stays as it was.
+    if (file.write(bytes) != bytes.size()) return false;
     return file.commit();
 }
 

@@ -4,6 +4,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 #include "shell/documents/documents_tests.h"
 #include "shell/documents/save_names.h"
 #include "shell/documents/save_report.h"
@@ -92,6 +96,13 @@ class SaveReportTest : public QObject {
         QCOMPARE(ReadAll(path), kReportRtf);  // no extension added, bytes unchanged
         QCOMPARE(lastDir, dir.path() + u'/');
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+        // The next dialog opens where this one saved.
+        SaveReport({kReportRtf, kPaneText}, QString(), lastDir, [&](const SaveDialogRequest& r) {
+            asked = r;
+            return std::optional<SaveChoice>();
+        });
+        QCOMPARE(asked.folder, dir.path() + u'/');
     }
 
     void textFilterWritesUtf8WithLineFeedsWhateverTheName() {
@@ -131,6 +142,33 @@ class SaveReportTest : public QObject {
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{QStringLiteral("plain-file")});
         QCOMPARE(ReadAll(notAFolder), QByteArray("keep"));
+    }
+
+    void failedWriteKeepsTheExistingFile() {
+        // A file size limit makes the write itself fail, for root too.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("day.rtf"));
+        QVERIFY(Write(path, "old report"));
+        rlimit saved{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 1024;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        QString lastDir = QStringLiteral("/kept/");
+        const bool saved1 =
+            SaveReport({QByteArray(64 * 1024, 'r'), kPaneText}, QString(), lastDir,
+                       [&](const SaveDialogRequest&) {
+                           return std::optional<SaveChoice>({path, SaveFormat::Rtf});
+                       });
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QVERIFY(!saved1);
+        QCOMPARE(lastDir, QStringLiteral("/kept/"));
+        QCOMPARE(ReadAll(path), QByteArray("old report"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("day.rtf")});
     }
 };
 
