@@ -50,7 +50,9 @@ int WeekDayOf(DayNum n) {
 }
 
 int WeekDayPos(int firstWeekday, int weekday) {
-    return static_cast<int>(FloorMod(weekday - FloorMod(firstWeekday - 1, 7) + 13, 7)) + 1;
+    return static_cast<int>(
+               FloorMod(weekday - FloorMod(std::int64_t{firstWeekday} - 1, 7) + 13, 7)) +
+           1;
 }
 
 int WeekNumber(DayNum first, int firstWD, DayNum n) {

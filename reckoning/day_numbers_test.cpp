@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <limits>
 
 #include "reckoning/date_state.h"
 #include "reckoning/test_dates.h"
@@ -151,13 +152,32 @@ TEST(DayNumbers, ConversionsAtTheBoundaries) {
     }
 }
 
-TEST(DayNumbers, LastDayOfFourYearCycleIsDecember31) {
-    DateState s;
-    s.CurDay = DayNumber(kJulian, 31, 12, 2024);
-    s.DayToJulian();
-    EXPECT_EQ(s.Dates[kJulian].Year, 2024);
-    EXPECT_EQ(s.Dates[kJulian].Month, 12);
-    EXPECT_EQ(s.Dates[kJulian].Day, 31);
+// Arguments no caller should pass give some answer, never a fault.
+TEST(DayNumbers, ExtremeArgumentsAreHarmless) {
+    constexpr int kLow = std::numeric_limits<int>::min();
+    constexpr int kHigh = std::numeric_limits<int>::max();
+    for (int v : {kLow, -1, 0, kHigh}) {
+        for (int k : {kLow, 0, 1, 2, 3, 4}) {
+            DayNumber(k, v, v, v);
+            DayNumber(k, 1, 1, v);
+        }
+        const int weekDay = WeekDayOf(v);
+        EXPECT_GE(weekDay, 1);
+        EXPECT_LE(weekDay, 7);
+        EXPECT_GE(WeekDayPos(v, v), 1);
+        EXPECT_LE(WeekDayPos(v, v), 7);
+        WeekNumber(v, v, ~v);
+        DateState s;
+        s.CurDay = v;
+        s.DayToJulian();
+        s.JulianToWorld();
+        s.JulianToGregorian();
+        for (int k = kWorld; k <= kGregorian; ++k) {
+            EXPECT_GE(s.Dates[k].Month, 1);
+            EXPECT_LE(s.Dates[k].Month, 12);
+        }
+        s.GetPascha(v);
+    }
 }
 
 }  // namespace

@@ -14,19 +14,21 @@ constexpr std::string_view kOfLent = "-я Великого поста";
 constexpr std::string_view kAfterPascha = "-я по Пасхе";
 constexpr std::string_view kHolyWeekDay = "Страстной седмицы.";
 
-void AppendNumbered(std::string& out, int n, std::string_view text) {
+void AppendNumbered(std::string& out, std::int64_t n, std::string_view text) {
     out += std::to_string(n);
     out += text;
 }
 
 }  // namespace
 
-std::string WeekLabel(int w, int paschaWeek, int firstPentWeek) {
-    const int p = paschaWeek;
+std::string WeekLabel(int week, int paschaWeek, int firstPentWeek) {
+    // Wide arithmetic: no week number, however wild, overflows.
+    const std::int64_t w = week;
+    const std::int64_t p = paschaWeek;
     std::string label;
     if (w <= p - 11) {
         // Before the Triodion the weeks still count from the previous year's Pentecost.
-        AppendNumbered(label, firstPentWeek + w - 1, kAfterPentecost);
+        AppendNumbered(label, std::int64_t{firstPentWeek} + w - 1, kAfterPentecost);
     } else if (w == p - 10) {
         label = "О мытаре и фарисее";
     } else if (w == p - 9) {
@@ -60,9 +62,10 @@ std::vector<std::string> WeekLabels(const DateState& s) {
     return WeekLabels(s.Cur().YearWeeks, s.PaschaInfo.PaschaWeek, s.PaschaInfo.FirstPentWeek);
 }
 
-void AppendCyclePhrase(std::string& out, int w, int weekDay, int paschaWeek, int firstPentWeek) {
-    const int p = paschaWeek;
-    const int f = firstPentWeek;
+void AppendCyclePhrase(std::string& out, int week, int weekDay, int paschaWeek, int firstPentWeek) {
+    const std::int64_t w = week;
+    const std::int64_t p = paschaWeek;
+    const std::int64_t f = firstPentWeek;
     if (weekDay == 7) {
         // A Sunday opens its week, so it takes the number of the week before it in the
         // counts after Pentecost and of Lent; Pascha itself is the first Sunday after Pascha.

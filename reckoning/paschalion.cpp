@@ -8,12 +8,12 @@ namespace velorith {
 DayNum DateState::GetPascha(int y) {
     // The World year y ends in August of Julian year y - 5508, which holds its Pascha; a
     // Gregorian year holds the Pascha of the Julian year of the same number.
-    const int j = CurCal == kWorld ? y - 5508 : y;
+    const std::int64_t j = CurCal == kWorld ? std::int64_t{y} - 5508 : y;
     PaschaInfo.PaschaYear = static_cast<std::int16_t>(j);
     const auto a = FloorMod(FloorMod(j, 19) * 19 + 15, 30);  // age of the paschal moon
     const auto b = FloorMod(j, 7) * 4 + FloorMod(j, 4) * 2;
     const auto e = FloorMod(6 * a + b + 6, 7);  // days on to the Sunday
-    return DayNumber(kJulian, 22, 3, j) + static_cast<DayNum>(a + e);
+    return DayNumber(kJulian, 22, 3, static_cast<int>(j)) + static_cast<DayNum>(a + e);
 }
 
 void DateState::SetPaschaInfo() {
