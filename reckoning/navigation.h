@@ -73,7 +73,9 @@ class Navigator {
     void MoveWeeks(int n);
     void MoveDays(int n);
 
-    // User-level operations; each ends by redrawing.
+    // User-level operations. A step that would leave the working range changes nothing: it
+    // beeps, or a selector's choice is put back. Each ends by redrawing the grid and the
+    // report (GoDay the report only; mnuCal_Click only when the switch was made).
     void GoCombo(int i, int newIndex, int oldIndex);  // a choice in selector i
     void GoPrev(int i);                               // "<" of selector i
     void GoNext(int i);                               // ">" of selector i
