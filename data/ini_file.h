@@ -5,9 +5,9 @@
 // - the text is decoded by DecodeDataFile (Windows-1251, or UTF-8 when the file is such);
 // - lines end with CR LF, LF or CR; the last line needs no line end;
 // - NUL bytes are dropped (they would end a line in the section text the readers take apart);
-// - a header is a line whose first character other than a space is "[" and that holds a "]"
+// - a header is a line whose first character other than a space or tab is "[" and that holds a "]"
 //   after it; its name is the text between them, spaces stripped, compared ignoring ASCII case;
-// - lines before the first header, and empty lines, belong to no section;
+// - lines before the first header, and lines of nothing but blanks, belong to no section;
 // - when a section name occurs twice, the first occurrence wins and the later one is ignored
 //   whole, as the Windows profile reader does;
 // - a missing or unreadable file, or one larger than kMaxDataFileSize, reads as empty.

@@ -182,6 +182,15 @@ TEST(ReadSection, ReadsAFileOfTwentyMegabytes) {
     EXPECT_EQ(ini.SectionCount(), static_cast<std::size_t>(n));
 }
 
+TEST(ReadSection, AFileBeyondTheSizeLimitReadsAsEmpty) {
+    TempFolder dir;
+    const auto file = dir.Write("huge.DAT", "[1]\n0=a\n");
+    std::filesystem::resize_file(file, kMaxDataFileSize + 1);  // sparse: no disk is used
+    EXPECT_TRUE(ReadSection(1, file).empty());
+    std::filesystem::resize_file(file, 8);
+    EXPECT_EQ(ReadSection(1, file), Lines{"0=a"});
+}
+
 TEST(ReadKey, MatchesKeysInAnyCaseAndTakesTheLastOccurrence) {
     TempFolder dir;
     const auto file =
