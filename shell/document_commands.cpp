@@ -1,0 +1,125 @@
+// The commands on the shown report (copy, save, print, font), the find commands, the dialogs
+// and the links of the Help menu.
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QTextEdit>
+
+#include "dialogs/about_dialog.h"
+#include "dialogs/find_dialog.h"
+#include "dialogs/font_choice.h"
+#include "dialogs/pane_find.h"
+#include "dialogs/range_dialog.h"
+#include "reports/calendar.h"
+#include "shell/documents/clipboard_export.h"
+#include "shell/documents/help_links.h"
+#include "shell/documents/pane_print.h"
+#include "shell/documents/save_names.h"
+#include "shell/documents/save_report.h"
+#include "shell/main_window.h"
+#include "shell/selector_bar.h"
+
+namespace velorith {
+
+void MainWindow::mnuCopy_Click() {
+    CopySelection(*CurrentPane(), *QGuiApplication::clipboard());
+}
+
+void MainWindow::mnuCopyAll_Click() {
+    CopyAll(*CurrentPane(), *QGuiApplication::clipboard());
+}
+
+QString MainWindow::ProposedFileName() const {
+    SaveNameTexts texts;
+    texts.reckoning = selectors_->Combo(kCalSelector)->currentText();
+    texts.year = selectors_->Combo(kYearSelector)->currentText();
+    texts.monthItem = selectors_->Combo(kMonthSelector)->currentText();
+    texts.week = selectors_->Combo(kWeekSelector)->currentText();
+    texts.day = grid_.Cell(grid_.MarkRow, grid_.MarkCol).text;
+    texts.tabCaption = SSTab1->tabText(SSTab1->currentIndex());
+    return ProposedSaveName(SSTab1->currentIndex(), texts);
+}
+
+void MainWindow::mnuSaveAS_Click() {
+    int i = SSTab1->currentIndex();
+    std::string bytes = PaneBytes(i);
+    ReportContent content =
+        PaneContent(*Pane(i), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    SaveReport(content, ProposedFileName(), lastDir_, FileSaveDialog(this));
+}
+
+void MainWindow::mnuPrint_Click() {
+    PrintPaneCommand(*CurrentPane(), DesktopPrintDialog(this));
+}
+
+void MainWindow::mnuFont_Click() {
+    ReportSettings& r = calendar_.Settings();
+    ReportFont current{QString::fromStdString(r.FontName), r.FontSize, r.FontBold, r.FontItalic};
+    std::optional<ReportFont> chosen = ChooseReportFont(current, this);
+    if (!chosen) return;
+    r.FontName = chosen->name.toStdString();
+    r.FontSize = static_cast<std::int16_t>(chosen->size);
+    r.FontBold = chosen->bold;
+    r.FontItalic = chosen->italic;
+    calendar_.ResetReports();
+    SetTabReport();
+}
+
+void MainWindow::mnuFind_Click() {
+    if (!findDialog_) findDialog_ = new FindDialog([this] { return CurrentPane(); }, this);
+    QTextCursor selection = CurrentPane()->textCursor();
+    findDialog_->ShowFor(selection.hasSelection() ? selection.selectedText() : QString());
+}
+
+void MainWindow::mnuFindSelText_Click() {
+    QTextEdit* pane = CurrentPane();
+    pane->setFocus();
+    QString text = pane->textCursor().selectedText();
+    if (text.isEmpty()) return;
+    if (!FindNextInPane(pane, text, false)) {
+        QMessageBox::information(this, windowTitle(), EndOfTextMessage());
+    }
+}
+
+void MainWindow::mnuRange_Click() {
+    const DateState& s = calendar_.State();
+    auto* dialog =
+        new RangeDialog(s.MinYears[kJulian], s.MaxYears[kJulian], LocalToday().Year, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &RangeDialog::rangeChanged, this, &MainWindow::NewRange);
+    dialog->show();
+}
+
+void MainWindow::NewRange(int first, int last) {
+    DateState& s = calendar_.State();
+    s.SetRange(first, last);
+    SetYearsMonths();
+    const DateRec& d = s.Cur();
+    if (d.Year < s.MinYears[s.CurCal] || d.Year > s.MaxYears[s.CurCal]) {
+        navigator_.GoToday();
+        SetTabReport();
+    } else {
+        SetGridCal();
+    }
+}
+
+void MainWindow::mnuHelp_Click() {
+    OpenHelp(QCoreApplication::applicationDirPath());
+}
+
+void MainWindow::mnuEMail_Click() {
+    OpenMailToAuthor();
+}
+
+void MainWindow::mnuHomePage_Click() {
+    OpenHomePage();
+}
+
+void MainWindow::mnuAbout_Click() {
+    auto* about = new AboutDialog(this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->show();
+}
+
+}  // namespace velorith

@@ -1,0 +1,174 @@
+// frmVelorith, the program's one main window: the report tabs on the left, the date selectors,
+// the month grid and the three-reckonings grid on the right, the menus, and the way out. It is
+// the view that navigation redraws.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <string>
+
+#include "reckoning/navigation.h"
+#include "shell/month_grid_model.h"
+
+class QAction;
+class QCheckBox;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+class QTextEdit;
+
+namespace velorith {
+
+class Calendar;
+class CellGrid;
+class FindDialog;
+class SelectorBar;
+class SettingsStore;
+class TempFiles;
+struct ExitSettings;
+struct WindowSettings;
+
+inline constexpr int kPaneCount = 7;
+
+class MainWindow : public QMainWindow, public CalendarView {
+    Q_OBJECT
+  public:
+    // The calendar's state is set for today, the settings read; the window sets itself up from
+    // them. temps and store may be null (nothing to write to or delete then).
+    MainWindow(Calendar& calendar, Navigator& navigator, TempFiles* temps, SettingsStore* store,
+               const WindowSettings& placement, const QString& lastDir, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // CalendarView
+    void SetGridCal() override;
+    void SetTabReport() override;
+    void SetYearsMonths() override;
+    void SetWeeks() override;
+    void CheckCalMenu(int k) override;
+    void Beep() override;
+    void PutComboBack(int i, int oldIndex) override;
+
+    void SetDatesCal();
+    void SetWeekDaysNames();
+    // Selection state of the menu File: copy and find-selected need a selection.
+    void TestmnuFile();
+
+    // The values shutdown stores, with the window's real state and placement.
+    ExitSettings CollectExitSettings() const;
+    // The one way out: stores the settings, deletes the temporary files, closes the window and
+    // ends the event loop. Runs once, however it was reached.
+    void GoToExit();
+
+    // Parts that tests and the document commands look at.
+    QTextEdit* Pane(int i) const { return RichTextBox1.at(static_cast<std::size_t>(i)); }
+    QTextEdit* CurrentPane() const;
+    QTabWidget* Tabs() const { return SSTab1; }
+    SelectorBar* Selectors() const { return selectors_; }
+    CellGrid* MonthGrid() const { return MSFlexGrid1; }
+    CellGrid* DatesGrid() const { return MSFlexGrid2; }
+    const MonthGridModel& MonthModel() const { return grid_; }
+    const DatesGridModel& DatesModel() const { return dates_; }
+    QLineEdit* SearchField() const { return strFind; }
+    QMenu* FileMenu() const { return mnuFile; }
+    QMenu* CalendarMenu() const { return mnuCalendar; }
+    int RenderCount() const { return renderCount_; }
+    const std::string& PaneDocument(int i) const {
+        return paneDocs_.at(static_cast<std::size_t>(i));
+    }
+    const QString& LastDir() const { return lastDir_; }
+    bool Exited() const { return exited_; }
+
+  public slots:
+    void SSTab1_Click(int previousTab);
+    void mnuTab_Click(int i);
+    void mnuIndiction_Click();
+    void mnuAllStyles_Click();
+    void mnuFirstWD_Click(int i);
+    void mnuCal_Click(int k);
+    void mnuToday_Click();
+    void MSFlexGrid1_Click(int row, int col);
+    void MSFlexGrid2_Click(int row, int col);
+    void strFind_Change();
+    void cbFind_Click();
+    // Document commands and dialogs.
+    void mnuSaveAS_Click();
+    void mnuCopy_Click();
+    void mnuCopyAll_Click();
+    void mnuFind_Click();
+    void mnuFindSelText_Click();
+    void mnuPrint_Click();
+    void mnuFont_Click();
+    void mnuRange_Click();
+    void mnuHelp_Click();
+    void mnuEMail_Click();
+    void mnuHomePage_Click();
+    void mnuAbout_Click();
+    void mnuExit_Click() { GoToExit(); }
+    void cbExit_Click() { GoToExit(); }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildControls();
+    void BuildMenus();
+    void ApplyPlacement(const WindowSettings& placement);
+    void LayOut();
+    void LoadAbbreviations();
+    // Shows a document (RTF as the calendar made it, UTF-8) in pane i.
+    void ShowDocument(int i, std::string document);
+    std::string PaneBytes(int i) const;  // the pane's document as a saved file holds it
+    QString ProposedFileName() const;
+    void NewRange(int first, int last);
+
+    Calendar& calendar_;
+    Navigator& navigator_;
+    TempFiles* temps_;
+    SettingsStore* store_;
+    QString lastDir_;
+    int previousTab_ = 0;
+    int renderCount_ = 0;
+    bool exiting_ = false;
+    bool exited_ = false;
+    bool abbrIsBytes_ = true;
+
+    MonthGridModel grid_;
+    DatesGridModel dates_;
+    std::array<std::string, kPaneCount> paneDocs_;
+
+    // Controls, named as the rest of the program knows them.
+    QTabWidget* SSTab1 = nullptr;
+    std::array<QTextEdit*, kPaneCount> RichTextBox1{};
+    QLineEdit* strFind = nullptr;
+    QPushButton* cbFind = nullptr;
+    QCheckBox* WholeWord = nullptr;
+    QWidget* Con1 = nullptr;
+    QWidget* Con2 = nullptr;
+    SelectorBar* selectors_ = nullptr;
+    CellGrid* MSFlexGrid1 = nullptr;
+    CellGrid* MSFlexGrid2 = nullptr;
+    QPushButton* cbToday = nullptr;
+    QPushButton* cbExit = nullptr;
+
+    QMenu* mnuFile = nullptr;
+    QMenu* mnuCalendar = nullptr;
+    QMenu* mnuView = nullptr;
+    QMenu* mnuSetup = nullptr;
+    QMenu* mnuFWD = nullptr;
+    QMenu* mnuInfo = nullptr;
+    QAction* mnuCopy = nullptr;
+    QAction* mnuFindSelText = nullptr;
+    std::array<QAction*, 4> mnuCal{};  // 1..3
+    std::array<QAction*, kPaneCount> mnuTab{};
+    std::array<QAction*, 2> mnuFirstWD{};
+    QAction* mnuIndiction = nullptr;
+    QAction* mnuAllStyles = nullptr;
+
+    QPointer<FindDialog> findDialog_;
+};
+
+}  // namespace velorith

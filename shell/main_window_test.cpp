@@ -1,0 +1,443 @@
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+
+#include "reports/calendar.h"
+#include "shell/cell_grid.h"
+#include "shell/main_window.h"
+#include "shell/selector_bar.h"
+#include "shell/shell_tests.h"
+#include "shell/startup.h"
+#include "shell/temp_files.h"
+
+namespace velorith::tests {
+
+namespace {
+
+// One started program with its own settings file, temporary folder and a fixed today:
+// Sunday 15 September 2024 (new style), 2 September in the Julian reckoning.
+struct Started {
+    explicit Started(const QString& settingsFile = {}) {
+        QString file = settingsFile.isEmpty() ? folder.filePath("settings.ini") : settingsFile;
+        settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
+        StartOptions o;
+        o.settings = settings.get();
+        o.tempFolder = folder.path();
+        o.dataFolder = QStringLiteral(VELORITH_TEST_DATA_DIR);
+        o.today = CivilDate{2024, 9, 15};
+        o.splash = false;
+        app = std::make_unique<VelorithApp>(o);
+    }
+    MainWindow& W() { return app->Window(); }
+    DateState& S() { return app->Cal().State(); }
+
+    QTemporaryDir folder;
+    std::unique_ptr<QSettings> settings;
+    std::unique_ptr<VelorithApp> app;
+};
+
+struct MenuRow {
+    const char* name;  // "-" for a separator
+    const char* caption;
+    QKeySequence keys;
+    bool checkable;
+};
+
+void CompareMenu(QMenu* menu, const std::vector<MenuRow>& rows) {
+    QList<QAction*> actions = menu->actions();
+    QCOMPARE(actions.size(), static_cast<qsizetype>(rows.size()));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        QAction* a = actions[static_cast<qsizetype>(i)];
+        const MenuRow& row = rows[i];
+        if (QByteArray(row.name) == "-") {
+            QVERIFY2(a->isSeparator(), row.caption);
+            continue;
+        }
+        QCOMPARE(a->objectName(), QString::fromUtf8(row.name));
+        QCOMPARE(a->text(), QString::fromUtf8(row.caption));
+        QCOMPARE(a->shortcut(), row.keys);
+        QCOMPARE(a->isCheckable(), row.checkable);
+    }
+}
+
+QString Texts(QComboBox* combo, int i) {
+    return combo->itemText(i);
+}
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void startsWithTheDefaults() {
+        Started p;
+        MainWindow& w = p.W();
+        QCOMPARE(p.S().CurCal, std::int16_t{2});
+        QCOMPARE(p.S().Cur().Day, std::int16_t{2});
+        QCOMPARE(p.S().Cur().Month, std::int16_t{9});
+        QVERIFY(w.findChild<QAction*>("mnuCal_2")->isChecked());
+        QVERIFY(!w.findChild<QAction*>("mnuCal_3")->isChecked());
+        QVERIFY(w.findChild<QAction*>("mnuTab_0")->isChecked());
+        QVERIFY(w.findChild<QAction*>("mnuFirstWD_0")->isChecked());
+        QVERIFY(!w.findChild<QAction*>("mnuIndiction")->isChecked());
+        QVERIFY(w.width() >= 640 && w.height() >= 460);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Велоритский календарь"));
+        SelectorBar* bar = w.Selectors();
+        QCOMPARE(bar->Combo(0)->currentIndex(), 1);
+        QCOMPARE(Texts(bar->Combo(1), 0), QStringLiteral("1901"));
+        QCOMPARE(Texts(bar->Combo(1), bar->Combo(1)->count() - 1), QStringLiteral("2100"));
+        QCOMPARE(bar->Combo(1)->currentText(), QStringLiteral("2024"));
+        QCOMPARE(bar->Combo(2)->count(), 12);
+        QCOMPARE(Texts(bar->Combo(2), 0), QStringLiteral("(1) Январь"));
+        QCOMPARE(bar->Combo(2)->currentIndex(), 8);
+        QCOMPARE(Texts(bar->Combo(4), 0), QStringLiteral("Воскресенье"));
+        QCOMPARE(bar->Combo(4)->currentIndex(), 0);  // Sunday, 2 September (old style)
+        QVERIFY(!w.findChild<QPushButton*>("cbFind")->isEnabled());
+        QCOMPARE(w.RenderCount(), 1);
+        QVERIFY(!w.Pane(0)->toPlainText().isEmpty());
+        QCOMPARE(w.DatesModel().Cell(1, 1).text, QStringLiteral("2 сентября 2024 "));
+        // The six report files exist from the start.
+        for (int i = 0; i < kTempFileCount; ++i)
+            QVERIFY(QFileInfo::exists(p.app->Temps().Name(i)));
+    }
+
+    void theSavedReckoningIsAppliedAfterToday() {
+        QTemporaryDir dir;
+        QString file = dir.filePath("world.ini");
+        {
+            QSettings s(file, QSettings::IniFormat);
+            s.setValue("Settings/Calendar", "1");
+            s.setValue("Settings/FirstWeekday", "1");
+        }
+        Started p(file);
+        QCOMPARE(p.S().CurCal, std::int16_t{1});
+        QCOMPARE(p.W().Selectors()->Combo(1)->currentText(), QStringLiteral("7533"));
+        QCOMPARE(Texts(p.W().Selectors()->Combo(1), 0), QStringLiteral("7409"));
+        QCOMPARE(Texts(p.W().Selectors()->Combo(2), 0), QStringLiteral("(1) Сентябрь"));
+        QVERIFY(p.W().findChild<QAction*>("mnuCal_1")->isChecked());
+        QVERIFY(p.W().findChild<QAction*>("mnuFirstWD_1")->isChecked());
+        QCOMPARE(p.W().MonthModel().Cell(0, 0).text, QStringLiteral("Пн."));
+        QCOMPARE(p.W().MonthModel().Cell(0, 1).back, CalColors(1, kBackColor));
+    }
+
+    void menuTreeMatchesItsTable() {
+        Started p;
+        QList<QAction*> top = p.W().menuBar()->actions();
+        QStringList captions;
+        for (QAction* a : top)
+            captions << a->text();
+        QCOMPARE(captions, (QStringList{"&Файл", "&Календарь", "&Вид", "&Настройка", "&Справка"}));
+        const auto ctrl = [](int key) {
+            return QKeySequence(Qt::CTRL | static_cast<Qt::Key>(key));
+        };
+        CompareMenu(p.W().FileMenu(), {{"mnuSaveAS", "Сохранить &как...", ctrl(Qt::Key_S), false},
+                                       {"-", "1", {}, false},
+                                       {"mnuCopy", "&Копировать", ctrl(Qt::Key_C), false},
+                                       {"mnuCopyAll", "Копировать &все", ctrl(Qt::Key_A), false},
+                                       {"-", "2", {}, false},
+                                       {"mnuFind", "П&оиск...", ctrl(Qt::Key_F), false},
+                                       {"mnuFindSelText", "&Искать выделенный текст",
+                                        QKeySequence(Qt::Key_F3), false},
+                                       {"-", "3", {}, false},
+                                       {"mnuPrint", "&Печать...", ctrl(Qt::Key_P), false},
+                                       {"-", "4", {}, false},
+                                       {"mnuExit", "В&ыход", ctrl(Qt::Key_X), false}});
+        CompareMenu(p.W().CalendarMenu(),
+                    {{"mnuCal_1", "от Сотворения &Мира", ctrl(Qt::Key_F1), true},
+                     {"mnuCal_2", "от Р.Х. по &старому стилю", ctrl(Qt::Key_F2), true},
+                     {"mnuCal_3", "от Р.Х. по &новому стилю", ctrl(Qt::Key_F3), true},
+                     {"-", "5", {}, false},
+                     {"mnuToday", "С&егодня", ctrl(Qt::Key_F4), false}});
+        std::vector<MenuRow> view;
+        const char* tabs[] = {"&День",     "&Седмица", "&Месяц",     "&Год",
+                              "&Основные", "&Выборка", "Сокр&ащения"};
+        static const QByteArray names[] = {"mnuTab_0", "mnuTab_1", "mnuTab_2", "mnuTab_3",
+                                           "mnuTab_4", "mnuTab_5", "mnuTab_6"};
+        for (int i = 0; i < 7; ++i) {
+            view.push_back({names[i].constData(), tabs[i],
+                            QKeySequence(Qt::SHIFT | static_cast<Qt::Key>(Qt::Key_F1 + i)), true});
+        }
+        CompareMenu(p.W().findChild<QMenu*>("mnuView"), view);
+        QMenu* setup = p.W().findChild<QMenu*>("mnuSetup");
+        CompareMenu(setup, {{"mnuFont", "&Шрифт...", {}, false},
+                            {"-", "6", {}, false},
+                            {"mnuIndiction", "Показывать год &индиктиона", {}, true},
+                            {"mnuAllStyles", "Показывать даты по &трем стилям", {}, true},
+                            {"-", "7", {}, false},
+                            {"mnuFWD", "&Первый день недели", {}, false},
+                            {"-", "8", {}, false},
+                            {"mnuRange", "&Диапазон годов...", {}, false}});
+        CompareMenu(p.W().findChild<QMenu*>("mnuFWD"),
+                    {{"mnuFirstWD_0", "&Воскресенье", {}, true},
+                     {"mnuFirstWD_1", "&Понедельник", {}, true}});
+        CompareMenu(p.W().findChild<QMenu*>("mnuInfo"),
+                    {{"mnuHelp", "&Помощь", QKeySequence(Qt::Key_F1), false},
+                     {"-", "9", {}, false},
+                     {"mnuEMail", "E-Mail &автору", {}, false},
+                     {"mnuHomePage", "Web-&страница", {}, false},
+                     {"-", "10", {}, false},
+                     {"mnuAbout", "&О программе", {}, false}});
+        // Copy and find-selected need a selection in the shown pane.
+        p.W().TestmnuFile();
+        QVERIFY(!p.W().findChild<QAction*>("mnuCopy")->isEnabled());
+        p.W().Pane(0)->selectAll();
+        p.W().TestmnuFile();
+        QVERIFY(p.W().findChild<QAction*>("mnuCopy")->isEnabled());
+        QVERIFY(p.W().findChild<QAction*>("mnuFindSelText")->isEnabled());
+    }
+
+    void aPaneIsRenderedOnlyWhenItsPeriodChanges() {
+        Started p;
+        MainWindow& w = p.W();
+        int first = w.RenderCount();
+        w.SetTabReport();
+        w.SetTabReport();
+        QCOMPARE(w.RenderCount(), first);
+        w.mnuTab_Click(1);
+        QCOMPARE(w.Tabs()->currentIndex(), 1);
+        QVERIFY(w.findChild<QAction*>("mnuTab_1")->isChecked());
+        QVERIFY(!w.findChild<QAction*>("mnuTab_0")->isChecked());
+        QCOMPARE(w.RenderCount(), first + 1);
+        w.mnuTab_Click(0);
+        QCOMPARE(w.RenderCount(), first + 1);  // the same day: the pane keeps its document
+        // The indiction option renders anew each time and comes back to its first value.
+        w.mnuIndiction_Click();
+        QVERIFY(p.app->Cal().Settings().ShowIndiction);
+        w.mnuIndiction_Click();
+        QVERIFY(!p.app->Cal().Settings().ShowIndiction);
+        QVERIFY(!w.findChild<QAction*>("mnuIndiction")->isChecked());
+        QCOMPARE(w.RenderCount(), first + 3);
+        // The abbreviations pane is never rendered by the calendar.
+        w.mnuTab_Click(6);
+        QCOMPARE(w.RenderCount(), first + 3);
+    }
+
+    void clicksOnTheGrids() {
+        Started p;
+        MainWindow& w = p.W();
+        // A real mouse click on the 10th of September (old style).
+        const MonthGridModel& m = w.MonthModel();
+        int row = -1;
+        int col = -1;
+        for (int c = 1; c < 7 && row < 0; ++c) {
+            for (int r = 0; r < 7; ++r) {
+                if (m.Cell(r, c).text == "10" &&
+                    m.Cell(r, c).fore != CalColors(2, kNeighbourText)) {
+                    row = r;
+                    col = c;
+                }
+            }
+        }
+        QVERIFY(row >= 0);
+        int renders = w.RenderCount();
+        CellGrid* grid = w.MonthGrid();
+        QRect cell = grid->visualRect(grid->model()->index(row, col));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(p.S().Cur().Day, std::int16_t{10});
+        QCOMPARE(m.MarkRow, row);
+        QCOMPARE(m.MarkCol, col);
+        QCOMPARE(w.RenderCount(), renders + 1);
+        QCOMPARE(w.Selectors()->Combo(4)->currentIndex(), WeekDayPos(7, p.S().CurWeekDay) - 1);
+        QCOMPARE(w.DatesModel().Cell(1, 1).text, QStringLiteral("10 сентября 2024 "));
+
+        // A weekday name: Friday of the same week.
+        DayNum weekFirst = p.S().Cur().WeekFirst;
+        w.MSFlexGrid1_Click(5, 0);
+        QCOMPARE(p.S().CurWeekDay, std::int16_t{5});
+        QCOMPARE(p.S().Cur().WeekFirst, weekFirst);
+        QCOMPARE(w.Selectors()->Combo(4)->currentIndex(), 5);
+
+        // A grey day in column 1 goes to the previous month.
+        QCOMPARE(m.Cell(0, 1).fore, CalColors(2, kNeighbourText));
+        int greyDay = m.Cell(0, 1).text.toInt();
+        w.MSFlexGrid1_Click(0, 1);
+        QCOMPARE(p.S().Cur().Month, std::int16_t{8});
+        QCOMPARE(int{p.S().Cur().Day}, greyDay);
+
+        // A reckoning row switches the reckoning; its own row does nothing.
+        w.MSFlexGrid2_Click(2, 0);
+        QCOMPARE(p.S().CurCal, std::int16_t{3});
+        QVERIFY(w.findChild<QAction*>("mnuCal_3")->isChecked());
+        QCOMPARE(w.Selectors()->Combo(0)->currentIndex(), 2);
+        w.MSFlexGrid2_Click(2, 1);
+        QCOMPARE(p.S().CurCal, std::int16_t{3});
+    }
+
+    void aReckoningThatCannotShowTheDateIsRefused() {
+        Started p;
+        MainWindow& w = p.W();
+        // 25 December 2100 (old style) is 7 January 2101 (new style), past the range.
+        p.app->Cal().SelectDate(2, 2100, 12, 25);
+        w.SetGridCal();
+        w.Selectors()->Choose(0, 2);
+        QCOMPARE(p.S().CurCal, std::int16_t{2});
+        QCOMPARE(w.Selectors()->Combo(0)->currentIndex(), 1);
+        QCOMPARE(w.Selectors()->OldComboIndex(0), 1);
+        w.MSFlexGrid2_Click(2, 0);
+        QCOMPARE(p.S().CurCal, std::int16_t{2});
+        w.mnuCal_Click(3);
+        QCOMPARE(p.S().CurCal, std::int16_t{2});
+        QVERIFY(w.findChild<QAction*>("mnuCal_2")->isChecked());
+        QVERIFY(!w.findChild<QAction*>("mnuCal_3")->isChecked());
+    }
+
+    void selectorsActOnChoicesOnly() {
+        Started p;
+        MainWindow& w = p.W();
+        SelectorBar* bar = w.Selectors();
+        DateState before = p.S();
+        bar->SetIndex(2, 0);  // the program's own setting, under the lock
+        QCOMPARE(p.S().Cur().Month, before.Cur().Month);
+        w.SetGridCal();
+        QCOMPARE(bar->Combo(2)->currentIndex(), 8);
+        bar->Choose(2, 10);  // the user picks November
+        QCOMPARE(p.S().Cur().Month, std::int16_t{11});
+        QCOMPARE(bar->Combo(2)->currentIndex(), 10);
+
+        // After a step by the ">" label the week list is compared with what it shows now, so
+        // the next entry is one week on.
+        DayNum day = p.S().CurDay;
+        QTest::mousePress(bar->Next(3), Qt::LeftButton);
+        QCOMPARE(p.S().CurDay, day + 7);
+        bar->Choose(3, bar->Combo(3)->currentIndex() + 1);
+        QCOMPARE(p.S().CurDay, day + 14);
+
+        // "<" steps on a press of the left button, not the right one, and on a double click.
+        day = p.S().CurDay;
+        QTest::mousePress(bar->Prev(4), Qt::RightButton);
+        QCOMPARE(p.S().CurDay, day);
+        QTest::mousePress(bar->Prev(4), Qt::LeftButton);
+        QCOMPARE(p.S().CurDay, day - 1);
+        QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(2, 2),
+                        bar->Prev(4)->mapToGlobal(QPointF(2, 2)), Qt::LeftButton, Qt::LeftButton,
+                        Qt::NoModifier);
+        QCoreApplication::sendEvent(bar->Prev(4), &dbl);
+        QCOMPARE(p.S().CurDay, day - 2);
+    }
+
+    void displayOptionsAndTheFirstWeekday() {
+        Started p;
+        MainWindow& w = p.W();
+        w.mnuFirstWD_Click(1);
+        QCOMPARE(p.S().FirstWeekday, std::int16_t{1});
+        QVERIFY(w.findChild<QAction*>("mnuFirstWD_1")->isChecked());
+        QVERIFY(!w.findChild<QAction*>("mnuFirstWD_0")->isChecked());
+        QCOMPARE(w.MonthModel().Cell(0, 0).text, QStringLiteral("Пн."));
+        QCOMPARE(w.Selectors()->Combo(4)->itemText(0), QStringLiteral("Понедельник"));
+        QCOMPARE(w.Selectors()->Combo(4)->currentIndex(),
+                 6);  // 2 September (old style) is a Sunday
+        QCOMPARE(w.MonthModel().MarkRow, 6);
+        QCOMPARE(w.MonthModel().Cell(6, 0).text, QStringLiteral("Вс."));
+    }
+
+    void theSearchTabTakesTheSelection() {
+        Started p;
+        MainWindow& w = p.W();
+        QTextCursor cursor = w.Pane(0)->document()->find(QStringLiteral("2024"));
+        QVERIFY(!cursor.isNull());
+        w.Pane(0)->setTextCursor(cursor);
+        QString selected = cursor.selectedText();
+        QVERIFY(!selected.isEmpty());
+        w.mnuTab_Click(5);
+        QCOMPARE(w.SearchField()->text(), selected);
+        QVERIFY(w.findChild<QPushButton*>("cbFind")->isEnabled());
+        // Without a selection the field keeps its text.
+        w.mnuTab_Click(1);
+        w.mnuTab_Click(5);
+        QCOMPARE(w.SearchField()->text(), selected);
+    }
+
+    void exitStoresTheSettingsOnceAndDeletesTheFiles() {
+        Started p;
+        MainWindow& w = p.W();
+        w.mnuAllStyles_Click();
+        QStringList files;
+        for (int i = 0; i < kTempFileCount; ++i)
+            files << p.app->Temps().Name(i);
+        QFile::remove(files[3]);  // deleted by someone else: the exit goes on
+        w.mnuExit_Click();
+        QVERIFY(w.Exited());
+        for (const QString& f : files)
+            QVERIFY(!QFileInfo::exists(f));
+        QSettings stored(p.settings->fileName(), QSettings::IniFormat);
+        QCOMPARE(stored.value("Settings/Calendar").toString(), QStringLiteral("2"));
+        QCOMPARE(stored.value("Settings/WindowState").toString(), QStringLiteral("0"));
+        QCOMPARE(stored.value("Settings/Width").toString(), QString::number(w.width() * 15));
+        QCOMPARE(stored.value("Settings/ShowAllStyles").toString(), QStringLiteral("True"));
+        QCOMPARE(stored.value("Settings/FontBold").toString(), QStringLiteral("False"));
+        QCOMPARE(stored.value("Settings/MinYear").toString(), QStringLiteral("1901"));
+        QCOMPARE(stored.value("Settings/MaxYear").toString(), QStringLiteral("2100"));
+        // Closing once more does nothing more.
+        w.close();
+        QVERIFY(w.Exited());
+    }
+
+    void aMaximisedWindowStaysMaximisedAndTheStoreFailingDoesNotStopTheExit() {
+        QTemporaryDir dir;
+        QString file = dir.filePath("max.ini");
+        {
+            QSettings s(file, QSettings::IniFormat);
+            s.setValue("Settings/WindowState", "2");
+            s.setValue("Settings/Left", "1515");
+        }
+        Started p(file);
+        p.W().show();
+        QVERIFY(p.W().isMaximized());
+        p.W().close();  // the window's own close button
+        QSettings stored(file, QSettings::IniFormat);
+        QCOMPARE(stored.value("Settings/WindowState").toString(), QStringLiteral("2"));
+        QCOMPARE(stored.value("Settings/Left").toString(), QStringLiteral("1515"));
+
+        QTemporaryDir blocked;
+        QVERIFY(QDir(blocked.path()).mkpath("store.ini"));
+        Started q(blocked.filePath("store.ini"));
+        QStringList files;
+        for (int i = 0; i < kTempFileCount; ++i)
+            files << q.app->Temps().Name(i);
+        q.W().cbExit_Click();
+        QVERIFY(q.W().Exited());
+        for (const QString& f : files)
+            QVERIFY(!QFileInfo::exists(f));
+    }
+
+    void screenshots() {
+        // Pictures to look at, when asked for.
+        QString where = qEnvironmentVariable("VELORITH_SHOT_DIR");
+        if (where.isEmpty()) QSKIP("VELORITH_SHOT_DIR not set");
+        Started p;
+        MainWindow& w = p.W();
+        w.mnuIndiction_Click();
+        QCoreApplication::processEvents();
+        QVERIFY(w.grab().save(QDir(where).filePath("default.png")));
+        w.resize(640, 460);
+        QCoreApplication::processEvents();
+        QVERIFY(w.grab().save(QDir(where).filePath("smallest.png")));
+        w.resize(1000, 720);
+        w.mnuTab_Click(2);
+        QCoreApplication::processEvents();
+        QVERIFY(w.grab().save(QDir(where).filePath("large-month.png")));
+        w.mnuTab_Click(6);
+        QCoreApplication::processEvents();
+        QVERIFY(w.grab().save(QDir(where).filePath("abbreviations.png")));
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<QObject> MakeMainWindowTest() {
+    return std::make_unique<MainWindowTest>();
+}
+
+}  // namespace velorith::tests
+
+#include "main_window_test.moc"

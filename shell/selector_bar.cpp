@@ -1,0 +1,156 @@
+#include "shell/selector_bar.h"
+
+#include <QAbstractItemView>
+#include <QGuiApplication>
+#include <QMouseEvent>
+
+#include "reckoning/name_tables.h"
+#include "shell/busy_pointer.h"
+
+namespace velorith {
+
+namespace {
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
+
+}  // namespace
+
+void SelectorCombo::showPopup() {
+    QComboBox::showPopup();
+    QAbstractItemView* list = view();
+    if (list == nullptr || count() == 0) return;
+    list->scrollTo(model()->index(FirstVisible(currentIndex()), modelColumn()),
+                   QAbstractItemView::PositionAtTop);
+}
+
+void StepLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::RightButton) emit step();
+    event->accept();
+}
+
+void StepLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    emit step();
+    event->accept();
+}
+
+SelectorBar::SelectorBar(QWidget* panel) : QObject(panel) {
+    static constexpr const char* kCals[] = {"от Сотворения Мира", "от Р.Х. (старый стиль)",
+                                            "от Р.Х. (новый стиль)"};
+    for (int i = 0; i < kSelectorCount; ++i) {
+        auto* combo = new SelectorCombo(panel);
+        combo->setObjectName(QStringLiteral("Combo1_%1").arg(i));
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(4);
+        auto* back = new StepLabel(QStringLiteral("<"), panel);
+        back->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        auto* forward = new StepLabel(QStringLiteral(">"), panel);
+        forward->setObjectName(QStringLiteral("Label2_%1").arg(i));
+        for (StepLabel* label : {back, forward}) {
+            label->setAlignment(Qt::AlignCenter);
+            label->setCursor(Qt::PointingHandCursor);
+        }
+        combos_.at(static_cast<std::size_t>(i)) = combo;
+        prev_.at(static_cast<std::size_t>(i)) = back;
+        next_.at(static_cast<std::size_t>(i)) = forward;
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, i] { Combo1_Click(i); });
+        connect(back, &StepLabel::step, this, [this, i] { emit stepPrev(i); });
+        connect(forward, &StepLabel::step, this, [this, i] { emit stepNext(i); });
+    }
+    ComboLock = true;
+    for (const char* name : kCals)
+        Combo(0)->addItem(QString::fromUtf8(name));
+    ComboLock = false;
+    shown_[0] = Combo(0)->currentIndex();
+}
+
+void SelectorBar::Combo1_Click(int i) {
+    if (ComboLock) return;
+    int now = Combo(i)->currentIndex();
+    int before = shown_.at(static_cast<std::size_t>(i));
+    if (now != before) emit comboChosen(i, now, before);
+    // Whatever the choice led to (a put-back, a redraw that set the list anew), the list now
+    // shows the state; that is what the next choice is compared with.
+    shown_.at(static_cast<std::size_t>(i)) = Combo(i)->currentIndex();
+}
+
+void SelectorBar::SetIndex(int i, int index) {
+    bool was = ComboLock;
+    ComboLock = true;
+    Combo(i)->setCurrentIndex(index);
+    shown_.at(static_cast<std::size_t>(i)) = Combo(i)->currentIndex();
+    ComboLock = was;
+}
+
+void SelectorBar::SetIndices(const DateState& s) {
+    const DateRec& d = s.Cur();
+    SetIndex(0, s.CurCal - 1);
+    SetIndex(1, d.Year - s.MinYears[s.CurCal]);
+    SetIndex(2, d.Month - 1);
+    SetIndex(3, d.Week - 1);
+    SetIndex(4, WeekDayPos(s.FirstWeekday, s.CurWeekDay) - 1);
+}
+
+void SelectorBar::Choose(int i, int index) {
+    Combo(i)->setCurrentIndex(index);
+}
+
+bool SelectorBar::SetYearsMonths(const DateState& s) {
+    QComboBox* years = Combo(1);
+    int first = years->count() > 0 ? years->itemText(0).toInt() : 0;
+    int last = years->count() > 0 ? years->itemText(years->count() - 1).toInt() : 0;
+    if (first == s.MinYears[s.CurCal] && last == s.MaxYears[s.CurCal]) return false;
+    BusyPointer busy;
+    bool was = ComboLock;
+    ComboLock = true;
+    years->clear();
+    QStringList list;
+    for (int y = s.MinYears[s.CurCal]; y <= s.MaxYears[s.CurCal]; ++y)
+        list << QString::number(y);
+    years->addItems(list);
+    QComboBox* months = Combo(2);
+    months->clear();
+    for (int m = 1; m <= 12; ++m) {
+        months->addItem(QStringLiteral("(%1) %2").arg(m).arg(
+            FromView(MonthNames(CalendarMonth(s.CurCal, m), kNominative))));
+    }
+    shown_[1] = years->currentIndex();
+    shown_[2] = months->currentIndex();
+    ComboLock = was;
+    return true;
+}
+
+void SelectorBar::SetWeeks(const std::vector<std::string>& labels) {
+    BusyPointer busy;
+    bool was = ComboLock;
+    ComboLock = true;
+    QComboBox* weeks = Combo(3);
+    weeks->clear();
+    for (const std::string& label : labels)
+        weeks->addItem(QString::fromStdString(label));
+    shown_[3] = weeks->currentIndex();
+    ComboLock = was;
+}
+
+void SelectorBar::SetWeekDays(const std::vector<QString>& names) {
+    bool was = ComboLock;
+    ComboLock = true;
+    QComboBox* days = Combo(4);
+    days->clear();
+    for (const QString& name : names)
+        days->addItem(name);
+    shown_[4] = days->currentIndex();
+    ComboLock = was;
+}
+
+void SelectorBar::SetBackground(const QColor& color) {
+    for (SelectorCombo* combo : combos_) {
+        QPalette p = combo->palette();
+        p.setColor(QPalette::Base, color);
+        p.setColor(QPalette::Button, color);
+        combo->setPalette(p);
+    }
+}
+
+}  // namespace velorith
