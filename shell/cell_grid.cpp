@@ -27,6 +27,7 @@ CellGrid::CellGrid(const std::vector<int>& colTwips, const std::vector<int>& row
     setFrameShadow(QFrame::Plain);
     setLineWidth(1);
     setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
     horizontalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setMinimumSectionSize(1);
     int width = 0;

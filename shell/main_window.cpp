@@ -84,12 +84,19 @@ void MainWindow::BuildControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
+    // The design's sizes hold text of the old 8-point dialog font; a face with Arial's widths at
+    // that size fills them the same way.
+    QFont dialogFont(ResolveFontFamily(QStringLiteral("Arial")));
+    dialogFont.setPointSize(8);
+    client->setFont(dialogFont);
 
     SSTab1 = new QTabWidget(client);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->setGeometry(Px(120), Px(120), Px(6675), Px(6135));
-    QFont arial(ResolveFontFamily(QStringLiteral("Arial")));
-    SSTab1->tabBar()->setFont(arial);
+    QFont arial = dialogFont;
+    arial.setPointSize(9);
+    SSTab1->tabBar()->setFont(dialogFont);
+    SSTab1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
     for (int i = 0; i < kPaneCount; ++i) {
         auto* page = new QWidget();
         auto* pane = new QTextEdit(page);
@@ -135,13 +142,9 @@ void MainWindow::BuildControls() {
         SSTab1_Click(before);
     });
 
-    QFont small = font();
-    small.setPointSize(8);
-
     Con1 = new QWidget(client);
     Con1->setObjectName(QStringLiteral("Con1"));
     Con1->setGeometry(Px(6840), Px(120), Px(2625), Px(5325));
-    Con1->setFont(small);
     selectors_ = new SelectorBar(Con1);
     for (int i = 0; i < kSelectorCount; ++i) {
         int top = Px(45 + 360 * i);
@@ -233,6 +236,7 @@ void MainWindow::LoadAbbreviations() {
     paneDocs_[6] = bytes;
     abbrIsBytes_ = true;
     LoadRtf(*Pane(6)->document(), bytes);
+    Pane(6)->moveCursor(QTextCursor::Start);
 }
 
 QTextEdit* MainWindow::CurrentPane() const {
@@ -283,6 +287,7 @@ void MainWindow::ShowDocument(int i, std::string document) {
             file.write(bytes.data(), static_cast<qint64>(bytes.size()));
     }
     LoadRtf(*Pane(i)->document(), bytes);
+    Pane(i)->moveCursor(QTextCursor::Start);  // a new report is read from its top
     paneDocs_.at(static_cast<std::size_t>(i)) = std::move(document);
 }
 

@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -323,6 +324,20 @@ class MainWindowTest : public QObject {
                         Qt::NoModifier);
         QCoreApplication::sendEvent(bar->Prev(4), &dbl);
         QCOMPARE(p.S().CurDay, day - 2);
+    }
+
+    void anOpenedListShowsNineEntriesBeforeTheChosenOne() {
+        Started p;
+        SelectorBar* bar = p.W().Selectors();
+        bar->Choose(1, 150);  // 2051, the 151st of 200 years
+        QCOMPARE(int{p.S().Cur().Year}, 2051);
+        SelectorCombo* years = bar->Combo(1);
+        years->showPopup();
+        QAbstractItemView* list = years->view();
+        QCOMPARE(list->indexAt(QPoint(4, 2)).row(), 141);
+        years->hidePopup();
+        // Near the top of the list the first entry stays first.
+        QCOMPARE(SelectorCombo::FirstVisible(5), 0);
     }
 
     void displayOptionsAndTheFirstWeekday() {

@@ -12,12 +12,26 @@ namespace velorith {
 
 QString ResolveFontFamily(const QString& family) {
     if (!family.isEmpty() && QFontDatabase::hasFamily(family)) return family;
-    if (family.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0 ||
-        family.compare(QLatin1String("Courier"), Qt::CaseInsensitive) == 0) {
-        for (const char* alt : {"Liberation Mono", "Cousine", "DejaVu Sans Mono"}) {
+    // The Windows faces the reports and the window were designed with, and the free faces
+    // with the same letter widths.
+    struct Alternative {
+        const char* face;
+        const char* alternatives[3];
+    };
+    static constexpr Alternative kAlternatives[] = {
+        {"Courier New", {"Liberation Mono", "Cousine", "DejaVu Sans Mono"}},
+        {"Courier", {"Liberation Mono", "Cousine", "DejaVu Sans Mono"}},
+        {"Arial", {"Liberation Sans", "Arimo", "Nimbus Sans"}},
+        {"Times New Roman", {"Liberation Serif", "Tinos", "Nimbus Roman"}},
+    };
+    for (const Alternative& a : kAlternatives) {
+        if (family.compare(QLatin1String(a.face), Qt::CaseInsensitive) != 0) continue;
+        for (const char* alt : a.alternatives) {
             if (QFontDatabase::hasFamily(QLatin1String(alt))) return QLatin1String(alt);
         }
-        return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+        if (std::string_view(a.face).starts_with("Courier")) {
+            return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+        }
     }
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
 }
