@@ -105,6 +105,8 @@ void MainWindow::BuildControls() {
         pane->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         pane->setContextMenuPolicy(Qt::CustomContextMenu);
         pane->installEventFilter(this);
+        // Ctrl+C and F3 act at once on a new selection, not only after the File menu was opened.
+        connect(pane, &QTextEdit::copyAvailable, this, [this] { TestmnuFile(); });
         connect(pane, &QWidget::customContextMenuRequested, this, [this, pane](const QPoint& at) {
             TestmnuFile();
             mnuFile->popup(pane->mapToGlobal(at));
@@ -374,6 +376,7 @@ void MainWindow::SSTab1_Click(int previousTab) {
     for (int i = 0; i < kPaneCount; ++i)
         mnuTab.at(static_cast<std::size_t>(i))->setChecked(i == tab);
     SetTabReport();
+    TestmnuFile();
 }
 
 void MainWindow::mnuTab_Click(int i) {
@@ -422,6 +425,7 @@ void MainWindow::mnuToday_Click() {
 }
 
 void MainWindow::TestmnuFile() {
+    if (mnuCopy == nullptr) return;  // the menus are not built yet
     bool selected = CurrentPane()->textCursor().hasSelection();
     mnuCopy->setEnabled(selected);
     mnuFindSelText->setEnabled(selected);

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -93,6 +94,10 @@ class MainWindowTest : public QObject {
         QVERIFY(!w.findChild<QAction*>("mnuIndiction")->isChecked());
         QVERIFY(w.width() >= 640 && w.height() >= 460);
         QCOMPARE(w.windowTitle(), QStringLiteral("Велоритский календарь"));
+        // Never placed before: centred across the screen, a third of the free height down.
+        QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(w.pos().x(), (screen.width() * 15 - w.width() * 15) / 2 / 15);
+        QCOMPARE(w.pos().y(), (screen.height() * 15 - w.height() * 15) / 3 / 15);
         SelectorBar* bar = w.Selectors();
         QCOMPARE(bar->Combo(0)->currentIndex(), 1);
         QCOMPARE(Texts(bar->Combo(1), 0), QStringLiteral("1901"));
