@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "data/text_encoding.h"
 #include "reports/report_fixture.h"
 #include "reports/rtf_reader.h"
 #include "reports/search_text.h"
@@ -52,6 +53,48 @@ TEST(MarkOccurrences, OnlyVisibleTextIsMarked) {
     // Escapes and ignorable destinations are never matched.
     EXPECT_EQ(MarkOccurrences("a\\{b{\\*\\x b}", "b", false, SearchSource::kMonthLine).value(),
               "a\\{\\cf2 b\\cf1 {\\*\\x b}");
+}
+
+std::string WithoutMarks(std::string text) {
+    for (const std::string_view mark : {"\\cf2 ", "\\cf1 "}) {
+        for (auto p = text.find(mark); p != std::string::npos; p = text.find(mark, p)) {
+            text.erase(p, mark.size());
+        }
+    }
+    return text;
+}
+
+// Random fragments of markup and text: marking only ever inserts the two marks, each pair
+// around one occurrence of the search string.
+TEST(MarkOccurrences, InsertsNothingButMarksAroundOccurrences) {
+    const std::vector<std::string_view> pieces = {
+        "\\par\r\n", "\\f1 ", "\\f0", "{", "}",   "\\'e0",          "\\\\", "\\{",        "1", "a",
+        "par",       "б",     "Б",    " ", "{1}", "\\f1 (+)\\f0  ", "\\b1", "{\\*\\x 1}", "ф1"};
+    const std::vector<std::string_view> searches = {"1", "a", "par", "б", "f1", "1 ", "аб"};
+    std::uint32_t seed = 12345;
+    const auto next = [&seed](std::size_t n) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<std::size_t>((seed >> 16) % n);
+    };
+    int markedTexts = 0;
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        for (std::size_t k = next(12); k > 0; --k)
+            text += pieces[next(pieces.size())];
+        const std::string_view search = searches[next(searches.size())];
+        for (const auto source : {SearchSource::kEntryText, SearchSource::kMonthLine}) {
+            const auto marked = MarkOccurrences(text, search, next(2) == 1, source);
+            if (!marked) continue;
+            ++markedTexts;
+            ASSERT_EQ(WithoutMarks(*marked), text) << text;
+            for (auto p = marked->find("\\cf2 "); p != std::string::npos;
+                 p = marked->find("\\cf2 ", p + 1)) {
+                EXPECT_EQ(LowerUtf8(marked->substr(p + 5, search.size())), search) << *marked;
+                EXPECT_EQ(marked->substr(p + 5 + search.size(), 5), "\\cf1 ") << *marked;
+            }
+        }
+    }
+    EXPECT_GT(markedTexts, 1000);
 }
 
 // The control words a report may hold, and balanced groups closed only at the end.

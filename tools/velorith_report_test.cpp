@@ -189,6 +189,16 @@ TEST_F(VelorithReport, BadInputIsRefused) {
     EXPECT_EQ(Report({"--style", "world", "--date", "7608-12-31"}).status, 0);
 }
 
+TEST_F(VelorithReport, TodayByDefaultInAnyReckoning) {
+    for (const std::string style : {"world", "julian", "gregorian"}) {
+        const Result r = Report({"--style", style});
+        EXPECT_EQ(r.status, 0) << style << r.err;
+        EXPECT_NE(r.out.find(" года от "), std::string::npos) << style;
+    }
+    // Today outside the working range cannot be shown.
+    ExpectRefused({"--range", "1901-1902"});
+}
+
 TEST_F(VelorithReport, OutputFile) {
     const auto file = folder_ / "day.rtf";
     const Result r = Report({"--date", "2025-4-21", "--format", "rtf", "--output", file.string()});
