@@ -25,7 +25,7 @@ TEST(RtfWriter, PrologueCarriesFontSizeBoldItalicAndColour) {
     EXPECT_EQ(Prologue(settings, true), head + "\\b \\cf1 ");
     settings.FontItalic = true;
     EXPECT_EQ(Prologue(settings, true), head + "\\b \\i \\cf1 ");
-    EXPECT_EQ(kDotLine, std::string(99, '.'));
+    EXPECT_EQ(DotLine, std::string(99, '.'));
     EXPECT_EQ(kEpilogue, "\\par\r\n}");
 }
 

@@ -57,19 +57,19 @@ std::string Heading(std::string_view lead, std::string_view title) {
     text += title;
     text += kNavy;
     text += kEol;
-    text += kDotLine;
+    text += DotLine;
     text += kEol;
     return text;
 }
 
 // Writes the rows in the order of the year and empties the list.
-void FlushHits(std::vector<HitRow>& hits, RtfDocument& doc) {
+void FlushHits(HitList& hits, RtfDocument& doc) {
     SortHits(hits);
     for (const HitRow& row : hits) {
         std::string piece = row.heading;
         piece += row.text;
         piece += kEol;
-        piece += kDotLine;
+        piece += DotLine;
         piece += kEol;
         doc.AddPiece(piece);
     }
@@ -93,7 +93,7 @@ std::string FeastsReport(ReportContext c) {
     head += " год";
     head += CalNames(s.CurCal);
     head += kEol;
-    head += kDotLine;
+    head += DotLine;
     head += kEol;
     RtfDocument doc(head);
 
@@ -105,7 +105,7 @@ std::string FeastsReport(ReportContext c) {
     piece += kNavy;
     piece += kEol;
     piece += kEol;
-    piece += kDotLine;
+    piece += DotLine;
     piece += kEol;
     piece += kEol;
     doc.AddPiece(piece);
@@ -120,13 +120,13 @@ std::string FeastsReport(ReportContext c) {
         piece += feast.text;
         piece += kEol;
         piece += kEol;
-        piece += kDotLine;
+        piece += DotLine;
         piece += kEol;
         if (feast.offset == 49) piece += kEol;
         doc.AddPiece(piece);
     }
 
-    std::vector<HitRow> hits;
+    HitList hits;
     doc.AddPiece(Heading({}, "Двунадесятые непереходящие праздники"));
     for (const FixedFeast& feast : kTwelveFixed) {
         AddFoundDay(block, c, year, feast.day, feast.month, feast.text, hits);

@@ -20,7 +20,7 @@ DayNum PlaceJulianDate(const DisplayedYear& year, int julianDay, int julianMonth
 }
 
 bool AddFoundDay(DayBlock& block, ReportContext c, const DisplayedYear& year, int julianDay,
-                 int julianMonth, std::string_view text, std::vector<HitRow>& hitList) {
+                 int julianMonth, std::string_view text, HitList& hitList) {
     const DayNum d = PlaceJulianDate(year, julianDay, julianMonth);
     if (d == 0) return false;
     MoveWorkingDate(c.state, d);
@@ -36,7 +36,7 @@ bool AddFoundDay(DayBlock& block, ReportContext c, const DisplayedYear& year, in
     return true;
 }
 
-void SortHits(std::vector<HitRow>& hitList) {
+void SortHits(HitList& hitList) {
     std::stable_sort(hitList.begin(), hitList.end(),
                      [](const HitRow& a, const HitRow& b) { return a.day < b.day; });
 }

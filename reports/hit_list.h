@@ -15,6 +15,9 @@ struct HitRow {
     std::string text;     // the entry texts of the row
 };
 
+// One row per day found, sortable by day number; empty before and after each report.
+using HitList = std::vector<HitRow>;
+
 // The displayed year, noted when the report saved the date state.
 struct DisplayedYear {
     int julianYear = 0;  // Julian year of the current date
@@ -33,9 +36,9 @@ DayNum PlaceJulianDate(const DisplayedYear& year, int julianDay, int julianMonth
 // day the working day and adds a row: the date lines and day line, and `text` with its rank
 // sign and an end of line. Returns false, adding nothing, when the date is not in the year.
 bool AddFoundDay(DayBlock& block, ReportContext context, const DisplayedYear& year, int julianDay,
-                 int julianMonth, std::string_view text, std::vector<HitRow>& hitList);
+                 int julianMonth, std::string_view text, HitList& hitList);
 
 // Sorts the rows by day, keeping the order in which rows of one day were found.
-void SortHits(std::vector<HitRow>& hitList);
+void SortHits(HitList& hitList);
 
 }  // namespace velorith

@@ -11,7 +11,7 @@ namespace {
 std::string DaySeparator() {
     std::string text(kNavy);
     text += kEol;
-    text += kDotLine;
+    text += DotLine;
     text += kEol;
     return text;
 }
@@ -70,7 +70,7 @@ std::string WeekReport(ReportContext c, YearAssembler& assembler) {
         days += kNavy;
         days += kCrLf;
         days += kEol;
-        days += kDotLine;
+        days += DotLine;
         days += kEol;
     }
     title += Indent;
@@ -78,7 +78,7 @@ std::string WeekReport(ReportContext c, YearAssembler& assembler) {
     title += DayMonthYear(block, s);
     title += CalNames(s.CurCal);
     title += kEol;
-    title += kDotLine;
+    title += DotLine;
     title += kEol;
 
     RtfDocument doc(Prologue(c.settings, true));
@@ -109,7 +109,7 @@ std::string MonthReport(ReportContext c) {
     head += " года";
     head += CalNames(s.CurCal);
     head += kEol;
-    head += kDotLine;
+    head += DotLine;
     head += kEol;
     RtfDocument doc(head);
 
@@ -138,7 +138,7 @@ std::string YearReport(ReportContext c) {
     head += " год";
     head += CalNames(s.CurCal);
     head += kEol;
-    head += kDotLine;
+    head += DotLine;
     head += kEol;
     RtfDocument doc(head);
 
@@ -152,7 +152,7 @@ std::string YearReport(ReportContext c) {
             heading += Indent;
             heading += block.MonthName(s.CurCal, kNominative);
             heading += kEol;
-            heading += kDotLine;
+            heading += DotLine;
             heading += kEol;
             doc.AddPiece(heading);
             lastMonth = s.Cur().Month;

@@ -25,10 +25,10 @@ inline constexpr std::string_view kEol = "\\par\r\n";
 inline constexpr std::string_view kNavy = "\\cf1 ";  // colour 1, the ordinary text
 inline constexpr std::string_view kRed = "\\cf2 ";   // colour 2, red days and headings
 // The separator between days and under headings: 99 full stops.
-inline constexpr std::string_view kDotLine =
+inline constexpr std::string_view DotLine =
     ".............................................................................................."
     ".....";
-static_assert(kDotLine.size() == 99);
+static_assert(DotLine.size() == 99);
 inline constexpr std::string_view kEpilogue = "\\par\r\n}";
 
 // The opening text of a document. Period reports (week, month, year, feasts, search) start in

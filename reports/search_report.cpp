@@ -48,7 +48,7 @@ class Search {
         }
     }
 
-    std::vector<HitRow>& Hits() { return hits_; }
+    HitList& Hits() { return hits_; }
 
   private:
     void FindInEntry(DayNum day, const std::string& text) {
@@ -73,12 +73,12 @@ class Search {
     DisplayedYear year_;
     std::string_view s_;
     bool wholeWord_;
-    std::vector<HitRow> hits_;
+    HitList hits_;
 };
 
 // Rows of one day become one: texts in the order found, the heading of the first.
-void MergeDays(std::vector<HitRow>& hits) {
-    std::vector<HitRow> merged;
+void MergeDays(HitList& hits) {
+    HitList merged;
     merged.reserve(hits.size());
     for (HitRow& row : hits) {
         if (!merged.empty() && merged.back().day == row.day) {
@@ -122,7 +122,7 @@ std::optional<std::string> SearchReport(ReportContext c, std::string_view text, 
         search.SearchEntry(e.PrevDate, e);
     }
     search.SearchMonthFiles();
-    std::vector<HitRow>& hits = search.Hits();
+    HitList& hits = search.Hits();
     SortHits(hits);
     MergeDays(hits);
 
@@ -144,7 +144,7 @@ std::optional<std::string> SearchReport(ReportContext c, std::string_view text, 
     head += kEol;
     RtfDocument doc(head);
     for (const HitRow& row : hits) {
-        std::string piece(kDotLine);
+        std::string piece(DotLine);
         piece += kEol;
         piece += row.heading;
         piece += row.text;
@@ -152,7 +152,7 @@ std::optional<std::string> SearchReport(ReportContext c, std::string_view text, 
         doc.AddPiece(piece);
     }
     if (hits.empty()) {
-        std::string piece(kDotLine);
+        std::string piece(DotLine);
         piece += kEol;
         piece += kEol;
         piece += Indent;
@@ -161,7 +161,7 @@ std::optional<std::string> SearchReport(ReportContext c, std::string_view text, 
         piece += kEol;
         doc.AddPiece(piece);
     }
-    std::string last(kDotLine);
+    std::string last(DotLine);
     last += kEol;
     last += kEpilogue;
     doc.AddPiece(last);
