@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -82,8 +83,27 @@ int WriteOutputFile(const fs::path& target, std::string_view bytes) {
     return 0;
 }
 
+// A device or pipe named as the output (/dev/stdout, a FIFO) is written in place; renaming a file
+// over it would replace the device itself.
+int WriteOutputDevice(const fs::path& target, std::string_view bytes) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    bool ok = fd >= 0 && WriteAll(fd, bytes);
+    int error = ok ? 0 : errno;
+    if (fd >= 0 && ::close(fd) != 0 && ok) ok = false, error = errno;
+    if (!ok) return Complain("cannot write " + target.string() + ": " + std::strerror(error), 1);
+    return 0;
+}
+
 int WriteOutput(const ReportOptions& o, std::string_view bytes) {
-    if (o.output) return WriteOutputFile(*o.output, bytes);
+    if (o.output) {
+        std::error_code ec;
+        const fs::file_status status = fs::status(*o.output, ec);
+        if (!ec && fs::exists(status) && !fs::is_regular_file(status) &&
+            !fs::is_directory(status)) {
+            return WriteOutputDevice(*o.output, bytes);
+        }
+        return WriteOutputFile(*o.output, bytes);
+    }
     if (!WriteAll(STDOUT_FILENO, bytes)) {
         return Complain(std::string("cannot write standard output: ") + std::strerror(errno), 1);
     }
@@ -169,6 +189,8 @@ int Run(const ReportOptions& o) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A closed pipe is a write error (status 1), not a silent death by signal.
+    std::signal(SIGPIPE, SIG_IGN);
     std::vector<std::string_view> args;
     for (int i = 1; i < argc; ++i)
         args.emplace_back(argv[i]);

@@ -219,6 +219,13 @@ TEST_F(VelorithReport, OutputFile) {
     EXPECT_FALSE(missingDir.err.empty());
     const Result dir = Report({"--date", "2025-4-21", "--output", folder_.path().string()});
     EXPECT_EQ(dir.status, 1);
+    // A device is written in place, never replaced.
+    const Result full = Report({"--date", "2025-4-21", "--output", "/dev/full"});
+    EXPECT_EQ(full.status, 1);
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
+    const Result null = Report({"--date", "2025-4-21", "--output", "/dev/null"});
+    EXPECT_EQ(null.status, 0);
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
 }
 
 TEST_F(VelorithReport, DefaultDataFolderBesideTheProgram) {
