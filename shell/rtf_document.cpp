@@ -1,10 +1,13 @@
 #include "shell/rtf_document.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <map>
+#include <string>
 
 #include "reports/rtf_reader.h"
 
@@ -30,17 +33,32 @@ QString ResolveFontFamily(const QString& family) {
             if (QFontDatabase::hasFamily(QLatin1String(alt))) return QLatin1String(alt);
         }
         if (std::string_view(a.face).starts_with("Courier")) {
-            return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+            return QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family();
         }
     }
-    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    // The face the desktop's general font really resolves to, not an alias such as "Sans Serif".
+    return QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family();
 }
 
 namespace {
 
-QTextCharFormat FormatOf(const RtfRun& run) {
+// Looking a family up costs more than a report's runs are worth; a document has few fonts.
+class FamilyCache {
+  public:
+    const QString& Resolve(const std::string& name) {
+        auto it = families_.find(name);
+        if (it == families_.end())
+            it = families_.emplace(name, ResolveFontFamily(QString::fromStdString(name))).first;
+        return it->second;
+    }
+
+  private:
+    std::map<std::string, QString> families_;
+};
+
+QTextCharFormat FormatOf(const RtfRun& run, FamilyCache& families) {
     QTextCharFormat f;
-    f.setFontFamilies({ResolveFontFamily(QString::fromStdString(run.fontName))});
+    f.setFontFamilies({families.Resolve(run.fontName)});
     f.setFontPointSize(run.halfPoints / 2.0);
     f.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
     f.setFontItalic(run.italic);
@@ -58,6 +76,7 @@ void FillDocument(QTextDocument& doc, const RtfContent& content) {
     QTextCursor cursor(&doc);
     cursor.beginEditBlock();
     bool first = true;
+    FamilyCache families;
     QTextCharFormat last;  // an empty paragraph keeps the height of the text before it
     for (const RtfParagraph& paragraph : content.paragraphs) {
         if (!first) cursor.insertBlock(QTextBlockFormat(), last);
@@ -65,7 +84,7 @@ void FillDocument(QTextDocument& doc, const RtfContent& content) {
         for (const RtfRun& run : paragraph.runs) {
             QString text = QString::fromStdString(run.text);
             text.replace(QLatin1Char('\n'), QChar::LineSeparator);
-            last = FormatOf(run);
+            last = FormatOf(run, families);
             cursor.insertText(text, last);
         }
     }

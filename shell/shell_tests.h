@@ -9,5 +9,6 @@ namespace velorith::tests {
 std::unique_ptr<QObject> MakeSettingsStoreTest();
 std::unique_ptr<QObject> MakeMonthGridTest();
 std::unique_ptr<QObject> MakeMainWindowTest();
+std::unique_ptr<QObject> MakeRtfDocumentTest();
 
 }  // namespace velorith::tests
