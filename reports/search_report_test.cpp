@@ -216,6 +216,21 @@ TEST_F(SearchTest, WholeWord) {
     EXPECT_EQ(Search(kJulian, 2025, 6, 1, "pa", true).find("Ничего не найдено"), std::string::npos);
 }
 
+TEST(SearchReport, NothingFoundDocumentByteForByte) {
+    TempFolder folder;
+    auto calendar = CalendarOn(folder, kJulian, 2025, 3, 3);
+    const std::string indent = "\\f1    \\f0  ";
+    const std::string expected =
+        "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049{\\fonttbl{\\f0\\fswiss\\fprq2\\fcharset204 "
+        "System;}{\\f1\\fmodern\\fprq1\\fcharset204 Courier New;}}\r\n"
+        "{\\colortbl ;\\red0\\green0\\blue128;\\red255\\green0\\blue0;}\r\n"
+        "\\viewkind4\\uc1\\pard\\f0\\fs20\r\n\\cf1 \\par\r\n" +
+        indent + "2025 год от Р.Х. по старому стилю\\par\r\n\\par\r\n" + indent +
+        "Строка поиска: \"\\cf2 Нет\\cf1 \"\\par\r\n\\par\r\n\r\n" + kDots + "\\par\r\n\\par\r\n" +
+        indent + "Ничего не найдено\\par\r\n\\par\r\n\r\n" + kDots + "\\par\r\n\\par\r\n}\r\n";
+    EXPECT_EQ(calendar->SetFindReport("Нет", true).value(), expected);
+}
+
 TEST_F(SearchTest, NothingToDoForBlankText) {
     calendar_ = CalendarOn(folder_, kJulian, 2025, 6, 1);
     EXPECT_FALSE(calendar_->SetFindReport("   ", false));
