@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
@@ -449,6 +450,15 @@ class MainWindowTest : public QObject {
         w.mnuTab_Click(6);
         QCoreApplication::processEvents();
         QVERIFY(w.grab().save(QDir(where).filePath("abbreviations.png")));
+        w.resize(640, 460);
+        w.mnuCal_Click(1);
+        w.mnuFirstWD_Click(1);
+        QElapsedTimer year;
+        year.start();
+        w.mnuTab_Click(3);
+        qInfo("year report shown in %lld ms", static_cast<long long>(year.elapsed()));
+        QCoreApplication::processEvents();
+        QVERIFY(w.grab().save(QDir(where).filePath("world-monday-year.png")));
     }
 };
 
