@@ -33,10 +33,16 @@ class Search {
 
     void SearchMonthFiles() {
         const int febYear = FebruaryJulianYear(c_.state);
-        const int febDays = febYear % 4 == 0 ? 366 : 365;
+        const int yearDays = febYear % 4 == 0 ? 366 : 365;
+        static constexpr std::array<int, 13> kMonthDays = {0,  31, 28, 31, 30, 31, 30,
+                                                           31, 31, 30, 31, 30, 31};
         for (int m = 1; m <= 12; ++m) {
-            for (int d = 1; d <= 31; ++d) {
-                const auto lines = c_.data.MonthSection(d, m, febDays);
+            // A section for a day the month lacks (30 February, 31 April) names no date; it
+            // would otherwise land on a day of the next month.
+            const int days =
+                m == 2 && yearDays == 366 ? 29 : kMonthDays[static_cast<std::size_t>(m)];
+            for (int d = 1; d <= days; ++d) {
+                const auto lines = c_.data.MonthSection(d, m, yearDays);
                 for (const std::string& line : lines) {
                     const KeyValue kv = SplitKey(line);
                     if (kv.key.size() != 1 || kv.key[0] < '0' || kv.key[0] > '4') continue;

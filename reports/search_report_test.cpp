@@ -142,7 +142,9 @@ class SearchTest : public ::testing::Test {
                       "[25]\n"
                       "0={1}Рождество Христово.\n");
         folder_.Write("February29.DAT", "[29]\n1=Прп. Кассиана.\n");
-        folder_.Write("February28.DAT", "[28]\n1=Двадцать восьмое простого.\n");
+        folder_.Write("February28.DAT",
+                      "[28]\n1=Двадцать восьмое простого.\n[29]\n1=Лишний день.\n");
+        folder_.Write("June.DAT", "[31]\n1=Лишний день.\n");
         folder_.Write("Relocatable.DAT",
                       "[1]\n"
                       "days=1\n"
@@ -229,6 +231,11 @@ TEST(SearchReport, NothingFoundDocumentByteForByte) {
         "Строка поиска: \"\\cf2 Нет\\cf1 \"\\par\r\n\\par\r\n\r\n" + kDots + "\\par\r\n\\par\r\n" +
         indent + "Ничего не найдено\\par\r\n\\par\r\n\r\n" + kDots + "\\par\r\n\\par\r\n}\r\n";
     EXPECT_EQ(calendar->SetFindReport("Нет", true).value(), expected);
+}
+
+// Sections of days a month lacks are not dates and are not searched.
+TEST_F(SearchTest, DaysTheMonthLacksAreSkipped) {
+    EXPECT_NE(Search(kJulian, 2025, 6, 1, "лишний").find("Ничего не найдено"), std::string::npos);
 }
 
 TEST_F(SearchTest, NothingToDoForBlankText) {
