@@ -1,0 +1,219 @@
+// What navigation redraws (grids, selectors, the report pane), the clicks on the grids, the
+// tabs, the display options and the search field.
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextEdit>
+
+#include "reckoning/movable_cycle.h"
+#include "reports/calendar.h"
+#include "shell/busy_pointer.h"
+#include "shell/cell_grid.h"
+#include "shell/main_window.h"
+#include "shell/rtf_document.h"
+#include "shell/selector_bar.h"
+#include "shell/temp_files.h"
+
+namespace velorith {
+
+void MainWindow::SetGridCal() {
+    const DateState& s = calendar_.State();
+    QColor back = ToQColor(CalColors(s.CurCal, kBackColor));
+    selectors_->SetBackground(back);
+    MSFlexGrid1->SetBackground(CalColors(s.CurCal, kBackColor));
+    grid_.Fill(s, calendar_.RedDays());
+    MSFlexGrid1->Show(grid_);
+    selectors_->SetIndices(s);
+    SetDatesCal();
+}
+
+void MainWindow::SetDatesCal() {
+    dates_.SetDatesCal(calendar_.State());
+    MSFlexGrid2->Show(dates_);
+}
+
+void MainWindow::SetWeekDaysNames() {
+    std::vector<QString> names = grid_.SetWeekDaysNames(calendar_.State().FirstWeekday);
+    selectors_->SetWeekDays(names);
+    MSFlexGrid1->Show(grid_);
+}
+
+void MainWindow::SetTabReport() {
+    int tab = SSTab1->currentIndex();
+    // The week, month and year reports walk through many days: show that the program works.
+    std::optional<BusyPointer> busy;
+    if (tab >= kWeekTab && tab <= kYearTab) busy.emplace();
+    TabUpdate update = calendar_.SetTabReport(tab);
+    if (update.render) ShowDocument(tab, std::move(update.document));
+}
+
+void MainWindow::ShowDocument(int i, std::string document) {
+    ++renderCount_;
+    std::string bytes = Calendar::DocumentBytes(document);
+    // The pane's file is what a later look at the report would find; a failing write loses
+    // nothing, since the pane shows the document from memory.
+    if (temps_ != nullptr && i < kTempFileCount && !temps_->Name(i).isEmpty()) {
+        QFile file(temps_->Name(i));
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
+    LoadRtf(*Pane(i)->document(), bytes);
+    Pane(i)->moveCursor(QTextCursor::Start);  // a new report is read from its top
+    paneDocs_.at(static_cast<std::size_t>(i)) = std::move(document);
+}
+
+std::string MainWindow::PaneBytes(int i) const {
+    if (i == 6 && abbrIsBytes_) return paneDocs_[6];
+    return Calendar::DocumentBytes(paneDocs_.at(static_cast<std::size_t>(i)));
+}
+
+void MainWindow::SetYearsMonths() {
+    selectors_->SetYearsMonths(calendar_.State());
+}
+
+void MainWindow::SetWeeks() {
+    selectors_->SetWeeks(WeekLabels(calendar_.State()));
+}
+
+void MainWindow::CheckCalMenu(int k) {
+    for (int i = 1; i <= 3; ++i)
+        mnuCal.at(static_cast<std::size_t>(i))->setChecked(i == k);
+}
+
+void MainWindow::Beep() {
+    QApplication::beep();
+}
+
+void MainWindow::PutComboBack(int i, int oldIndex) {
+    selectors_->Choose(i, oldIndex);
+}
+
+// --- grids -----------------------------------------------------------------------------------
+
+void MainWindow::MSFlexGrid1_Click(int row, int col) {
+    MonthGridModel::Click click = grid_.LeftClick(row, col);
+    switch (click.kind) {
+        case MonthGridModel::Click::kNothing:
+            return;
+        case MonthGridModel::Click::kWeekday:
+            // A choice in the weekday list, exactly as if the user had made it there.
+            selectors_->Choose(kDaySelector, click.row);
+            return;
+        case MonthGridModel::Click::kNearDay:
+            MSFlexGrid1->Show(grid_);
+            navigator_.GoNearMonth(click.day, click.col);
+            return;
+        case MonthGridModel::Click::kDay: {
+            MSFlexGrid1->Show(grid_);  // the highlight moves; nothing is rebuilt
+            navigator_.GoDay(click.day);
+            const DateState& s = calendar_.State();
+            selectors_->SetIndex(kWeekSelector, s.Cur().Week - 1);
+            selectors_->SetIndex(kDaySelector, WeekDayPos(s.FirstWeekday, s.CurWeekDay) - 1);
+            SetDatesCal();
+            return;
+        }
+    }
+}
+
+void MainWindow::MSFlexGrid2_Click(int row, int /*col*/) {
+    DateState& s = calendar_.State();
+    int k = row + 1;
+    if (k == s.CurCal) return;
+    if (!s.InRange(k, s.CurDay)) {
+        Beep();
+        return;
+    }
+    BusyPointer busy;
+    s.CurCal = static_cast<std::int16_t>(k);
+    navigator_.ChangeCal();
+    SetGridCal();
+    SetTabReport();
+}
+
+// --- tabs and display options ----------------------------------------------------------------
+
+void MainWindow::SSTab1_Click(int previousTab) {
+    int tab = SSTab1->currentIndex();
+    if (tab == kSearchTab) {
+        QTextCursor selection = Pane(std::clamp(previousTab, 0, kPaneCount - 1))->textCursor();
+        if (selection.hasSelection()) {
+            strFind->setText(
+                selection.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char(' ')));
+        }
+        strFind->setFocus();
+    }
+    for (int i = 0; i < kPaneCount; ++i)
+        mnuTab.at(static_cast<std::size_t>(i))->setChecked(i == tab);
+    SetTabReport();
+    TestmnuFile();
+}
+
+void MainWindow::mnuTab_Click(int i) {
+    for (int t = 0; t < kPaneCount; ++t)
+        mnuTab.at(static_cast<std::size_t>(t))->setChecked(t == i);
+    SSTab1->setCurrentIndex(i);
+}
+
+void MainWindow::mnuIndiction_Click() {
+    bool& flag = calendar_.Settings().ShowIndiction;
+    flag = !flag;
+    mnuIndiction->setChecked(flag);
+    calendar_.ResetReports();
+    SetTabReport();
+}
+
+void MainWindow::mnuAllStyles_Click() {
+    bool& flag = calendar_.Settings().ShowAllStyles;
+    flag = !flag;
+    mnuAllStyles->setChecked(flag);
+    calendar_.ResetReports();
+    SetTabReport();
+}
+
+void MainWindow::mnuFirstWD_Click(int i) {
+    mnuFirstWD[0]->setChecked(i == 0);
+    mnuFirstWD[1]->setChecked(i == 1);
+    DateState& s = calendar_.State();
+    s.FirstWeekday = i == 1 ? 1 : 7;
+    s.SetYearInfo();
+    s.SetWeekInfo();
+    SetWeekDaysNames();
+    SetWeeks();
+    SetGridCal();
+    SetTabReport();
+}
+
+void MainWindow::mnuCal_Click(int k) {
+    navigator_.mnuCal_Click(k);
+    // A refused switch leaves the old item checked; Qt has already toggled the clicked one.
+    CheckCalMenu(calendar_.State().CurCal);
+}
+
+void MainWindow::mnuToday_Click() {
+    navigator_.GoToday();
+}
+
+void MainWindow::TestmnuFile() {
+    if (mnuCopy == nullptr) return;  // the menus are not built yet
+    bool selected = CurrentPane()->textCursor().hasSelection();
+    mnuCopy->setEnabled(selected);
+    mnuFindSelText->setEnabled(selected);
+}
+
+// --- search field ----------------------------------------------------------------------------
+
+void MainWindow::strFind_Change() {
+    cbFind->setEnabled(!strFind->text().trimmed().isEmpty());
+}
+
+void MainWindow::cbFind_Click() {
+    BusyPointer busy;
+    std::optional<std::string> document =
+        calendar_.SetFindReport(strFind->text().toStdString(), WholeWord->isChecked());
+    if (document) ShowDocument(kSearchTab, std::move(*document));
+}
+
+}  // namespace velorith
