@@ -376,6 +376,20 @@ class MainWindowTest : public QObject {
         w.mnuTab_Click(1);
         w.mnuTab_Click(5);
         QCOMPARE(w.SearchField()->text(), selected);
+        // Only blanks: nothing to search for.
+        w.SearchField()->setText(QStringLiteral("   "));
+        QVERIFY(!w.findChild<QPushButton*>("cbFind")->isEnabled());
+        // Enter in the field runs the search over the year into the search pane.
+        w.SearchField()->setText(QStringLiteral("сентября"));
+        int renders = w.RenderCount();
+        QTest::keyClick(w.SearchField(), Qt::Key_Return);
+        QCOMPARE(w.RenderCount(), renders + 1);
+        QVERIFY(!w.PaneDocument(5).empty());
+        QVERIFY(!w.Pane(5)->toPlainText().isEmpty());
+        // Going to another tab and back keeps the result.
+        w.mnuTab_Click(0);
+        w.mnuTab_Click(5);
+        QCOMPARE(w.RenderCount(), renders + 1);
     }
 
     void exitStoresTheSettingsOnceAndDeletesTheFiles() {
