@@ -106,9 +106,9 @@ TEST(LoadTables, TitlesAreBareAndTheLastZeroLineWins) {
     EXPECT_EQ(weekdays[1].Days, -49);
     EXPECT_EQ(weekdays[2].Title, "{1} Знак");
 
-    const auto spec = LoadSpecWeekDays(file);
-    ASSERT_EQ(spec.Count(), 2);
-    EXPECT_EQ(spec[1].Title, ", продолжение");
+    const auto special = LoadSpecWeekDays(file);
+    ASSERT_EQ(special.Count(), 2);
+    EXPECT_EQ(special[1].Title, ", продолжение");
 }
 
 }  // namespace
