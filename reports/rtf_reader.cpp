@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <map>
 #include <optional>
 #include <string_view>
 
@@ -404,6 +405,12 @@ class Reader {
                 break;
         }
         if (utf8.empty()) return;
+        // Most text continues the run before it; only a change of formatting needs a new look.
+        if (!paragraph_.runs.empty() && SameFormatting(runState_, state_)) {
+            paragraph_.runs.back().text += utf8;
+            return;
+        }
+        runState_ = state_;
         RtfRun look = CurrentLook();
         if (!paragraph_.runs.empty() && paragraph_.runs.back().SameLook(look)) {
             paragraph_.runs.back().text += utf8;
@@ -413,10 +420,16 @@ class Reader {
         }
     }
 
+    static bool SameFormatting(const CharState& a, const CharState& b) {
+        return a.font == b.font && a.halfPoints == b.halfPoints && a.bold == b.bold &&
+               a.italic == b.italic && a.underline == b.underline && a.colorIndex == b.colorIndex;
+    }
+
     RtfRun CurrentLook() const {
         RtfRun run;
         run.font = state_.font;
-        if (const RtfFont* f = doc_.FindFont(state_.font)) run.fontName = f->name;
+        auto slot = fontSlots_.find(state_.font);
+        if (slot != fontSlots_.end()) run.fontName = doc_.fonts[slot->second].name;
         run.halfPoints = state_.halfPoints;
         run.bold = state_.bold;
         run.italic = state_.italic;
@@ -444,11 +457,11 @@ class Reader {
         std::size_t b = fontName_.find_last_not_of(' ');
         std::string name = a == std::string::npos ? std::string() : fontName_.substr(a, b - a + 1);
         fontName_.clear();
-        auto same = [this](const RtfFont& f) { return f.number == fontNumber_; };
-        auto it = std::find_if(doc_.fonts.begin(), doc_.fonts.end(), same);
-        if (it != doc_.fonts.end()) {
-            it->name = std::move(name);
+        auto slot = fontSlots_.find(fontNumber_);
+        if (slot != fontSlots_.end()) {
+            doc_.fonts[slot->second].name = std::move(name);
         } else if (doc_.fonts.size() < 4096) {
+            fontSlots_.emplace(fontNumber_, doc_.fonts.size());
             doc_.fonts.push_back(RtfFont{fontNumber_, std::move(name)});
         }
     }
@@ -459,7 +472,9 @@ class Reader {
     RtfContent doc_;
     RtfParagraph paragraph_;
     CharState state_;
+    CharState runState_;  // the formatting of the paragraph's last run
     std::vector<CharState> stack_;
+    std::map<int, std::size_t> fontSlots_;  // \fN -> index in doc_.fonts
     std::size_t skipGroups_ = 0;
     bool groupStart_ = false;
     int pendingSkip_ = 0;
