@@ -44,7 +44,9 @@ TEST(TextEncoding, UnwritableAndMalformedTextReportsItsOffset) {
     EXPECT_FALSE(Utf8ToCp1251("ab\xD0", &error).has_value());  // cut short
     EXPECT_EQ(error.offset, 2u);
     EXPECT_FALSE(Utf8ToCp1251("\xC0\xAF", &error).has_value());  // overlong
-    EXPECT_EQ(Utf8ToCp1251Lossy("a\xE2\x82\xBD" "б"), std::string("a?\xE1"));
+    EXPECT_EQ(Utf8ToCp1251Lossy("a\xE2\x82\xBD"
+                                "б"),
+              std::string("a?\xE1"));
 }
 
 TEST(TextEncoding, DataFilesAreReadInEitherEncoding) {
