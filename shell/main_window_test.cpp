@@ -1,5 +1,6 @@
 #include <QAbstractItemView>
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -7,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -201,6 +203,21 @@ class MainWindowTest : public QObject {
         p.W().TestmnuFile();
         QVERIFY(p.W().findChild<QAction*>("mnuCopy")->isEnabled());
         QVERIFY(p.W().findChild<QAction*>("mnuFindSelText")->isEnabled());
+    }
+
+    void ctrlCInAPaneCopiesRtfAndText() {
+        Started p;
+        MainWindow& w = p.W();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTextEdit* pane = w.Pane(0);
+        pane->setFocus();
+        pane->setTextCursor(pane->document()->find(QStringLiteral("2024")));
+        QTest::keyClick(pane, Qt::Key_C, Qt::ControlModifier);
+        const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(copied != nullptr);
+        QCOMPARE(copied->text(), QStringLiteral("2024"));
+        QVERIFY(copied->data(QStringLiteral("text/rtf")).startsWith("{\\rtf1"));
     }
 
     void aPaneIsRenderedOnlyWhenItsPeriodChanges() {
@@ -400,7 +417,9 @@ class MainWindowTest : public QObject {
         for (int i = 0; i < kTempFileCount; ++i)
             files << p.app->Temps().Name(i);
         QFile::remove(files[3]);  // deleted by someone else: the exit goes on
-        w.mnuExit_Click();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, Qt::Key_X, Qt::ControlModifier);  // "В&ыход", Ctrl+X
         QVERIFY(w.Exited());
         for (const QString& f : files)
             QVERIFY(!QFileInfo::exists(f));
