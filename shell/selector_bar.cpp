@@ -129,6 +129,9 @@ void SelectorBar::SetWeeks(const std::vector<std::string>& labels) {
     weeks->clear();
     for (const std::string& label : labels)
         weeks->addItem(QString::fromStdString(label));
+    // A label longer than the closed list still shows whole in the open one.
+    weeks->view()->setMinimumWidth(weeks->view()->sizeHintForColumn(0) +
+                                   2 * weeks->view()->frameWidth());
     shown_[3] = weeks->currentIndex();
     ComboLock = was;
 }
