@@ -197,6 +197,12 @@ void MainWindow::ApplyPlacement(const WindowSettings& w) {
     int heightTw = size.height() * kTwipsPerPixel;
     int left = w.Left.value_or((screen.width() * kTwipsPerPixel - widthTw) / 2);
     int top = w.Top.value_or((screen.height() * kTwipsPerPixel - heightTw) / 3);
+    // A place on a screen that is no longer attached would hide the window: centre it instead.
+    QPoint titleBar(Px(left) + size.width() / 2, Px(top) + 8);
+    if (QGuiApplication::screenAt(titleBar) == nullptr) {
+        left = (screen.width() * kTwipsPerPixel - widthTw) / 2;
+        top = (screen.height() * kTwipsPerPixel - heightTw) / 3;
+    }
     move(Px(left), Px(top));
     if (w.WindowState == 2) setWindowState(windowState() | Qt::WindowMaximized);
 }

@@ -436,6 +436,25 @@ class MainWindowTest : public QObject {
         QVERIFY(w.Exited());
     }
 
+    void aPlaceOffEveryScreenIsNotRestored() {
+        QTemporaryDir dir;
+        QString file = dir.filePath("away.ini");
+        {
+            QSettings s(file, QSettings::IniFormat);
+            s.setValue("Settings/Left", "1500000");
+            s.setValue("Settings/Top", "300");
+        }
+        Started p(file);
+        QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QVERIFY(screen.contains(p.W().geometry().center()));
+        {
+            QSettings s(file, QSettings::IniFormat);
+            s.setValue("Settings/Left", "1500");
+        }
+        Started q(file);
+        QCOMPARE(q.W().pos(), QPoint(100, 20));
+    }
+
     void aMaximisedWindowStaysMaximisedAndTheStoreFailingDoesNotStopTheExit() {
         QTemporaryDir dir;
         QString file = dir.filePath("max.ini");
