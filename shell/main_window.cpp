@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -31,6 +32,17 @@ constexpr int kTabGapTwips = 120;  // between the tabs and the right-hand panel
 
 const char* const kTabCaptions[kPaneCount] = {"День",     "Седмица", "Месяц",     "Год",
                                               "Основные", "Выборка", "Сокращения"};
+
+// Seven tabs share the width the design gives them; the style's own padding would push the last
+// ones out of sight in the smallest window.
+class CompactTabStyle : public QProxyStyle {
+  public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_TabBarTabHSpace) return 10;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 }  // namespace
 
@@ -92,7 +104,9 @@ void MainWindow::BuildControls() {
     QFont arial = dialogFont;
     arial.setPointSize(9);
     SSTab1->tabBar()->setFont(dialogFont);
-    SSTab1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
+    auto* tabStyle = new CompactTabStyle();
+    tabStyle->setParent(this);  // the window owns the style; the tab bar only uses it
+    SSTab1->tabBar()->setStyle(tabStyle);
     for (int i = 0; i < kPaneCount; ++i) {
         auto* page = new QWidget();
         auto* pane = new QTextEdit(page);

@@ -503,6 +503,11 @@ class MainWindowTest : public QObject {
         QCoreApplication::processEvents();
         QVERIFY(w.grab().save(QDir(where).filePath("abbreviations.png")));
         w.resize(640, 460);
+        w.mnuTab_Click(5);
+        w.SearchField()->setText(QStringLiteral("мученик"));
+        w.cbFind_Click();
+        QCoreApplication::processEvents();
+        QVERIFY(w.grab().save(QDir(where).filePath("search.png")));
         w.mnuCal_Click(1);
         w.mnuFirstWD_Click(1);
         QElapsedTimer year;
