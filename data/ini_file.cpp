@@ -28,6 +28,8 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+}  // namespace
+
 std::string_view StripSpaces(std::string_view s) {
     while (!s.empty() && s.front() == ' ')
         s.remove_prefix(1);
@@ -35,8 +37,6 @@ std::string_view StripSpaces(std::string_view s) {
         s.remove_suffix(1);
     return s;
 }
-
-}  // namespace
 
 IniFile IniFile::FromText(std::string text) {
     IniFile ini;
@@ -74,7 +74,6 @@ IniFile IniFile::FromText(std::string text) {
             }
         }
         if (!inSection) continue;  // text before the first header
-        if (StripSpaces(line).empty()) continue;
         ini.lines_.push_back(
             {static_cast<std::uint32_t>(lineBegin), static_cast<std::uint32_t>(line.size())});
         ++ini.sections_.back().lineCount;

@@ -23,6 +23,10 @@ namespace velorith {
 
 inline constexpr std::uintmax_t kMaxDataFileSize = 64u * 1024u * 1024u;
 
+// `s` without the space characters at either end (only the space: a tab stays part of a
+// section name, key or value). Shared by the section and key readers.
+std::string_view StripSpaces(std::string_view s);
+
 class IniFile {
   public:
     IniFile() = default;

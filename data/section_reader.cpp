@@ -9,14 +9,6 @@
 namespace velorith {
 namespace {
 
-std::string_view StripSpaces(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
-
 template <typename Line>
 std::string FindKeyIn(std::span<const Line> lines, std::string_view key) {
     const std::string wanted = LowerUtf8(StripSpaces(key));
