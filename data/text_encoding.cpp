@@ -53,7 +53,10 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Decodes one UTF-8 character at text[pos]; returns its length, 0 when malformed.
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+}  // namespace
+
 std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& cp) {
     const auto b0 = static_cast<unsigned char>(text[pos]);
     std::size_t len = 0;
@@ -79,10 +82,6 @@ std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& cp) {
     if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
     return len;
 }
-
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
-
-}  // namespace
 
 std::string Cp1251ToUtf8(std::string_view bytes) {
     std::string out;

@@ -26,6 +26,11 @@ std::string Utf8ToCp1251Lossy(std::string_view utf8);
 
 bool IsValidUtf8(std::string_view text);
 
+// The UTF-8 character at text[pos] (pos < text.size()): its length, with its code point in `cp`;
+// 0 when the bytes there are no well-formed character (cut short, overlong, a surrogate or
+// beyond U+10FFFF).
+std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& cp);
+
 // A data file's bytes as UTF-8: a leading UTF-8 byte-order mark is skipped, and a file that is
 // valid UTF-8 and holds non-ASCII bytes is taken as UTF-8 (a file re-saved by a modern editor);
 // anything else is Windows-1251.

@@ -37,6 +37,15 @@ TEST(RtfWriter, TextOutsideTheCodePageBecomesUnicodeEscapes) {
     EXPECT_EQ(RtfEscapeText("a{b}\\c"), "a\\{b\\}\\\\c");
 }
 
+// Bytes that only look like a character are no character: each becomes "?", never a \u escape
+// of a NUL, of a lone surrogate or of a wrong pair.
+TEST(RtfWriter, IllFormedSequencesBecomeQuestionMarks) {
+    EXPECT_EQ(RtfToCp1251("a\xC0\x80z"), "a??z");            // overlong NUL
+    EXPECT_EQ(RtfToCp1251("a\xED\xA0\x80z"), "a???z");       // an encoded surrogate
+    EXPECT_EQ(RtfToCp1251("a\xF4\x90\x80\x80z"), "a????z");  // past U+10FFFF
+    EXPECT_EQ(RtfToCp1251("a\xE2\x82"), "a??");              // cut short
+}
+
 class RenderCacheTest : public ::testing::Test {
   protected:
     void SetUp() override { calendar_ = CalendarOn(folder_, kJulian, 2025, 4, 9); }

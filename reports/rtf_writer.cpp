@@ -36,28 +36,6 @@ std::string RtfEscapeText(std::string_view text) {
 
 namespace {
 
-// Length and code point of the UTF-8 character at text[pos]; length 0 when malformed.
-std::size_t DecodeOne(std::string_view text, std::size_t pos, char32_t& cp) {
-    const auto b0 = static_cast<unsigned char>(text[pos]);
-    std::size_t len = 0;
-    if ((b0 & 0xE0) == 0xC0) {
-        len = 2, cp = b0 & 0x1F;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        len = 3, cp = b0 & 0x0F;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        len = 4, cp = b0 & 0x07;
-    } else {
-        return 0;
-    }
-    if (pos + len > text.size()) return 0;
-    for (std::size_t i = 1; i < len; ++i) {
-        const auto b = static_cast<unsigned char>(text[pos + i]);
-        if ((b & 0xC0) != 0x80) return 0;
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    return len;
-}
-
 void AppendUnicodeEscape(std::string& out, char32_t unit) {
     // RTF takes the code unit as a signed 16-bit number.
     out += "\\u";
@@ -79,9 +57,9 @@ std::string RtfToCp1251(std::string_view utf8Document) {
         }
         out += Utf8ToCp1251Lossy(rest.substr(0, error.offset));
         char32_t cp = 0;
-        const std::size_t len = DecodeOne(rest, error.offset, cp);
+        const std::size_t len = DecodeUtf8(rest, error.offset, cp);
         if (len == 0) {
-            out += '?';  // a malformed byte
+            out += '?';  // a malformed byte, an encoded surrogate or a code point past U+10FFFF
             rest.remove_prefix(error.offset + 1);
             continue;
         }
