@@ -84,8 +84,7 @@ void MainWindow::mnuFindSelText_Click() {
 
 void MainWindow::mnuRange_Click() {
     const DateState& s = calendar_.State();
-    auto* dialog =
-        new RangeDialog(s.MinYears[kJulian], s.MaxYears[kJulian], LocalToday().Year, this);
+    auto* dialog = new RangeDialog(s.MinYears[kJulian], s.MaxYears[kJulian], today_().Year, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &RangeDialog::rangeChanged, this, &MainWindow::NewRange);
     dialog->show();

@@ -79,6 +79,8 @@ class MainWindow : public QMainWindow, public CalendarView {
     }
     const QString& LastDir() const { return lastDir_; }
     bool Exited() const { return exited_; }
+    // Today's date for the range dialog (the navigator has its own copy of the clock).
+    void SetTodayClock(TodayClock clock) { today_ = std::move(clock); }
 
   public slots:
     void SSTab1_Click(int previousTab);
@@ -130,6 +132,7 @@ class MainWindow : public QMainWindow, public CalendarView {
     TempFiles* temps_;
     SettingsStore* store_;
     QString lastDir_;
+    TodayClock today_ = LocalToday;
     int previousTab_ = 0;
     int renderCount_ = 0;
     bool exiting_ = false;

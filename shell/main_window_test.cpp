@@ -18,10 +18,12 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include "dialogs/range_dialog.h"
 #include "reports/calendar.h"
 #include "shell/cell_grid.h"
 #include "shell/main_window.h"
 #include "shell/selector_bar.h"
+#include "shell/settings_store.h"
 #include "shell/shell_tests.h"
 #include "shell/startup.h"
 #include "shell/temp_files.h"
@@ -137,6 +139,37 @@ class MainWindowTest : public QObject {
         QVERIFY(p.W().findChild<QAction*>("mnuFirstWD_1")->isChecked());
         QCOMPARE(p.W().MonthModel().Cell(0, 0).text, QStringLiteral("Пн."));
         QCOMPARE(p.W().MonthModel().Cell(0, 1).back, CalColors(1, kBackColor));
+        // Back to the Julian reckoning: both lists are built anew.
+        p.W().mnuCal_Click(2);
+        QCOMPARE(Texts(p.W().Selectors()->Combo(1), 0), QStringLiteral("1901"));
+        QCOMPARE(Texts(p.W().Selectors()->Combo(2), 0), QStringLiteral("(1) Январь"));
+        QCOMPARE(p.W().MonthModel().Cell(0, 1).back, CalColors(2, kBackColor));
+    }
+
+    void aNewRangeRebuildsTheListsAndKeepsTheDateInside() {
+        Started p;
+        MainWindow& w = p.W();
+        auto enter = [&w](const char* first, const char* last) {
+            w.mnuRange_Click();
+            auto* dialog = w.findChild<RangeDialog*>();
+            QVERIFY(dialog != nullptr);
+            dialog->firstBox()->setText(QString::fromLatin1(first));
+            dialog->lastBox()->setText(QString::fromLatin1(last));
+            dialog->NewRange();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        };
+        enter("1950", "2060");
+        QCOMPARE(Texts(w.Selectors()->Combo(1), 0), QStringLiteral("1950"));
+        QCOMPARE(w.Selectors()->Combo(1)->currentText(), QStringLiteral("2024"));
+        w.Selectors()->Choose(1, 2055 - 1950);
+        QCOMPARE(int{p.S().Cur().Year}, 2055);
+        // The shown year falls outside the new range: back to today.
+        enter("1950", "2040");
+        QCOMPARE(int{p.S().Cur().Year}, 2024);
+        QCOMPARE(w.Selectors()->Combo(1)->currentText(), QStringLiteral("2024"));
+        QCOMPARE(Texts(w.Selectors()->Combo(1), w.Selectors()->Combo(1)->count() - 1),
+                 QStringLiteral("2040"));
+        QCOMPARE(w.CollectExitSettings().MaxYear, 2040);
     }
 
     void menuTreeMatchesItsTable() {

@@ -54,6 +54,7 @@ VelorithApp::VelorithApp(const StartOptions& o) {
     calendar_->SelectDate(kGregorian, today.Year, today.Month, today.Day);
     window_ = std::make_unique<MainWindow>(*calendar_, *navigator_, temps_.get(), store_.get(),
                                            store_->ReadWindow(), settings.LastDir);
+    window_->SetTodayClock(clock);
 
     // 13. The saved reckoning.
     state.CurCal = static_cast<std::int16_t>(settings.Calendar);
