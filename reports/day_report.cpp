@@ -25,6 +25,17 @@ std::string_view DayBlock::MonthName(int cal, int form) const {
     return MonthNames(CalendarMonth(cal, rec.Month), form);
 }
 
+std::string DayBlock::DayMonthYear(int cal) const {
+    const DateRec& rec = c_.state.Dates[static_cast<std::size_t>(cal)];
+    std::string text = std::to_string(rec.Day);
+    text += ' ';
+    text += MonthName(cal, kGenitive);
+    text += ' ';
+    text += std::to_string(rec.Year);
+    text += " года";
+    return text;
+}
+
 std::string DayBlock::IndictionLine() const {
     if (!c_.settings.ShowIndiction) return {};
     const GreatIndiction g = GreatIndictionOf(c_.state.Dates[kWorld].Year);
@@ -59,14 +70,8 @@ std::string DayBlock::DateLines(bool showYear, bool showCal) const {
         static constexpr std::array<std::array<int, 2>, 4> kOthers = {
             {{0, 0}, {kJulian, kGregorian}, {kGregorian, kWorld}, {kJulian, kWorld}}};
         for (const int k : kOthers[static_cast<std::size_t>(s.CurCal)]) {
-            const DateRec& rec = s.Dates[static_cast<std::size_t>(k)];
             text += Indent;
-            text += std::to_string(rec.Day);
-            text += ' ';
-            text += MonthName(k, kGenitive);
-            text += ' ';
-            text += std::to_string(rec.Year);
-            text += " года";
+            text += DayMonthYear(k);
             text += CalNames(k);
             text += kEol;
         }

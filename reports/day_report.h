@@ -25,6 +25,8 @@ class DayBlock {
 
     // Month name of Dates(cal), form 1 nominative or 2 genitive.
     std::string_view MonthName(int cal, int form) const;
+    // "<day> <month> <year> года" of Dates(cal), the month in the genitive.
+    std::string DayMonthYear(int cal) const;
     // The great indiction line; empty unless ShowIndiction.
     std::string IndictionLine() const;
     // The date of the working day, in the other reckonings too with ShowAllStyles.

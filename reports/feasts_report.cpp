@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "data/signs.h"
-#include "reckoning/name_tables.h"
 #include "reports/hit_list.h"
+#include "reports/report_heading.h"
 
 namespace velorith {
 namespace {
@@ -56,9 +56,7 @@ std::string Heading(std::string_view lead, std::string_view title) {
     text += kRed;
     text += title;
     text += kNavy;
-    text += kEol;
-    text += DotLine;
-    text += kEol;
+    AppendRule(text);
     return text;
 }
 
@@ -68,9 +66,7 @@ void FlushHits(HitList& hits, RtfDocument& doc) {
     for (const HitRow& row : hits) {
         std::string piece = row.heading;
         piece += row.text;
-        piece += kEol;
-        piece += DotLine;
-        piece += kEol;
+        AppendRule(piece);
         doc.AddPiece(piece);
     }
     hits.clear();
@@ -81,21 +77,11 @@ void FlushHits(HitList& hits, RtfDocument& doc) {
 std::string FeastsReport(ReportContext c) {
     DateState& s = c.state;
     s.SaveDate();
-    const DateRec cur = s.Cur();
     const DisplayedYear year = NoteDisplayedYear(s);
     const DayNum pascha = s.PaschaInfo.CurPascha;
     DayBlock block(c);
 
-    std::string head = Prologue(c.settings, true);
-    head += kEol;
-    head += Indent;
-    head += std::to_string(cur.Year);
-    head += " год";
-    head += CalNames(s.CurCal);
-    head += kEol;
-    head += DotLine;
-    head += kEol;
-    RtfDocument doc(head);
+    RtfDocument doc(TitledPrologue(c.settings, YearTitle(s)));
 
     MoveWorkingDate(s, pascha);
     std::string piece(kRed);
@@ -104,9 +90,7 @@ std::string FeastsReport(ReportContext c) {
     piece += kPascha;
     piece += kNavy;
     piece += kEol;
-    piece += kEol;
-    piece += DotLine;
-    piece += kEol;
+    AppendRule(piece);
     piece += kEol;
     doc.AddPiece(piece);
 
@@ -119,9 +103,7 @@ std::string FeastsReport(ReportContext c) {
         piece += Indent;
         piece += feast.text;
         piece += kEol;
-        piece += kEol;
-        piece += DotLine;
-        piece += kEol;
+        AppendRule(piece);
         if (feast.offset == 49) piece += kEol;
         doc.AddPiece(piece);
     }

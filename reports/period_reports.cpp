@@ -3,6 +3,7 @@
 #include "data/signs.h"
 #include "reckoning/name_tables.h"
 #include "reports/day_report.h"
+#include "reports/report_heading.h"
 
 namespace velorith {
 namespace {
@@ -10,27 +11,13 @@ namespace {
 // The colour goes back to navy so that the dotted line after a red day is navy.
 std::string DaySeparator() {
     std::string text(kNavy);
-    text += kEol;
-    text += DotLine;
-    text += kEol;
+    AppendRule(text);
     return text;
 }
 
 // The indiction line opens a period and every Julian 1 September within it.
 bool ShowsIndiction(const DateState& s, DayNum first) {
     return s.CurDay == first || (s.Dates[kWorld].Month == 1 && s.Dates[kWorld].Day == 1);
-}
-
-// "<day> <month> <year> года" of the working day in the current reckoning.
-std::string DayMonthYear(const DayBlock& block, const DateState& s) {
-    const DateRec& cur = s.Cur();
-    std::string text = std::to_string(cur.Day);
-    text += ' ';
-    text += block.MonthName(s.CurCal, kGenitive);
-    text += ' ';
-    text += std::to_string(cur.Year);
-    text += " года";
-    return text;
 }
 
 }  // namespace
@@ -63,23 +50,19 @@ std::string WeekReport(ReportContext c, YearAssembler& assembler) {
             title += kEol;
             title += Indent;
             title += "с ";
-            title += DayMonthYear(block, s);
+            title += block.DayMonthYear(s.CurCal);
             title += kEol;
         }
         days += block.ColouredBlock(ShowsIndiction(s, cur.WeekFirst), withYear, false);
         days += kNavy;
         days += kCrLf;
-        days += kEol;
-        days += DotLine;
-        days += kEol;
+        AppendRule(days);
     }
     title += Indent;
     title += "по ";
-    title += DayMonthYear(block, s);
+    title += block.DayMonthYear(s.CurCal);
     title += CalNames(s.CurCal);
-    title += kEol;
-    title += DotLine;
-    title += kEol;
+    AppendRule(title);
 
     RtfDocument doc(Prologue(c.settings, true));
     title += days;
@@ -100,18 +83,12 @@ std::string MonthReport(ReportContext c) {
     const DateRec cur = s.Cur();
     DayBlock block(c);
 
-    std::string head = Prologue(c.settings, true);
-    head += kEol;
-    head += Indent;
-    head += block.MonthName(s.CurCal, kNominative);
-    head += ' ';
-    head += std::to_string(cur.Year);
-    head += " года";
-    head += CalNames(s.CurCal);
-    head += kEol;
-    head += DotLine;
-    head += kEol;
-    RtfDocument doc(head);
+    std::string title(block.MonthName(s.CurCal, kNominative));
+    title += ' ';
+    title += std::to_string(cur.Year);
+    title += " года";
+    title += CalNames(s.CurCal);
+    RtfDocument doc(TitledPrologue(c.settings, title));
 
     const std::string separator = DaySeparator();
     for (DayNum d = cur.MonthFirst; d <= cur.MonthLast; ++d) {
@@ -131,16 +108,7 @@ std::string YearReport(ReportContext c) {
     const DateRec cur = s.Cur();
     DayBlock block(c);
 
-    std::string head = Prologue(c.settings, true);
-    head += kEol;
-    head += Indent;
-    head += std::to_string(cur.Year);
-    head += " год";
-    head += CalNames(s.CurCal);
-    head += kEol;
-    head += DotLine;
-    head += kEol;
-    RtfDocument doc(head);
+    RtfDocument doc(TitledPrologue(c.settings, YearTitle(s)));
 
     const std::string separator = DaySeparator();
     int lastMonth = 0;
@@ -151,9 +119,7 @@ std::string YearReport(ReportContext c) {
             heading += kEol;
             heading += Indent;
             heading += block.MonthName(s.CurCal, kNominative);
-            heading += kEol;
-            heading += DotLine;
-            heading += kEol;
+            AppendRule(heading);
             doc.AddPiece(heading);
             lastMonth = s.Cur().Month;
         }

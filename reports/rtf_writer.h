@@ -29,6 +29,14 @@ inline constexpr std::string_view DotLine =
     ".............................................................................................."
     ".....";
 static_assert(DotLine.size() == 99);
+
+// Ends the line in `text` and rules it off: the end of line, the dotted line and its own end of
+// line, the close of every heading and listed day.
+inline void AppendRule(std::string& text) {
+    text += kEol;
+    text += DotLine;
+    text += kEol;
+}
 inline constexpr std::string_view kEpilogue = "\\par\r\n}";
 
 // The opening text of a document. Period reports (week, month, year, feasts, search) start in

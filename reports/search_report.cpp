@@ -8,6 +8,7 @@
 #include "data/text_encoding.h"
 #include "reckoning/name_tables.h"
 #include "reports/hit_list.h"
+#include "reports/report_heading.h"
 #include "reports/search_text.h"
 
 namespace velorith {
@@ -113,7 +114,7 @@ std::optional<std::string> SearchReport(ReportContext c, std::string_view text, 
     const std::string lowerSearch = LowerUtf8(text);
     DateState& s = c.state;
     s.SaveDate();
-    const DateRec cur = s.Cur();
+    const std::string title = YearTitle(s);  // before the search moves the working day
 
     Search search(c, lowerSearch, wholeWord);
     const Tables& t = c.data.tables;
@@ -135,9 +136,7 @@ std::optional<std::string> SearchReport(ReportContext c, std::string_view text, 
     std::string head = Prologue(c.settings, true);
     head += kEol;
     head += Indent;
-    head += std::to_string(cur.Year);
-    head += " год";
-    head += CalNames(s.CurCal);
+    head += title;
     head += kEol;
     head += kEol;
     head += Indent;
