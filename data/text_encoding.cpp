@@ -26,15 +26,6 @@ char32_t ByteToCodePoint(unsigned char b) {
     return kHighHalf[b - 0x80];
 }
 
-std::optional<unsigned char> CodePointToByte(char32_t cp) {
-    if (cp < 0x80) return static_cast<unsigned char>(cp);
-    if (cp >= 0x0410 && cp <= 0x044F) return static_cast<unsigned char>(0xC0 + (cp - 0x0410));
-    for (std::size_t i = 0; i < kHighHalf.size(); ++i) {
-        if (kHighHalf[i] == cp && cp != kReplacement) return static_cast<unsigned char>(0x80 + i);
-    }
-    return std::nullopt;
-}
-
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -53,9 +44,32 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
+// The character at utf8[pos]: how far it reaches (a malformed byte is passed over alone) and its
+// byte, when the code page has one.
+struct Encoded {
+    std::size_t len = 1;
+    std::optional<unsigned char> byte;
+};
+
+Encoded EncodeOne(std::string_view utf8, std::size_t pos) {
+    char32_t cp = 0;
+    const std::size_t len = DecodeUtf8(utf8, pos, cp);
+    if (len == 0) return {};
+    return {len, Cp1251Byte(cp)};
+}
+
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 }  // namespace
+
+std::optional<unsigned char> Cp1251Byte(char32_t cp) {
+    if (cp < 0x80) return static_cast<unsigned char>(cp);
+    if (cp >= 0x0410 && cp <= 0x044F) return static_cast<unsigned char>(0xC0 + (cp - 0x0410));
+    for (std::size_t i = 0; i < kHighHalf.size(); ++i) {
+        if (kHighHalf[i] == cp && cp != kReplacement) return static_cast<unsigned char>(0x80 + i);
+    }
+    return std::nullopt;
+}
 
 std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& cp) {
     const auto b0 = static_cast<unsigned char>(text[pos]);
@@ -95,15 +109,13 @@ std::optional<std::string> Utf8ToCp1251(std::string_view utf8, EncodeError* erro
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
-        char32_t cp = 0;
-        const std::size_t len = DecodeUtf8(utf8, pos, cp);
-        const auto byte = len ? CodePointToByte(cp) : std::nullopt;
-        if (!byte) {
+        const Encoded e = EncodeOne(utf8, pos);
+        if (!e.byte) {
             if (error) error->offset = pos;
             return std::nullopt;
         }
-        out += static_cast<char>(*byte);
-        pos += len;
+        out += static_cast<char>(*e.byte);
+        pos += e.len;
     }
     return out;
 }
@@ -112,11 +124,9 @@ std::string Utf8ToCp1251Lossy(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
-        char32_t cp = 0;
-        const std::size_t len = DecodeUtf8(utf8, pos, cp);
-        const auto byte = len ? CodePointToByte(cp) : std::nullopt;
-        out += byte ? static_cast<char>(*byte) : '?';
-        pos += len ? len : 1;
+        const Encoded e = EncodeOne(utf8, pos);
+        out += e.byte ? static_cast<char>(*e.byte) : '?';
+        pos += e.len;
     }
     return out;
 }

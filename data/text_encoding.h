@@ -12,6 +12,10 @@ namespace velorith {
 // Every byte has a meaning; the one unassigned byte (0x98) becomes U+FFFD.
 std::string Cp1251ToUtf8(std::string_view bytes);
 
+// The Windows-1251 byte of a code point; none for a code point the code page lacks (U+FFFD too,
+// though byte 0x98 reads as it).
+std::optional<unsigned char> Cp1251Byte(char32_t cp);
+
 // Where a UTF-8 text cannot be written in Windows-1251: the byte offset of the first character
 // that has no code there, or of the first malformed sequence.
 struct EncodeError {

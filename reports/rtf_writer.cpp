@@ -48,29 +48,24 @@ void AppendUnicodeEscape(std::string& out, char32_t unit) {
 std::string RtfToCp1251(std::string_view utf8Document) {
     std::string out;
     out.reserve(utf8Document.size());
-    std::string_view rest = utf8Document;
-    while (!rest.empty()) {
-        EncodeError error;
-        if (auto bytes = Utf8ToCp1251(rest, &error)) {
-            out += *bytes;
-            break;
-        }
-        out += Utf8ToCp1251Lossy(rest.substr(0, error.offset));
+    for (std::size_t pos = 0; pos < utf8Document.size();) {
         char32_t cp = 0;
-        const std::size_t len = DecodeUtf8(rest, error.offset, cp);
+        const std::size_t len = DecodeUtf8(utf8Document, pos, cp);
         if (len == 0) {
             out += '?';  // a malformed byte, an encoded surrogate or a code point past U+10FFFF
-            rest.remove_prefix(error.offset + 1);
+            ++pos;
             continue;
         }
-        if (cp >= 0x10000) {
+        if (const auto byte = Cp1251Byte(cp)) {
+            out += static_cast<char>(*byte);
+        } else if (cp >= 0x10000) {
             const char32_t v = cp - 0x10000;
             AppendUnicodeEscape(out, 0xD800 + (v >> 10));
             AppendUnicodeEscape(out, 0xDC00 + (v & 0x3FF));
         } else {
             AppendUnicodeEscape(out, cp);
         }
-        rest.remove_prefix(error.offset + len);
+        pos += len;
     }
     return out;
 }
