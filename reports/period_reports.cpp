@@ -20,6 +20,37 @@ bool ShowsIndiction(const DateState& s, DayNum first) {
     return s.CurDay == first || (s.Dates[kWorld].Month == 1 && s.Dates[kWorld].Day == 1);
 }
 
+// The month and year reports: the titled days first..last, each ruled off; with monthHeadings
+// every month opens with its name.
+std::string DaysReport(ReportContext c, std::string_view title, DayNum first, DayNum last,
+                       bool monthHeadings) {
+    DateState& s = c.state;
+    s.SaveDate();
+    DayBlock block(c);
+    RtfDocument doc(TitledPrologue(c.settings, title));
+
+    const std::string separator = DaySeparator();
+    int lastMonth = 0;
+    for (DayNum d = first; d <= last; ++d) {
+        MoveWorkingDateAndWeek(s, d);
+        if (monthHeadings && s.Cur().Month != lastMonth) {
+            std::string heading(kNavy);
+            heading += kEol;
+            heading += Indent;
+            heading += block.MonthName(s.CurCal, kNominative);
+            AppendRule(heading);
+            doc.AddPiece(heading);
+            lastMonth = s.Cur().Month;
+        }
+        std::string piece = block.ColouredBlock(ShowsIndiction(s, first), false, false);
+        piece += separator;
+        doc.AddPiece(piece);
+    }
+    doc.AddPiece(kEpilogue);
+    s.RestoreDate();
+    return std::move(doc).Take();
+}
+
 }  // namespace
 
 std::string WeekReport(ReportContext c, YearAssembler& assembler) {
@@ -78,58 +109,18 @@ std::string WeekReport(ReportContext c, YearAssembler& assembler) {
 }
 
 std::string MonthReport(ReportContext c) {
-    DateState& s = c.state;
-    s.SaveDate();
-    const DateRec cur = s.Cur();
+    const DateState& s = c.state;
     DayBlock block(c);
-
     std::string title(block.MonthName(s.CurCal, kNominative));
     title += ' ';
-    title += std::to_string(cur.Year);
+    title += std::to_string(s.Cur().Year);
     title += " года";
     title += CalNames(s.CurCal);
-    RtfDocument doc(TitledPrologue(c.settings, title));
-
-    const std::string separator = DaySeparator();
-    for (DayNum d = cur.MonthFirst; d <= cur.MonthLast; ++d) {
-        MoveWorkingDateAndWeek(s, d);
-        std::string piece = block.ColouredBlock(ShowsIndiction(s, cur.MonthFirst), false, false);
-        piece += separator;
-        doc.AddPiece(piece);
-    }
-    doc.AddPiece(kEpilogue);
-    s.RestoreDate();
-    return std::move(doc).Take();
+    return DaysReport(c, title, s.Cur().MonthFirst, s.Cur().MonthLast, false);
 }
 
 std::string YearReport(ReportContext c) {
-    DateState& s = c.state;
-    s.SaveDate();
-    const DateRec cur = s.Cur();
-    DayBlock block(c);
-
-    RtfDocument doc(TitledPrologue(c.settings, YearTitle(s)));
-
-    const std::string separator = DaySeparator();
-    int lastMonth = 0;
-    for (DayNum d = cur.YearFirst; d <= cur.YearLast; ++d) {
-        MoveWorkingDateAndWeek(s, d);
-        if (s.Cur().Month != lastMonth) {
-            std::string heading(kNavy);
-            heading += kEol;
-            heading += Indent;
-            heading += block.MonthName(s.CurCal, kNominative);
-            AppendRule(heading);
-            doc.AddPiece(heading);
-            lastMonth = s.Cur().Month;
-        }
-        std::string piece = block.ColouredBlock(ShowsIndiction(s, cur.YearFirst), false, false);
-        piece += separator;
-        doc.AddPiece(piece);
-    }
-    doc.AddPiece(kEpilogue);
-    s.RestoreDate();
-    return std::move(doc).Take();
+    return DaysReport(c, YearTitle(c.state), c.state.Cur().YearFirst, c.state.Cur().YearLast, true);
 }
 
 }  // namespace velorith
