@@ -35,18 +35,22 @@ void CalendarData::LoadTables() {
     tables.Special = LoadSpecial(BaseFiles[kSpecialFile]);
 }
 
-std::vector<std::string> CalendarData::MonthSection(int julianDay, int julianMonth,
-                                                    int julianYearDays) {
+std::vector<std::string_view> CalendarData::SectionLines(int julianDay, int julianMonth,
+                                                         int julianYearDays) {
     const int index = MonthFileIndex(julianMonth, julianYearDays);
     if (index < 0) return {};
-    const auto lines = monthFiles_.Get(BaseFiles[index]).Section(julianDay);
+    return monthFiles_.Get(BaseFiles[index]).Section(julianDay);
+}
+
+std::vector<std::string> CalendarData::MonthSection(int julianDay, int julianMonth,
+                                                    int julianYearDays) {
+    const auto lines = SectionLines(julianDay, julianMonth, julianYearDays);
     return {lines.begin(), lines.end()};
 }
 
 MonthDayTexts CalendarData::MonthDay(int julianDay, int julianMonth, int julianYearDays) {
     MonthDayTexts day;
-    const auto lines = MonthSection(julianDay, julianMonth, julianYearDays);
-    for (const auto& line : lines) {
+    for (const std::string_view line : SectionLines(julianDay, julianMonth, julianYearDays)) {
         const KeyValue kv = SplitKey(line);
         const std::string key = LowerUtf8(kv.key);
         if (key == "red") {
@@ -63,9 +67,7 @@ MonthDayTexts CalendarData::MonthDay(int julianDay, int julianMonth, int julianY
 
 std::string CalendarData::MonthKey(int julianDay, int julianMonth, int julianYearDays,
                                    std::string_view key) {
-    const int index = MonthFileIndex(julianMonth, julianYearDays);
-    if (index < 0) return {};
-    const auto lines = monthFiles_.Get(BaseFiles[index]).Section(julianDay);
+    const auto lines = SectionLines(julianDay, julianMonth, julianYearDays);
     return FindKey(std::span<const std::string_view>(lines), key);
 }
 

@@ -57,6 +57,9 @@ class CalendarData : public MonthListener, public YearAssembler {
     DataFileCache& MonthFiles() { return monthFiles_; }
 
   private:
+    // The section's lines as views into the cached file: valid until the cache is asked again.
+    std::vector<std::string_view> SectionLines(int julianDay, int julianMonth, int julianYearDays);
+
     DataFileCache monthFiles_;
     DateState* state_ = nullptr;
 };
