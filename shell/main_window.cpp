@@ -252,7 +252,6 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 void MainWindow::LoadAbbreviations() {
     std::string bytes = calendar_.AbbrDocument();
     paneDocs_[6] = bytes;
-    abbrIsBytes_ = true;
     LoadRtf(*Pane(6)->document(), bytes);
     Pane(6)->moveCursor(QTextCursor::Start);
 }

@@ -137,7 +137,6 @@ class MainWindow : public QMainWindow, public CalendarView {
     int renderCount_ = 0;
     bool exiting_ = false;
     bool exited_ = false;
-    bool abbrIsBytes_ = true;
 
     MonthGridModel grid_;
     DatesGridModel dates_;

@@ -66,7 +66,8 @@ void MainWindow::ShowDocument(int i, std::string document) {
 }
 
 std::string MainWindow::PaneBytes(int i) const {
-    if (i == 6 && abbrIsBytes_) return paneDocs_[6];
+    // The abbreviations pane holds the data file's bytes as they are.
+    if (i == kAbbrTab) return paneDocs_[kAbbrTab];
     return Calendar::DocumentBytes(paneDocs_.at(static_cast<std::size_t>(i)));
 }
 
