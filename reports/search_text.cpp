@@ -15,20 +15,8 @@ bool IsContinuation(unsigned char b) {
 
 // Code point of the UTF-8 character that starts at text[pos]; 0 when it is malformed.
 char32_t CodePointAt(std::string_view text, std::size_t pos) {
-    const auto b0 = static_cast<unsigned char>(text[pos]);
-    if (b0 < 0x80) return b0;
-    std::size_t len = (b0 & 0xE0) == 0xC0   ? 2
-                      : (b0 & 0xF0) == 0xE0 ? 3
-                      : (b0 & 0xF8) == 0xF0 ? 4
-                                            : 0;
-    if (len == 0 || pos + len > text.size()) return 0;
-    char32_t cp = b0 & (0x7F >> len);
-    for (std::size_t i = 1; i < len; ++i) {
-        const auto b = static_cast<unsigned char>(text[pos + i]);
-        if (!IsContinuation(b)) return 0;
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    return cp;
+    char32_t cp = 0;
+    return DecodeUtf8(text, pos, cp) != 0 ? cp : 0;
 }
 
 bool IsCyrillicLetter(char32_t cp) {
