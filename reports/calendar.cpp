@@ -13,7 +13,6 @@ namespace velorith {
 Calendar::Calendar(const std::filesystem::path& dataFolder) : data_(dataFolder) {
     data_.LoadTables();
     data_.Attach(state_);
-    state_.SetMonthListener(this);
 }
 
 void Calendar::SelectDate(int cal, int year, int month, int day) {
@@ -30,10 +29,6 @@ void Calendar::ChangeCal(int cal) {
     state_.CurCal = static_cast<std::int16_t>(cal);
     Navigator navigator(state_, nullptr, this);
     navigator.ChangeCal();
-}
-
-void Calendar::SetRedDays() {
-    data_.SetRedDays(state_);
 }
 
 void Calendar::SetYearDates() {

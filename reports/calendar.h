@@ -27,7 +27,7 @@ struct TabUpdate {
     std::string document;  // the new document when render is true
 };
 
-class Calendar final : public MonthListener, public YearAssembler {
+class Calendar final : public YearAssembler {
   public:
     // Builds BaseFiles for the data folder (the "Calendar" folder itself) and loads the six
     // tables. A missing folder gives empty tables: the calendar still computes every date.
@@ -54,8 +54,8 @@ class Calendar final : public MonthListener, public YearAssembler {
     // caller has checked that the day lies in that reckoning's working range.
     void ChangeCal(int cal);
 
-    // The date state's month listener and navigation's year assembler: both go to the data.
-    void SetRedDays() override;
+    // Navigation's year assembler: the data places the entries. The data itself is the date
+    // state's month listener, so the red days follow every month change.
     void SetYearDates() override;
     const std::vector<bool>& RedDays() const { return data_.RedDays; }
 
