@@ -14,10 +14,6 @@ constexpr bool ValidCal(int k) {
     return k >= kWorld && k <= kGregorian;
 }
 
-// Julian month lengths in calendar order, February common.
-constexpr std::array<std::int16_t, 13> kJulianMonths = {0,  31, 28, 31, 30, 31, 30,
-                                                        31, 31, 30, 31, 30, 31};
-
 constexpr int kFirstYear = 1;
 constexpr int kLastYear = 3000;
 constexpr int kWorldOffset = 5508;  // World year of Julian year y's February is y + 5508
@@ -34,10 +30,10 @@ DateState::DateState() {
     Dates[kWorld].FebMonth = 6;
     Dates[kJulian].FebMonth = 2;
     Dates[kGregorian].FebMonth = 2;
-    for (int m = 1; m <= 12; ++m) {
-        Dates[kJulian].MonthDays[m] = kJulianMonths[m];
-        Dates[kGregorian].MonthDays[m] = kJulianMonths[m];
-        Dates[kWorld].MonthDays[m] = kJulianMonths[(m + 7) % 12 + 1];
+    // Year 1 is a common year in every reckoning.
+    for (int k = kWorld; k <= kGregorian; ++k) {
+        for (int m = 1; m <= 12; ++m)
+            Dates[k].MonthDays[m] = static_cast<std::int16_t>(MonthLength(k, m, 1));
     }
     SetRange(1901, 2100);
 }
@@ -82,10 +78,7 @@ DayNum DateState::GetYearFirst(int k, DayNum n, int m, int d) const {
 void DateState::SetLeap(int k) {
     if (!ValidCal(k)) return;
     DateRec& r = Dates[k];
-    const int y = r.Year;
-    // The World year y holds the February of Julian year y - 5508, a multiple of 4 apart.
-    bool leap = FloorMod(y, 4) == 0;
-    if (k == kGregorian) leap = leap && (FloorMod(y, 100) != 0 || FloorMod(y, 400) == 0);
+    const bool leap = IsLeapYear(k, r.Year);
     r.MonthDays[std::clamp<int>(r.FebMonth, 1, 12)] = leap ? 29 : 28;
     r.YearDays = leap ? 366 : 365;
 }

@@ -1,5 +1,7 @@
 // Day numbers (Julian Day Numbers) of dates in the three reckonings, and the weekday and
 // week arithmetic on them.
+#include <array>
+
 #include "reckoning/date_state.h"
 #include "reckoning/int_math.h"
 
@@ -43,6 +45,20 @@ DayNum DayNumber(int k, int d, int m, int y) {
         month += 1;
     }
     return static_cast<DayNum>(MonthOffset(month) + FloorDiv(1461 * year, 4) + day + 1720995);
+}
+
+bool IsLeapYear(int k, int y) {
+    const bool leap = FloorMod(y, 4) == 0;
+    return k == kGregorian ? leap && (FloorMod(y, 100) != 0 || FloorMod(y, 400) == 0) : leap;
+}
+
+int MonthLength(int k, int m, int y) {
+    if (k < kWorld || k > kGregorian || m < 1 || m > 12) return 0;
+    static constexpr std::array<int, 12> kFromJanuary = {31, 28, 31, 30, 31, 30,
+                                                         31, 31, 30, 31, 30, 31};
+    const int fromJanuary = k == kWorld ? (m + 7) % 12 : m - 1;
+    const int length = kFromJanuary[static_cast<std::size_t>(fromJanuary)];
+    return length == 28 && IsLeapYear(k, y) ? 29 : length;
 }
 
 int WeekDayOf(DayNum n) {

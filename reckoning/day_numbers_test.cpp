@@ -31,6 +31,22 @@ TEST(DayNumbers, KnownDays) {
     EXPECT_EQ(DayNumber(kJulian, 1, 1, 0), 1721423 - 365);
 }
 
+TEST(DayNumbers, MonthLengthsInEachReckoning) {
+    EXPECT_TRUE(IsLeapYear(kJulian, 1900));
+    EXPECT_FALSE(IsLeapYear(kGregorian, 1900));
+    EXPECT_TRUE(IsLeapYear(kGregorian, 2000));
+    EXPECT_TRUE(IsLeapYear(kWorld, 7532));  // holds February of Julian 2024
+    EXPECT_EQ(MonthLength(kJulian, 2, 1900), 29);
+    EXPECT_EQ(MonthLength(kGregorian, 2, 1900), 28);
+    EXPECT_EQ(MonthLength(kGregorian, 4, 2025), 30);
+    EXPECT_EQ(MonthLength(kWorld, 1, 7533), 30);   // September
+    EXPECT_EQ(MonthLength(kWorld, 6, 7532), 29);   // February
+    EXPECT_EQ(MonthLength(kWorld, 12, 7533), 31);  // August
+    EXPECT_EQ(MonthLength(kJulian, 0, 2000), 0);
+    EXPECT_EQ(MonthLength(kJulian, 13, 2000), 0);
+    EXPECT_EQ(MonthLength(0, 1, 2000), 0);
+}
+
 TEST(DayNumbers, WeekDayPositions) {
     for (int w = 1; w <= 7; ++w) {
         EXPECT_EQ(WeekDayPos(7, w), w % 7 + 1) << w;  // Sunday first

@@ -13,10 +13,8 @@ bool ValidCal(int k) {
 }
 
 bool ValidGregorianDate(const CivilDate& d) {
-    if (d.Year < 1 || d.Year > 3000 || d.Month < 1 || d.Month > 12 || d.Day < 1) return false;
-    constexpr int kDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = d.Year % 4 == 0 && (d.Year % 100 != 0 || d.Year % 400 == 0);
-    return d.Day <= kDays[d.Month] + (d.Month == 2 && leap ? 1 : 0);
+    return d.Year >= 1 && d.Year <= 3000 && d.Day >= 1 &&
+           d.Day <= MonthLength(kGregorian, d.Month, d.Year);
 }
 
 bool InRangeOf(const DateState& s, int k, std::int64_t day) {

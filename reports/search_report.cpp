@@ -1,6 +1,5 @@
 #include "reports/search_report.h"
 
-#include <array>
 #include <vector>
 
 #include "data/section_reader.h"
@@ -34,14 +33,11 @@ class Search {
 
     void SearchMonthFiles() {
         const int febYear = FebruaryJulianYear(c_.state);
-        const int yearDays = febYear % 4 == 0 ? 366 : 365;
-        static constexpr std::array<int, 13> kMonthDays = {0,  31, 28, 31, 30, 31, 30,
-                                                           31, 31, 30, 31, 30, 31};
+        const int yearDays = IsLeapYear(kJulian, febYear) ? 366 : 365;
         for (int m = 1; m <= 12; ++m) {
             // A section for a day the month lacks (30 February, 31 April) names no date; it
             // would otherwise land on a day of the next month.
-            const int days =
-                m == 2 && yearDays == 366 ? 29 : kMonthDays[static_cast<std::size_t>(m)];
+            const int days = MonthLength(kJulian, m, febYear);
             for (int d = 1; d <= days; ++d) {
                 const auto lines = c_.data.MonthSection(d, m, yearDays);
                 for (const std::string& line : lines) {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "data/text_encoding.h"
+#include "reckoning/date_state.h"
 
 namespace velorith {
 namespace {
@@ -54,23 +55,7 @@ constexpr std::array<std::pair<std::string_view, int>, 3> kStyles = {{
 }  // namespace
 
 bool DateExists(int cal, const YmdDate& date) {
-    if (date.month < 1 || date.month > 12 || date.day < 1) return false;
-    const int y = date.year;
-    // Month lengths in the reckoning's own order; the World year starts with September and
-    // holds the February of a Julian year whose number differs by 5508, a multiple of 4.
-    static constexpr std::array<int, 12> kJanuaryFirst = {31, 28, 31, 30, 31, 30,
-                                                          31, 31, 30, 31, 30, 31};
-    static constexpr std::array<int, 12> kSeptemberFirst = {30, 31, 30, 31, 31, 28,
-                                                            31, 30, 31, 30, 31, 31};
-    const bool world = cal == 1;
-    const int february = world ? 6 : 2;
-    int length =
-        (world ? kSeptemberFirst : kJanuaryFirst)[static_cast<std::size_t>(date.month - 1)];
-    if (date.month == february) {
-        const bool leap = cal == 3 ? (y % 4 == 0 && (y % 100 != 0 || y % 400 == 0)) : y % 4 == 0;
-        if (leap) length = 29;
-    }
-    return date.day <= length;
+    return date.day >= 1 && date.day <= MonthLength(cal, date.month, date.year);
 }
 
 ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
