@@ -10,10 +10,6 @@ namespace velorith {
 
 namespace {
 
-constexpr bool ValidCal(int k) {
-    return k >= kWorld && k <= kGregorian;
-}
-
 constexpr int kFirstYear = 1;
 constexpr int kLastYear = 3000;
 constexpr int kWorldOffset = 5508;  // World year of Julian year y's February is y + 5508
@@ -67,7 +63,7 @@ void DateState::RestoreDate() {
 }
 
 DayNum DateState::GetYearFirst(int k, DayNum n, int m, int d) const {
-    if (!ValidCal(k)) return n;
+    if (!IsReckoning(k)) return n;
     const DateRec& r = Dates[k];
     DayNum before = 0;
     for (int i = 1; i < std::min(m, 13); ++i)
@@ -76,7 +72,7 @@ DayNum DateState::GetYearFirst(int k, DayNum n, int m, int d) const {
 }
 
 void DateState::SetLeap(int k) {
-    if (!ValidCal(k)) return;
+    if (!IsReckoning(k)) return;
     DateRec& r = Dates[k];
     const bool leap = IsLeapYear(k, r.Year);
     r.MonthDays[std::clamp<int>(r.FebMonth, 1, 12)] = leap ? 29 : 28;
@@ -166,7 +162,7 @@ void DateState::JulianToGregorian() {
 }
 
 void DateState::YearDayToDate(int k) {
-    if (!ValidCal(k)) return;
+    if (!IsReckoning(k)) return;
     DateRec& r = Dates[k];
     int month = 1;
     int day = r.Day;

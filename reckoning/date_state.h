@@ -13,6 +13,10 @@ using DayNum = std::int32_t;
 // Reckonings index every per-reckoning table from 1.
 enum Reckoning : int { kWorld = 1, kJulian = 2, kGregorian = 3 };
 
+constexpr bool IsReckoning(int k) {
+    return k >= kWorld && k <= kGregorian;
+}
+
 // One reckoning's view of the selected date.
 struct DateRec {
     std::int16_t Year = 0;
@@ -78,7 +82,7 @@ class DateState {
     void SetRange(int minYear, int maxYear);
     // Whether day lies in the working range of reckoning k (never for an unknown k).
     bool InRange(int k, DayNum day) const {
-        return k >= kWorld && k <= kGregorian && MinDays[k] <= day && day <= MaxDays[k];
+        return IsReckoning(k) && MinDays[k] <= day && day <= MaxDays[k];
     }
 
     void SaveDate();

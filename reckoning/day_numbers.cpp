@@ -53,7 +53,7 @@ bool IsLeapYear(int k, int y) {
 }
 
 int MonthLength(int k, int m, int y) {
-    if (k < kWorld || k > kGregorian || m < 1 || m > 12) return 0;
+    if (!IsReckoning(k) || m < 1 || m > 12) return 0;
     static constexpr std::array<int, 12> kFromJanuary = {31, 28, 31, 30, 31, 30,
                                                          31, 31, 30, 31, 30, 31};
     const int fromJanuary = k == kWorld ? (m + 7) % 12 : m - 1;

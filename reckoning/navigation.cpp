@@ -8,10 +8,6 @@ namespace velorith {
 
 namespace {
 
-bool ValidCal(int k) {
-    return k >= kWorld && k <= kGregorian;
-}
-
 bool ValidGregorianDate(const CivilDate& d) {
     return d.Year >= 1 && d.Year <= 3000 && d.Day >= 1 &&
            d.Day <= MonthLength(kGregorian, d.Month, d.Year);
@@ -129,7 +125,7 @@ void Navigator::PutBack(int i, int oldIndex) {
 }
 
 bool Navigator::SwitchCal(int k) {
-    if (!ValidCal(k) || !s_.InRange(k, s_.CurDay)) return false;
+    if (!IsReckoning(k) || !s_.InRange(k, s_.CurDay)) return false;
     s_.CurCal = static_cast<std::int16_t>(k);
     ChangeCal();
     return true;
