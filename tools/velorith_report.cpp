@@ -31,6 +31,10 @@ int Complain(std::string_view message, int status) {
     return status;
 }
 
+int CannotWrite(const fs::path& target, int error) {
+    return Complain("cannot write " + target.string() + ": " + std::strerror(error), 1);
+}
+
 // The folder the desktop program reads: "Calendar" beside the executable, or the installed
 // share folder relative to it.
 fs::path DefaultDataFolder() {
@@ -63,9 +67,7 @@ int WriteOutputFile(const fs::path& target, std::string_view bytes) {
     std::vector<char> name(temp.begin(), temp.end());
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());
-    if (fd < 0) {
-        return Complain("cannot write " + target.string() + ": " + std::strerror(errno), 1);
-    }
+    if (fd < 0) return CannotWrite(target, errno);
     temp.assign(name.data());
     bool ok = WriteAll(fd, bytes);
     int error = ok ? 0 : errno;
@@ -78,7 +80,7 @@ int WriteOutputFile(const fs::path& target, std::string_view bytes) {
     if (ok && std::rename(temp.c_str(), target.c_str()) != 0) ok = false, error = errno;
     if (!ok) {
         ::unlink(temp.c_str());
-        return Complain("cannot write " + target.string() + ": " + std::strerror(error), 1);
+        return CannotWrite(target, error);
     }
     return 0;
 }
@@ -90,7 +92,7 @@ int WriteOutputDevice(const fs::path& target, std::string_view bytes) {
     bool ok = fd >= 0 && WriteAll(fd, bytes);
     int error = ok ? 0 : errno;
     if (fd >= 0 && ::close(fd) != 0 && ok) ok = false, error = errno;
-    if (!ok) return Complain("cannot write " + target.string() + ": " + std::strerror(error), 1);
+    if (!ok) return CannotWrite(target, error);
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "tools/velorith_report_options.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <utility>
@@ -46,6 +47,15 @@ constexpr std::array<std::pair<std::string_view, ReportKind>, 7> kReports = {{
     {"abbr", ReportKind::kAbbr},
 }};
 
+// The options that take no value.
+constexpr std::array<std::pair<std::string_view, bool ReportOptions::*>, 5> kFlags = {{
+    {"--help", &ReportOptions::help},
+    {"--version", &ReportOptions::version},
+    {"--whole-word", &ReportOptions::wholeWord},
+    {"--indiction", &ReportOptions::indiction},
+    {"--all-styles", &ReportOptions::allStyles},
+}};
+
 constexpr std::array<std::pair<std::string_view, int>, 3> kStyles = {{
     {"world", 1},
     {"julian", 2},
@@ -75,11 +85,6 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
             }
         }
         const std::string name(arg);
-        const auto flag = [&](bool& target) {
-            if (inlineValue) return false;
-            target = true;
-            return true;
-        };
         // The value of an option that takes one: after "=" or as the next argument.
         std::optional<std::string_view> value;
         const auto takeValue = [&]() -> bool {
@@ -93,16 +98,11 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
             return true;
         };
 
-        if (name == "--help") {
-            if (!flag(o.help)) return fail("--help takes no value");
-        } else if (name == "--version") {
-            if (!flag(o.version)) return fail("--version takes no value");
-        } else if (name == "--whole-word") {
-            if (!flag(o.wholeWord)) return fail("--whole-word takes no value");
-        } else if (name == "--indiction") {
-            if (!flag(o.indiction)) return fail("--indiction takes no value");
-        } else if (name == "--all-styles") {
-            if (!flag(o.allStyles)) return fail("--all-styles takes no value");
+        const auto flag =
+            std::ranges::find_if(kFlags, [&name](const auto& f) { return f.first == name; });
+        if (flag != kFlags.end()) {
+            if (inlineValue) return fail(name + " takes no value");
+            o.*(flag->second) = true;
         } else if (name == "--report" || name == "--style" || name == "--date" ||
                    name == "--find" || name == "--range" || name == "--font" ||
                    name == "--font-size" || name == "--data" || name == "--format" ||
