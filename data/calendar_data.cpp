@@ -96,13 +96,9 @@ void CalendarData::SetRedDays(DateState& state) {
         }
         state.RestoreDate();
     } else {
-        int index = -1;
-        if (cur.Month == cur.FebMonth) {
-            index = cur.YearDays == 366 ? kFebruary29File : kFebruary28File;
-        } else {
-            const int julianMonth = state.CurCal == kJulian ? cur.Month : (cur.Month + 7) % 12 + 1;
-            index = MonthFileIndex(julianMonth, cur.YearDays);
-        }
+        // A World year holds the February of its Julian year, so its length picks the file too.
+        const int julianMonth = state.CurCal == kJulian ? cur.Month : (cur.Month + 7) % 12 + 1;
+        const int index = MonthFileIndex(julianMonth, cur.YearDays);
         const IniFile& file = monthFiles_.Get(BaseFiles[static_cast<std::size_t>(index)]);
         for (int k = 1; k <= length; ++k) {
             const auto lines = file.Section(k);
@@ -112,14 +108,13 @@ void CalendarData::SetRedDays(DateState& state) {
     }
 
     // The month grid's index of a day number is its distance from the month's first day.
-    std::vector<bool>& red = RedDays;
     const DayNum gridLast = std::min<DayNum>(last, first + length - 1);
-    MarkRed(tables.Relocatable, first, gridLast, red);
-    MarkRed(tables.Relocatable1, first, gridLast, red);
-    MarkRed(tables.Special, first, gridLast, red);
-    MarkRed(tables.Weekdays, first, gridLast, red);
-    MarkRed(tables.Weekdays1, first, gridLast, red);
-    MarkRed(tables.SpecWeekDays, first, gridLast, red);
+    MarkRed(tables.Relocatable, first, gridLast, RedDays);
+    MarkRed(tables.Relocatable1, first, gridLast, RedDays);
+    MarkRed(tables.Special, first, gridLast, RedDays);
+    MarkRed(tables.Weekdays, first, gridLast, RedDays);
+    MarkRed(tables.Weekdays1, first, gridLast, RedDays);
+    MarkRed(tables.SpecWeekDays, first, gridLast, RedDays);
 }
 
 void CalendarData::Attach(DateState& state) {

@@ -142,6 +142,8 @@ TEST_F(RedDaysTest, WorldMonthsCountFromSeptember) {
     EXPECT_EQ(RedList(), std::vector<int>{8});
     Select(kWorld, 7533, 6, 1);  // February of Julian 2025
     EXPECT_EQ(RedList(), std::vector<int>{2});
+    Select(kWorld, 7532, 6, 1);  // February of Julian 2024, a leap year
+    EXPECT_EQ(RedList(), std::vector<int>{29});
     Select(kWorld, 7533, 4, 1);  // December of Julian 2024: the red Sunday lies in the year before
     EXPECT_EQ(RedList(), (std::vector<int>{25, 30}));
 }
