@@ -1,7 +1,9 @@
 #include "data/tables.h"
 
+#include <array>
 #include <limits>
 #include <string_view>
+#include <utility>
 
 #include "data/ini_file.h"
 #include "data/section_reader.h"
@@ -30,25 +32,22 @@ Table<Entry> LoadTable(const std::filesystem::path& file, Apply apply) {
     return table;
 }
 
+// The keys of the text lines that carry a rank sign, and the field each one adds to.
+constexpr std::array<std::pair<std::string_view, std::string EntryTexts::*>, 7> kSignedTexts = {{
+    {"0", &EntryTexts::Text0},
+    {"11", &EntryTexts::Text11},
+    {"19", &EntryTexts::Text19},
+    {"21", &EntryTexts::Text21},
+    {"29", &EntryTexts::Text29},
+    {"31", &EntryTexts::Text31},
+    {"39", &EntryTexts::Text39},
+}};
+
 // The text keys of an entry file; false for any other key.
 bool ApplyText(EntryTexts& e, std::string_view key, std::string_view value) {
-    std::string* field = nullptr;
-    if (key == "0")
-        field = &e.Text0;
-    else if (key == "11")
-        field = &e.Text11;
-    else if (key == "19")
-        field = &e.Text19;
-    else if (key == "21")
-        field = &e.Text21;
-    else if (key == "29")
-        field = &e.Text29;
-    else if (key == "31")
-        field = &e.Text31;
-    else if (key == "39")
-        field = &e.Text39;
-    if (field) {
-        *field += SignedLine(value);
+    for (const auto& [name, field] : kSignedTexts) {
+        if (key != name) continue;
+        e.*field += SignedLine(value);
         return true;
     }
     if (key == "4") {
