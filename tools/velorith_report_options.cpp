@@ -1,6 +1,5 @@
 #include "tools/velorith_report_options.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <utility>
@@ -37,6 +36,16 @@ bool HasControlCharacter(std::string_view text) {
     return false;
 }
 
+// The value a word names in a table of words; none for a word it lacks.
+template <typename Value, std::size_t N>
+std::optional<Value> Lookup(const std::array<std::pair<std::string_view, Value>, N>& table,
+                            std::string_view word) {
+    for (const auto& [name, value] : table) {
+        if (name == word) return value;
+    }
+    return std::nullopt;
+}
+
 constexpr std::array<std::pair<std::string_view, ReportKind>, 7> kReports = {{
     {"day", ReportKind::kDay},
     {"week", ReportKind::kWeek},
@@ -57,9 +66,9 @@ constexpr std::array<std::pair<std::string_view, bool ReportOptions::*>, 5> kFla
 }};
 
 constexpr std::array<std::pair<std::string_view, int>, 3> kStyles = {{
-    {"world", 1},
-    {"julian", 2},
-    {"gregorian", 3},
+    {"world", kWorld},
+    {"julian", kJulian},
+    {"gregorian", kGregorian},
 }};
 
 }  // namespace
@@ -98,11 +107,9 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
             return true;
         };
 
-        const auto flag =
-            std::ranges::find_if(kFlags, [&name](const auto& f) { return f.first == name; });
-        if (flag != kFlags.end()) {
+        if (const auto flag = Lookup(kFlags, name)) {
             if (inlineValue) return fail(name + " takes no value");
-            o.*(flag->second) = true;
+            o.** flag = true;
         } else if (name == "--report" || name == "--style" || name == "--date" ||
                    name == "--find" || name == "--range" || name == "--font" ||
                    name == "--font-size" || name == "--data" || name == "--format" ||
@@ -111,23 +118,19 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
             const std::string_view v = *value;
             if (!IsValidUtf8(v)) return fail(name + ": the value is not valid UTF-8");
             if (name == "--report") {
-                bool known = false;
-                for (const auto& [word, kind] : kReports) {
-                    if (v == word) o.report = kind, known = true;
-                }
-                if (!known) {
+                const auto kind = Lookup(kReports, v);
+                if (!kind) {
                     return fail("--report: unknown report \"" + std::string(v) +
                                 "\" (day, week, month, year, feasts, search, abbr)");
                 }
+                o.report = *kind;
             } else if (name == "--style") {
-                bool known = false;
-                for (const auto& [word, cal] : kStyles) {
-                    if (v == word) o.cal = cal, known = true;
-                }
-                if (!known) {
+                const auto cal = Lookup(kStyles, v);
+                if (!cal) {
                     return fail("--style: unknown reckoning \"" + std::string(v) +
                                 "\" (world, julian, gregorian)");
                 }
+                o.cal = *cal;
             } else if (name == "--date") {
                 const auto first = SplitDash(v);
                 const auto second = first ? SplitDash(first->second) : std::nullopt;
