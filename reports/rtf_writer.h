@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "data/signs.h"
+
 namespace velorith {
 
 // The report font and the two display options of the day block.
@@ -20,8 +22,9 @@ struct ReportSettings {
 };
 
 inline constexpr std::string_view kCrLf = "\r\n";
-// The end of a report line: a paragraph mark and a line break in the file.
-inline constexpr std::string_view kEol = "\\par\r\n";
+// The end of a report line: a paragraph mark and a line break in the file, the same end the
+// data's text lines are given.
+inline constexpr std::string_view kEol = kParLineEnd;
 inline constexpr std::string_view kNavy = "\\cf1 ";  // colour 1, the ordinary text
 inline constexpr std::string_view kRed = "\\cf2 ";   // colour 2, red days and headings
 // The separator between days and under headings: 99 full stops.
