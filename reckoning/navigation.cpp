@@ -140,6 +140,17 @@ bool Navigator::SetYear(std::int64_t year, int month) {
     return true;
 }
 
+// The month `step` (-1 or 1) away, the day kept (ClampDay shortens it), across the year's end
+// too; false, with the month unchanged, when that year lies outside the range.
+bool Navigator::StepMonth(int step) {
+    DateRec& r = s_.Cur();
+    const int month = r.Month + step;
+    if (month < 1 || month > 12) return SetYear(r.Year + step, step < 0 ? 12 : 1);
+    r.Month = static_cast<std::int16_t>(month);
+    RecalcMonth();
+    return true;
+}
+
 bool Navigator::MoveChecked(std::int64_t days) {
     if (!InRangeOf(s_, s_.CurCal, std::int64_t{s_.CurDay} + days)) return false;
     MoveBy(days);
@@ -195,18 +206,9 @@ void Navigator::Step(int i, int dir) {
         case kYearSelector:
             accepted = SetYear(r.Year + dir, 0);
             break;
-        case kMonthSelector: {
-            // The day of the month is kept; ClampDay shortens it to the new month.
-            const int month = r.Month + dir;
-            if (month >= 1 && month <= 12) {
-                r.Month = static_cast<std::int16_t>(month);
-                RecalcMonth();
-                accepted = true;
-            } else {
-                accepted = SetYear(r.Year + dir, dir < 0 ? 12 : 1);
-            }
+        case kMonthSelector:
+            accepted = StepMonth(dir);
             break;
-        }
         case kWeekSelector:
             accepted = MoveChecked(std::int64_t{dir} * 7);
             break;
@@ -227,12 +229,7 @@ void Navigator::GoNearMonth(int d, int dir) {
     if (accepted) {
         const std::int16_t oldDay = r.Day;
         r.Day = static_cast<std::int16_t>(d);
-        const int step = dir == 1 ? -1 : 1;
-        const int month = r.Month + step;
-        if (month >= 1 && month <= 12) {
-            r.Month = static_cast<std::int16_t>(month);
-            RecalcMonth();
-        } else if (!SetYear(r.Year + step, step < 0 ? 12 : 1)) {
+        if (!StepMonth(dir == 1 ? -1 : 1)) {
             r.Day = oldDay;
             accepted = false;
         }

@@ -93,6 +93,7 @@ class Navigator {
     bool MoveChecked(std::int64_t days);
     bool SwitchCal(int k);
     bool SetYear(std::int64_t year, int month);
+    bool StepMonth(int step);
 
     DateState& s_;
     CalendarView* view_;
