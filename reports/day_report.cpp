@@ -124,6 +124,13 @@ std::string DayBlock::WeekLine() {
     return line;
 }
 
+std::string DayBlock::DayHeading(bool showYear) {
+    std::string text = DateLines(showYear, false);
+    text += WeekLine();
+    text += kEol;
+    return text;
+}
+
 namespace {
 
 // Each entry in turn wraps what the day holds so far: its "before" lines go in front of the

@@ -33,6 +33,9 @@ class DayBlock {
     std::string DateLines(bool showYear, bool showCal) const;
     // The titles of the day, or its weekday and place in the movable cycle; then the tone.
     std::string WeekLine();
+    // The date lines and the day line, then an empty line: how a listed day of the great feasts
+    // report and of the search opens.
+    std::string DayHeading(bool showYear);
     // The day's entries from its month file and the tables, in groups 0..4.
     std::string DayTexts();
 

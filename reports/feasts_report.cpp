@@ -97,9 +97,7 @@ std::string FeastsReport(ReportContext c) {
     doc.AddPiece(Heading({}, "Двунадесятые переходящие праздники"));
     for (const MovableFeast& feast : kMovable) {
         MoveWorkingDateAndWeek(s, pascha + feast.offset);
-        piece = block.DateLines(false, false);
-        piece += block.WeekLine();
-        piece += kEol;
+        piece = block.DayHeading(false);
         piece += Indent;
         piece += feast.text;
         piece += kEol;

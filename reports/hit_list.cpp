@@ -27,9 +27,7 @@ bool AddFoundDay(DayBlock& block, ReportContext c, const DisplayedYear& year, in
     c.state.SetYearInfo();  // also the day's week
     HitRow row;
     row.day = d;
-    row.heading = block.DateLines(false, false);
-    row.heading += block.WeekLine();
-    row.heading += kEol;
+    row.heading = block.DayHeading(false);
     row.text = ConvertSigns(text);
     row.text += kEol;
     hitList.push_back(std::move(row));

@@ -64,9 +64,7 @@ class Search {
         }
         HitRow row;
         row.day = day;
-        row.heading = block_.DateLines(true, false);
-        row.heading += block_.WeekLine();
-        row.heading += kEol;
+        row.heading = block_.DayHeading(true);
         row.text = *marked;
         hits_.push_back(std::move(row));
     }
