@@ -54,8 +54,6 @@ class CalendarData : public MonthListener, public YearAssembler {
     // Red days of the displayed month, indexed 1..month length (element 0 unused).
     std::vector<bool> RedDays;
 
-    DataFileCache& MonthFiles() { return monthFiles_; }
-
   private:
     // The section's lines as views into the cached file: valid until the cache is asked again.
     std::vector<std::string_view> SectionLines(int julianDay, int julianMonth, int julianYearDays);

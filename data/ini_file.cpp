@@ -132,8 +132,4 @@ std::vector<std::string_view> IniFile::Section(int number) const {
     return Section(std::to_string(number));
 }
 
-bool IniFile::HasSection(std::string_view name) const {
-    return Find(name) != nullptr;
-}
-
 }  // namespace velorith

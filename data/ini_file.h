@@ -40,7 +40,6 @@ class IniFile {
     // section. The views point into this object.
     std::vector<std::string_view> Section(std::string_view name) const;
     std::vector<std::string_view> Section(int number) const;
-    bool HasSection(std::string_view name) const;
     std::size_t SectionCount() const { return sections_.size(); }
 
   private:

@@ -60,7 +60,6 @@ class Navigator {
                        YearAssembler* assembler = nullptr, TodayClock clock = {});
 
     void SetView(CalendarView* view) { view_ = view; }
-    void SetAssembler(YearAssembler* assembler) { assembler_ = assembler; }
     void SetClock(TodayClock clock);
 
     // Recomputation chains; all act on Dates(CurCal).
