@@ -89,6 +89,14 @@ struct SpecWeekDaysEntry {
     DayNum PrevDate = 0;
 };
 
+// Whether the entry is placed on day d: on its date of the current year or, for the tables
+// placed near a fixed date, of the year before.
+template <typename Entry>
+bool FallsOn(const Entry& e, DayNum d) {
+    if constexpr (requires { e.PrevDate; }) return e.Date == d || e.PrevDate == d;
+    return e.Date == d;
+}
+
 struct Tables {
     Table<RelocatableEntry> Relocatable;
     Table<Relocatable1Entry> Relocatable1;

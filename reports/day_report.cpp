@@ -96,15 +96,14 @@ std::string DayBlock::WeekLine() {
             titles = AddTitle(std::move(titles), title);
         }
     };
-    for (const auto& e : t.Weekdays) {
-        if (e.Date == day) take(e.Red, e.Title);
-    }
-    for (const auto& e : t.Weekdays1) {
-        if (e.Date == day || e.PrevDate == day) take(e.Red, e.Title);
-    }
-    for (const auto& e : t.SpecWeekDays) {
-        if (e.Date == day || e.PrevDate == day) take(e.Red, e.Title);
-    }
+    const auto takeAll = [&](const auto& table) {
+        for (const auto& e : table) {
+            if (FallsOn(e, day)) take(e.Red, e.Title);
+        }
+    };
+    takeAll(t.Weekdays);
+    takeAll(t.Weekdays1);
+    takeAll(t.SpecWeekDays);
 
     std::string line;
     if (!titles.empty()) {
@@ -157,21 +156,16 @@ std::string DayBlock::DayTexts() {
 
     const Tables& t = c_.data.tables;
     const bool pascha = day == s.PaschaInfo.CurPascha;
-    for (const auto& e : t.Relocatable) {
-        if (e.Date != day) continue;
-        if (e.Red) RedDay = true;
-        WrapEntry(groups, e, pascha);
-    }
-    for (const auto& e : t.Relocatable1) {
-        if (e.Date != day && e.PrevDate != day) continue;
-        if (e.Red) RedDay = true;
-        WrapEntry(groups, e, false);
-    }
-    for (const auto& e : t.Special) {
-        if (e.Date != day && e.PrevDate != day) continue;
-        if (e.Red) RedDay = true;
-        WrapEntry(groups, e, false);
-    }
+    const auto wrapAll = [&](const auto& table, bool textZeroFirst) {
+        for (const auto& e : table) {
+            if (!FallsOn(e, day)) continue;
+            if (e.Red) RedDay = true;
+            WrapEntry(groups, e, textZeroFirst);
+        }
+    };
+    wrapAll(t.Relocatable, pascha);
+    wrapAll(t.Relocatable1, false);
+    wrapAll(t.Special, false);
 
     std::string text;
     for (const auto& g : groups) {
