@@ -1,9 +1,8 @@
 #include "data/ini_file.h"
 
 #include <algorithm>
-#include <fstream>
-#include <system_error>
 
+#include "data/file_bytes.h"
 #include "data/text_encoding.h"
 
 namespace velorith {
@@ -95,17 +94,9 @@ IniFile IniFile::FromText(std::string text) {
 }
 
 IniFile IniFile::Load(const std::filesystem::path& file) {
-    std::error_code ec;
-    // Only regular files: reading a pipe or a device could block for ever.
-    if (!std::filesystem::is_regular_file(file, ec) || ec) return {};
-    const std::uintmax_t size = std::filesystem::file_size(file, ec);
-    if (ec || size > kMaxDataFileSize) return {};
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return {};
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));  // the file may have shrunk meanwhile
-    return FromText(DecodeDataFile(bytes));
+    const auto bytes = ReadFileBytes(file, kMaxDataFileSize);
+    if (!bytes) return {};
+    return FromText(DecodeDataFile(*bytes));
 }
 
 const IniFile::SectionRec* IniFile::Find(std::string_view name) const {

@@ -1,8 +1,7 @@
 #include "reports/calendar.h"
 
-#include <fstream>
-#include <iterator>
-
+#include "data/file_bytes.h"
+#include "data/ini_file.h"
 #include "reports/day_report.h"
 #include "reports/feasts_report.h"
 #include "reports/period_reports.h"
@@ -69,11 +68,7 @@ std::optional<std::string> Calendar::SetFindReport(std::string_view text, bool w
 }
 
 std::string Calendar::AbbrDocument() const {
-    std::ifstream in(data_.BaseFiles[kAbbrFile], std::ios::binary);
-    if (!in) return {};
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return {};
-    return bytes;
+    return ReadFileBytes(data_.BaseFiles[kAbbrFile], kMaxDataFileSize).value_or("");
 }
 
 }  // namespace velorith

@@ -78,7 +78,7 @@ class Calendar final : public YearAssembler {
     std::optional<std::string> SetFindReport(std::string_view text, bool wholeWord);
 
     // The abbreviations document ("Abbr.DAT"), its bytes unchanged; empty when it cannot be
-    // read.
+    // read or is no regular file.
     std::string AbbrDocument() const;
 
     // The bytes of a document as it is saved (Windows-1251).

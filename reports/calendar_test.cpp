@@ -1,6 +1,9 @@
 #include "reports/calendar.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "reckoning/navigation.h"
 #include "reports/report_fixture.h"
@@ -91,6 +94,16 @@ TEST(CalendarTest, AbbreviationsDocumentIsTheFileUnchanged) {
     const std::string bytes = "{\\rtf1\\ansi \xC0\xE1\xE1\xF0.\\par}\r\n";
     folder.WriteBytes("Abbr.DAT", bytes);
     EXPECT_EQ(CalendarOn(folder, kJulian, 2025, 1, 1)->AbbrDocument(), bytes);
+}
+
+// A folder in the file's place once made the read throw; a pipe would block it for ever.
+TEST(CalendarTest, AbbreviationsThatAreNoFileGiveAnEmptyDocument) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder / "Abbr.DAT");
+    EXPECT_EQ(CalendarOn(folder, kJulian, 2025, 1, 1)->AbbrDocument(), "");
+    std::filesystem::remove(folder / "Abbr.DAT");
+    ASSERT_EQ(::mkfifo((folder / "Abbr.DAT").c_str(), 0600), 0);
+    EXPECT_EQ(CalendarOn(folder, kJulian, 2025, 1, 1)->AbbrDocument(), "");
 }
 
 TEST(CalendarTest, EmptyDataFolderStillGivesEveryReport) {
