@@ -1,25 +1,23 @@
 #include "data/data_file_cache.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
-#include <system_error>
 
 namespace velorith {
 
-const IniFile& DataFileCache::Get(const std::filesystem::path& file) {
-    std::error_code ec;
-    const bool exists = std::filesystem::is_regular_file(file, ec) && !ec;
-    std::uintmax_t size = 0;
-    std::filesystem::file_time_type mtime{};
-    if (exists) {
-        size = std::filesystem::file_size(file, ec);
-        if (ec) size = 0;
-        mtime = std::filesystem::last_write_time(file, ec);
-        if (ec) mtime = {};
-    }
+DataFileCache::Stamp DataFileCache::StampOf(const std::filesystem::path& file) {
+    // One status call: every cache hit pays it, and a year report asks once for each day.
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+    return {true, static_cast<std::uintmax_t>(st.st_size), st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
+}
 
+const IniFile& DataFileCache::Get(const std::filesystem::path& file) {
+    const Stamp stamp = StampOf(file);
     for (auto it = entries_.begin(); it != entries_.end(); ++it) {
         if (it->path != file) continue;
-        if (it->exists == exists && it->size == size && it->mtime == mtime) {
+        if (it->stamp == stamp) {
             entries_.splice(entries_.begin(), entries_, it);
             return *entries_.front().file;
         }
@@ -27,9 +25,9 @@ const IniFile& DataFileCache::Get(const std::filesystem::path& file) {
         break;
     }
 
-    Entry entry{file, exists, size, mtime, nullptr};
-    entry.file = std::make_shared<const IniFile>(exists ? IniFile::Load(file) : IniFile{});
-    if (exists) ++parseCount_;
+    Entry entry{file, stamp, nullptr};
+    entry.file = std::make_shared<const IniFile>(stamp.exists ? IniFile::Load(file) : IniFile{});
+    if (stamp.exists) ++parseCount_;
     entries_.push_front(std::move(entry));
     while (entries_.size() > std::max<std::size_t>(capacity_, 1))
         entries_.pop_back();

@@ -24,11 +24,20 @@ class DataFileCache {
     std::uint64_t ParseCount() const { return parseCount_; }
 
   private:
-    struct Entry {
-        std::filesystem::path path;
+    // What tells a file's versions apart: whether it is a regular file, its size and its
+    // modification time.
+    struct Stamp {
         bool exists = false;
         std::uintmax_t size = 0;
-        std::filesystem::file_time_type mtime{};
+        std::int64_t mtimeSec = 0;
+        std::int64_t mtimeNsec = 0;
+        bool operator==(const Stamp&) const = default;
+    };
+    static Stamp StampOf(const std::filesystem::path& file);
+
+    struct Entry {
+        std::filesystem::path path;
+        Stamp stamp;
         std::shared_ptr<const IniFile> file;
     };
 
