@@ -62,6 +62,14 @@ void DateState::RestoreDate() {
     CurWeekDay = SavedCurWeekDay;
 }
 
+void DateState::MoveToDay(DayNum d) {
+    CurDay = d;
+    DayToJulian();
+    JulianToWorld();
+    JulianToGregorian();
+    CurWeekDay = static_cast<std::int16_t>(WeekDayOf(d));
+}
+
 DayNum DateState::GetYearFirst(int k, DayNum n, int m, int d) const {
     if (!IsReckoning(k)) return n;
     const DateRec& r = Dates[k];

@@ -88,6 +88,10 @@ class DateState {
     void SaveDate();
     void RestoreDate();
 
+    // Makes d the current day number with its weekday, and derives its date in the three
+    // reckonings (through the Julian one). The boundaries of year, month and week stay.
+    void MoveToDay(DayNum d);
+
     // Calendar arithmetic on the state.
     DayNum GetYearFirst(int k, DayNum n, int m, int d) const;
     void SetLeap(int k);

@@ -92,10 +92,7 @@ void Navigator::MoveBy(std::int64_t s) {
     DateRec& r = s_.Cur();
     if (t < r.YearFirst || t > r.YearLast) {
         // Another year: derive all three records from the day number.
-        s_.CurDay = static_cast<DayNum>(t);
-        s_.DayToJulian();
-        s_.JulianToWorld();
-        s_.JulianToGregorian();
+        s_.MoveToDay(static_cast<DayNum>(t));
         RecalcYear();
     } else if (r.Day + s > 0 && r.Day + s <= r.MonthDays[r.Month]) {
         r.Day = static_cast<std::int16_t>(r.Day + s);

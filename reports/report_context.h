@@ -17,11 +17,7 @@ struct ReportContext {
 // Makes day d the working day: the three reckonings' dates and the weekday follow it. The
 // boundaries of the year, month and week stay those of the current date.
 inline void MoveWorkingDate(DateState& state, DayNum d) {
-    state.CurDay = d;
-    state.DayToJulian();
-    state.JulianToWorld();
-    state.JulianToGregorian();
-    state.CurWeekDay = static_cast<std::int16_t>(WeekDayOf(d));
+    state.MoveToDay(d);
 }
 
 // As MoveWorkingDate, and the week number of the day in the year of the current reckoning.
