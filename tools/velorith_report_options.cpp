@@ -46,6 +46,24 @@ std::optional<Value> Lookup(const std::array<std::pair<std::string_view, Value>,
     return std::nullopt;
 }
 
+// The complaint about a word the table lacks, listing the words it holds.
+template <typename Value, std::size_t N>
+std::string UnknownWord(std::string_view option, std::string_view what, std::string_view word,
+                        const std::array<std::pair<std::string_view, Value>, N>& table) {
+    std::string text(option);
+    text += ": unknown ";
+    text += what;
+    text += " \"";
+    text += word;
+    text += "\" (";
+    for (std::size_t i = 0; i < N; ++i) {
+        if (i > 0) text += ", ";
+        text += table[i].first;
+    }
+    text += ')';
+    return text;
+}
+
 constexpr std::array<std::pair<std::string_view, ReportKind>, 7> kReports = {{
     {"day", ReportKind::kDay},
     {"week", ReportKind::kWeek},
@@ -119,17 +137,11 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
             if (!IsValidUtf8(v)) return fail(name + ": the value is not valid UTF-8");
             if (name == "--report") {
                 const auto kind = Lookup(kReports, v);
-                if (!kind) {
-                    return fail("--report: unknown report \"" + std::string(v) +
-                                "\" (day, week, month, year, feasts, search, abbr)");
-                }
+                if (!kind) return fail(UnknownWord(name, "report", v, kReports));
                 o.report = *kind;
             } else if (name == "--style") {
                 const auto cal = Lookup(kStyles, v);
-                if (!cal) {
-                    return fail("--style: unknown reckoning \"" + std::string(v) +
-                                "\" (world, julian, gregorian)");
-                }
+                if (!cal) return fail(UnknownWord(name, "reckoning", v, kStyles));
                 o.cal = *cal;
             } else if (name == "--date") {
                 const auto first = SplitDash(v);
