@@ -35,13 +35,14 @@ namespace {
 // One started program with its own settings file, temporary folder and a fixed today:
 // Sunday 15 September 2024 (new style), 2 September in the Julian reckoning.
 struct Started {
-    explicit Started(const QString& settingsFile = {}) {
+    explicit Started(const QString& settingsFile = {},
+                     const QString& dataFolder = QStringLiteral(VELORITH_TEST_DATA_DIR)) {
         QString file = settingsFile.isEmpty() ? folder.filePath("settings.ini") : settingsFile;
         settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
         StartOptions o;
         o.settings = settings.get();
         o.tempFolder = folder.path();
-        o.dataFolder = QStringLiteral(VELORITH_TEST_DATA_DIR);
+        o.dataFolder = dataFolder;
         o.today = CivilDate{2024, 9, 15};
         o.splash = false;
         app = std::make_unique<VelorithApp>(o);
@@ -120,6 +121,15 @@ class MainWindowTest : public QObject {
         // The six report files exist from the start.
         for (int i = 0; i < kTempFileCount; ++i)
             QVERIFY(QFileInfo::exists(p.app->Temps().Name(i)));
+    }
+
+    void withoutDataTheCalendarStillRuns() {
+        QTemporaryDir empty;
+        Started p({}, empty.filePath("Calendar"));
+        QVERIFY(p.W().Pane(0)->toPlainText().contains(QStringLiteral("2 сентября 2024")));
+        QVERIFY(p.W().Pane(6)->toPlainText().isEmpty());
+        p.W().mnuTab_Click(3);
+        QVERIFY(!p.W().Pane(3)->toPlainText().isEmpty());
     }
 
     void theSavedReckoningIsAppliedAfterToday() {
