@@ -1,12 +1,17 @@
 // velorith: the desktop calendar.
 #include <QApplication>
+#include <QIcon>
 
 #include "shell/startup.h"
 
 int main(int argc, char** argv) {
+    // The pictures of the About box and the icon are linked in from the dialogs' static library,
+    // which nothing else would pull in.
+    Q_INIT_RESOURCE(art);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velorith Calendar"));
     QApplication::setApplicationVersion(QStringLiteral(VELORITH_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/velorith/velorith.png")));
     velorith::VelorithApp calendar;
     return QApplication::exec();
 }
