@@ -83,11 +83,16 @@ void MainWindow::mnuFindSelText_Click() {
 }
 
 void MainWindow::mnuRange_Click() {
+    if (rangeDialog_) {
+        rangeDialog_->raise();
+        rangeDialog_->activateWindow();
+        return;
+    }
     const DateState& s = calendar_.State();
-    auto* dialog = new RangeDialog(s.MinYears[kJulian], s.MaxYears[kJulian], today_().Year, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &RangeDialog::rangeChanged, this, &MainWindow::NewRange);
-    dialog->show();
+    rangeDialog_ = new RangeDialog(s.MinYears[kJulian], s.MaxYears[kJulian], today_().Year, this);
+    rangeDialog_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(rangeDialog_, &RangeDialog::rangeChanged, this, &MainWindow::NewRange);
+    rangeDialog_->show();
 }
 
 void MainWindow::NewRange(int first, int last) {
@@ -116,9 +121,14 @@ void MainWindow::mnuHomePage_Click() {
 }
 
 void MainWindow::mnuAbout_Click() {
-    auto* about = new AboutDialog(this);
-    about->setAttribute(Qt::WA_DeleteOnClose);
-    about->show();
+    if (aboutDialog_) {
+        aboutDialog_->raise();
+        aboutDialog_->activateWindow();
+        return;
+    }
+    aboutDialog_ = new AboutDialog(this);
+    aboutDialog_->setAttribute(Qt::WA_DeleteOnClose);
+    aboutDialog_->show();
 }
 
 }  // namespace velorith

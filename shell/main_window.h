@@ -21,9 +21,11 @@ class QTextEdit;
 
 namespace velorith {
 
+class AboutDialog;
 class Calendar;
 class CellGrid;
 class FindDialog;
+class RangeDialog;
 class SelectorBar;
 class SettingsStore;
 class TempFiles;
@@ -171,6 +173,10 @@ class MainWindow : public QMainWindow, public CalendarView {
     QAction* mnuAllStyles = nullptr;
 
     QPointer<FindDialog> findDialog_;
+    // One range dialog and one About box at a time: a second copy of the range dialog would
+    // show the range from before the first one changed it, and "Да" there would undo it.
+    QPointer<RangeDialog> rangeDialog_;
+    QPointer<AboutDialog> aboutDialog_;
 };
 
 }  // namespace velorith

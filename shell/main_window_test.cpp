@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include "dialogs/about_dialog.h"
 #include "dialogs/range_dialog.h"
 #include "reports/calendar.h"
 #include "shell/cell_grid.h"
@@ -180,6 +181,26 @@ class MainWindowTest : public QObject {
         QCOMPARE(Texts(w.Selectors()->Combo(1), w.Selectors()->Combo(1)->count() - 1),
                  QStringLiteral("2040"));
         QCOMPARE(w.CollectExitSettings().MaxYear, 2040);
+    }
+
+    void theRangeDialogAndTheAboutBoxOpenOnceAtATime() {
+        Started p;
+        MainWindow& w = p.W();
+        w.mnuRange_Click();
+        w.mnuRange_Click();
+        QCOMPARE(w.findChildren<RangeDialog*>().size(), qsizetype{1});
+        w.mnuAbout_Click();
+        w.mnuAbout_Click();
+        QCOMPARE(w.findChildren<AboutDialog*>().size(), qsizetype{1});
+        // Once closed, the menu opens a new one.
+        w.findChild<RangeDialog*>()->close();
+        w.findChild<AboutDialog*>()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(w.findChildren<RangeDialog*>().size(), qsizetype{0});
+        w.mnuRange_Click();
+        w.mnuAbout_Click();
+        QCOMPARE(w.findChildren<RangeDialog*>().size(), qsizetype{1});
+        QCOMPARE(w.findChildren<AboutDialog*>().size(), qsizetype{1});
     }
 
     void menuTreeMatchesItsTable() {
