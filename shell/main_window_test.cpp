@@ -427,6 +427,23 @@ class MainWindowTest : public QObject {
         QCOMPARE(SelectorCombo::FirstVisible(5), 0);
     }
 
+    void anOpenedListEndsAboveTheWindowsBottom() {
+        Started p;
+        MainWindow& w = p.W();
+        w.resize(640, 460);
+        SelectorCombo* years = w.Selectors()->Combo(1);
+        years->showPopup();
+        QWidget* popup = years->view()->window();
+        const int bottom = w.mapToGlobal(QPoint(0, w.height())).y();
+        const int top = years->mapToGlobal(QPoint(0, 0)).y();
+        // The list opens below its selector and stops short of the window's bottom edge, as the
+        // window's set-up fits it, instead of running over the whole screen.
+        QVERIFY2(popup->geometry().top() >= top, qPrintable(QString::number(popup->y())));
+        QVERIFY2(popup->geometry().bottom() <= bottom,
+                 qPrintable(QStringLiteral("%1 > %2").arg(popup->geometry().bottom()).arg(bottom)));
+        years->hidePopup();
+    }
+
     void displayOptionsAndTheFirstWeekday() {
         Started p;
         MainWindow& w = p.W();

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QProxyStyle>
 
 #include "reckoning/name_tables.h"
 #include "shell/busy_pointer.h"
@@ -15,7 +16,25 @@ QString FromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
 }
 
+// Styles that open a list as a pop-up menu over the whole screen ignore the number of visible
+// entries that the window fits to its height; with this hint off the list drops down below its
+// selector and keeps that height.
+class DropDownListStyle : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ComboBox_Popup) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 }  // namespace
+
+SelectorCombo::SelectorCombo(QWidget* parent) : QComboBox(parent) {
+    auto* style = new DropDownListStyle();
+    style->setParent(this);  // a widget does not own the style it is given
+    setStyle(style);
+}
 
 void SelectorCombo::showPopup() {
     QComboBox::showPopup();

@@ -16,12 +16,12 @@ namespace velorith {
 
 inline constexpr int kSelectorCount = 5;
 
-// A selector list whose drop-down opens with the chosen entry nine places below the top, so the
-// user sees what lies before it as well as after.
+// A selector list whose drop-down opens below it with the chosen entry nine places below the
+// top, so the user sees what lies before it as well as after.
 class SelectorCombo : public QComboBox {
     Q_OBJECT
   public:
-    using QComboBox::QComboBox;
+    explicit SelectorCombo(QWidget* parent = nullptr);
     void showPopup() override;
     // The first entry the opened list shows.
     static int FirstVisible(int current) { return current > 9 ? current - 9 : 0; }
