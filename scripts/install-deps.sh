@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-dejavu-core fonts-liberation
+    qt6-translations-l10n
 )
 
 missing=()

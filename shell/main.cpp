@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Velorith Calendar"));
     QApplication::setApplicationVersion(QStringLiteral(VELORITH_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/velorith/velorith.png")));
+    velorith::InstallQtTranslations(app);
     velorith::VelorithApp calendar;
     return QApplication::exec();
 }

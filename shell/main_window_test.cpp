@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QTranslator>
 
 #include "dialogs/about_dialog.h"
 #include "dialogs/range_dialog.h"
@@ -181,6 +183,20 @@ class MainWindowTest : public QObject {
         QCOMPARE(Texts(w.Selectors()->Combo(1), w.Selectors()->Combo(1)->count() - 1),
                  QStringLiteral("2040"));
         QCOMPARE(w.CollectExitSettings().MaxYear, 2040);
+    }
+
+    void qtsOwnDialogsSpeakRussian() {
+        const QString file =
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ru.qm");
+        if (!QFileInfo::exists(file)) QSKIP("Qt's Russian translations are not installed");
+        QTranslator* translator = InstallQtTranslations(*QCoreApplication::instance());
+        QVERIFY(translator != nullptr);
+        // The button texts of the message boxes and the file, print and font dialogs.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
+        QCoreApplication::removeTranslator(translator);
+        translator->deleteLater();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
     }
 
     void theRangeDialogAndTheAboutBoxOpenOnceAtATime() {

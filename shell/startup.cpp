@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLibraryInfo>
 #include <QSplashScreen>
 #include <QThread>
+#include <QTranslator>
 
 #include "dialogs/splash_screen.h"
 #include "reports/calendar.h"
@@ -13,6 +15,18 @@
 #include "shell/temp_files.h"
 
 namespace velorith {
+
+QTranslator* InstallQtTranslations(QCoreApplication& app) {
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral("qtbase_ru"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        return nullptr;
+    }
+    translator->setParent(&app);
+    QTranslator* installed = translator.release();
+    QCoreApplication::installTranslator(installed);
+    return installed;
+}
 
 VelorithApp::VelorithApp(const StartOptions& o) {
     // 1. The busy pointer until the window shows.

@@ -8,8 +8,10 @@
 
 #include "reckoning/navigation.h"
 
+class QCoreApplication;
 class QSettings;
 class QSplashScreen;
+class QTranslator;
 
 namespace velorith {
 
@@ -26,6 +28,11 @@ struct StartOptions {
     bool splash = true;              // show the splash picture, and for at least a second
     bool show = true;                // show the window at the end
 };
+
+// The interface is Russian whatever the desktop's language, and so are Qt's own dialogs (save,
+// print, font, message boxes) once Qt's Russian translations are installed for the application.
+// Returns the translator, owned by the application, or null when Qt's translations are missing.
+QTranslator* InstallQtTranslations(QCoreApplication& app);
 
 class VelorithApp {
   public:
