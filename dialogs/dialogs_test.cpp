@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFont>
+#include <QFontDialog>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -218,6 +220,17 @@ class DialogsTest : public QObject {
         QCOMPARE(font->size, 12);
         QVERIFY(font->bold);
         QVERIFY(!font->italic);
+        QFontDialog dialog(QFont("DejaVu Sans", 10));
+        dialog.setOption(QFontDialog::DontUseNativeDialog);
+        LockFontStyle(dialog);
+        const auto lists = dialog.findChildren<QListView*>();
+        QCOMPARE(lists.size(), 3);
+        QVERIFY(lists[0]->isEnabled());
+        QVERIFY(!lists[1]->isEnabled());
+        QVERIFY(lists[2]->isEnabled());
+        const auto boxes = dialog.findChildren<QLineEdit*>();
+        QVERIFY(!boxes[1]->isEnabled());
+        QVERIFY(boxes[0]->isEnabled());
         const auto cancelled = ChooseReportFont(
             current, nullptr, [](const QFont&, QWidget*) { return std::optional<QFont>(); });
         QVERIFY(!cancelled.has_value());

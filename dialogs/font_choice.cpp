@@ -2,6 +2,8 @@
 
 #include <QFont>
 #include <QFontDialog>
+#include <QLineEdit>
+#include <QListView>
 #include <cmath>
 
 namespace velorith {
@@ -22,6 +24,15 @@ ReportFont ReportFontFrom(const QFont& chosen, const ReportFont& current) {
     return font;
 }
 
+void LockFontStyle(QFontDialog& dialog) {
+    // The dialog builds its family, style and size choosers in that order, each a box over a
+    // list; the style pair is the middle one.
+    const auto lists = dialog.findChildren<QListView*>();
+    const auto boxes = dialog.findChildren<QLineEdit*>();
+    if (lists.size() >= 3) lists[1]->setEnabled(false);
+    if (boxes.size() >= 3) boxes[1]->setEnabled(false);
+}
+
 std::optional<ReportFont> ChooseReportFont(const ReportFont& current, QWidget* parent,
                                            const FontAsker& ask) {
     QFont preset(current.name);
@@ -32,10 +43,10 @@ std::optional<ReportFont> ChooseReportFont(const ReportFont& current, QWidget* p
     if (ask) {
         chosen = ask(preset, parent);
     } else {
-        bool ok = false;
-        const QFont font =
-            QFontDialog::getFont(&ok, preset, parent, QString(), QFontDialog::DontUseNativeDialog);
-        if (ok) chosen = font;
+        QFontDialog dialog(preset, parent);
+        dialog.setOption(QFontDialog::DontUseNativeDialog);
+        LockFontStyle(dialog);
+        if (dialog.exec() == QDialog::Accepted) chosen = dialog.selectedFont();
     }
     if (!chosen) return std::nullopt;
     return ReportFontFrom(*chosen, current);

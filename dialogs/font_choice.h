@@ -7,6 +7,7 @@
 #include <optional>
 
 class QFont;
+class QFontDialog;
 class QWidget;
 
 namespace velorith {
@@ -23,6 +24,10 @@ int RoundHalfEven(double value);
 
 // The new report font from what the dialog returned; bold and italic stay those of current.
 ReportFont ReportFontFrom(const QFont& chosen, const ReportFont& current);
+
+// Locks the dialog's style choice: the report keeps its own bold and italic, so the dialog must
+// not offer to change them.
+void LockFontStyle(QFontDialog& dialog);
 
 // Asks with the font dialog; none when cancelled. The ask function stands in for the dialog in
 // tests: it gets the preset font and returns the chosen one or none.
