@@ -35,6 +35,9 @@ bool IsValidUtf8(std::string_view text);
 // beyond U+10FFFF).
 std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& cp);
 
+// Appends a code point as UTF-8; a surrogate or a value past U+10FFFF becomes U+FFFD.
+void AppendUtf8(std::string& out, char32_t cp);
+
 // A data file's bytes as UTF-8: a leading UTF-8 byte-order mark is skipped, and a file that is
 // valid UTF-8 and holds non-ASCII bytes is taken as UTF-8 (a file re-saved by a modern editor);
 // anything else is Windows-1251.
