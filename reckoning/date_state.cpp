@@ -12,7 +12,6 @@ namespace {
 
 constexpr int kFirstYear = 1;
 constexpr int kLastYear = 3000;
-constexpr int kWorldOffset = 5508;  // World year of Julian year y's February is y + 5508
 
 // Length of month m of a record; a month number out of 1..12 reads as the nearest month, so
 // a damaged record never indexes past the table.
@@ -38,9 +37,9 @@ void DateState::SetRange(int minYear, int maxYear) {
     // Years outside 1..3000 are beyond what the arithmetic is built for.
     minYear = std::clamp(minYear, kFirstYear, kLastYear);
     maxYear = std::clamp(maxYear, kFirstYear, kLastYear);
-    MinYears = {0, static_cast<std::int16_t>(minYear + kWorldOffset),
+    MinYears = {0, static_cast<std::int16_t>(minYear + kWorldYearOffset),
                 static_cast<std::int16_t>(minYear), static_cast<std::int16_t>(minYear)};
-    MaxYears = {0, static_cast<std::int16_t>(maxYear + kWorldOffset),
+    MaxYears = {0, static_cast<std::int16_t>(maxYear + kWorldYearOffset),
                 static_cast<std::int16_t>(maxYear), static_cast<std::int16_t>(maxYear)};
     for (int k = kWorld; k <= kGregorian; ++k) {
         MinDays[k] = DayNumber(k, 1, 1, MinYears[k]);
@@ -90,28 +89,20 @@ void DateState::SetLeap(int k) {
 void DateState::WorldToJulian() {
     const DateRec& w = Dates[kWorld];
     DateRec& j = Dates[kJulian];
-    if (w.Month >= 5) {
-        j.Year = static_cast<std::int16_t>(w.Year - kWorldOffset);
-        j.Month = static_cast<std::int16_t>(w.Month - 4);
-    } else {
-        j.Year = static_cast<std::int16_t>(w.Year - kWorldOffset - 1);
-        j.Month = static_cast<std::int16_t>(w.Month + 8);
-    }
-    j.Day = w.Day;
+    const CalendarDate d = WorldToJulianMonth(w.Year, w.Month, w.Day);
+    j.Year = static_cast<std::int16_t>(d.Year);
+    j.Month = static_cast<std::int16_t>(d.Month);
+    j.Day = static_cast<std::int16_t>(d.Day);
     SetLeap(kJulian);
 }
 
 void DateState::JulianToWorld() {
     const DateRec& j = Dates[kJulian];
     DateRec& w = Dates[kWorld];
-    if (j.Month >= 9) {
-        w.Year = static_cast<std::int16_t>(j.Year + kWorldOffset + 1);
-        w.Month = static_cast<std::int16_t>(j.Month - 8);
-    } else {
-        w.Year = static_cast<std::int16_t>(j.Year + kWorldOffset);
-        w.Month = static_cast<std::int16_t>(j.Month + 4);
-    }
-    w.Day = j.Day;
+    const CalendarDate d = JulianToWorldMonth(j.Year, j.Month, j.Day);
+    w.Year = static_cast<std::int16_t>(d.Year);
+    w.Month = static_cast<std::int16_t>(d.Month);
+    w.Day = static_cast<std::int16_t>(d.Day);
     SetLeap(kWorld);
 }
 

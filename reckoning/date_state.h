@@ -6,16 +6,9 @@
 #include <array>
 #include <cstdint>
 
+#include "reckoning/calendar_dates.h"
+
 namespace velorith {
-
-using DayNum = std::int32_t;
-
-// Reckonings index every per-reckoning table from 1.
-enum Reckoning : int { kWorld = 1, kJulian = 2, kGregorian = 3 };
-
-constexpr bool IsReckoning(int k) {
-    return k >= kWorld && k <= kGregorian;
-}
 
 // One reckoning's view of the selected date.
 struct DateRec {
@@ -123,15 +116,7 @@ class DateState {
     MonthListener* monthListener_ = nullptr;
 };
 
-// Pure calendar arithmetic.
-DayNum DayNumber(int k, int d, int m, int y);
-// Whether year y of reckoning k has 29 February (the World year y holds the February of Julian
-// year y - 5508, a multiple of 4 apart, so both follow the same rule).
-bool IsLeapYear(int k, int y);
-// Days of month m (1..12 in the reckoning's own order: the World year begins with September) of
-// year y of reckoning k; 0 for a month outside 1..12 or an unknown reckoning.
-int MonthLength(int k, int m, int y);
-int WeekDayOf(DayNum n);
+// Week arithmetic.
 int WeekDayPos(int firstWeekday, int weekday);
 int WeekNumber(DayNum first, int firstWD, DayNum n);
 

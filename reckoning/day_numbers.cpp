@@ -2,6 +2,7 @@
 // week arithmetic on them.
 #include <array>
 
+#include "reckoning/calendar_dates.h"
 #include "reckoning/date_state.h"
 #include "reckoning/int_math.h"
 
@@ -59,6 +60,43 @@ int MonthLength(int k, int m, int y) {
     const int fromJanuary = k == kWorld ? (m + 7) % 12 : m - 1;
     const int length = kFromJanuary[static_cast<std::size_t>(fromJanuary)];
     return length == 28 && IsLeapYear(k, y) ? 29 : length;
+}
+
+CalendarDate DateOfDay(int k, DayNum n) {
+    // Days from Julian 1 March of year 0 (day 1721118) or its Gregorian counterpart; the year
+    // counted from March puts the leap day at its end.
+    std::int64_t c = 0;
+    std::int64_t doy = 0;
+    std::int64_t year = 0;
+    if (k == kGregorian) {
+        const std::int64_t a = std::int64_t{n} - 1721120;
+        const std::int64_t era = FloorDiv(a, 146097);
+        const std::int64_t doe = a - era * 146097;
+        const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+        year = yoe + era * 400;
+        doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    } else {
+        const std::int64_t a = std::int64_t{n} - 1721118;
+        c = FloorDiv(a, 1461);
+        const std::int64_t r = a - c * 1461;
+        const std::int64_t yoc = (r - r / 1460) / 365;
+        year = c * 4 + yoc;
+        doy = r - 365 * yoc;
+    }
+    const std::int64_t mp = (5 * doy + 2) / 153;  // 0 = March .. 11 = February
+    const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    if (month <= 2) ++year;
+    if (k == kWorld) return JulianToWorldMonth(static_cast<int>(year), month, day);
+    return {static_cast<int>(year), month, day};
+}
+
+DayNum JulianPascha(int y) {
+    // Gauss's form for the Julian calendar: the age of the paschal moon, then on to the Sunday.
+    const auto a = FloorMod(FloorMod(y, 19) * 19 + 15, 30);
+    const auto b = FloorMod(y, 7) * 4 + FloorMod(y, 4) * 2;
+    const auto e = FloorMod(6 * a + b + 6, 7);
+    return DayNumber(kJulian, 22, 3, y) + static_cast<DayNum>(a + e);
 }
 
 int WeekDayOf(DayNum n) {

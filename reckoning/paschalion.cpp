@@ -1,5 +1,4 @@
-// The Julian Paschalion (Gauss's form for the Julian calendar) and the Pascha data of the
-// current year.
+// The Pascha data of the current year, from the Julian Paschalion.
 #include "reckoning/date_state.h"
 #include "reckoning/int_math.h"
 
@@ -8,12 +7,9 @@ namespace velorith {
 DayNum DateState::GetPascha(int y) {
     // The World year y ends in August of Julian year y - 5508, which holds its Pascha; a
     // Gregorian year holds the Pascha of the Julian year of the same number.
-    const std::int64_t j = CurCal == kWorld ? std::int64_t{y} - 5508 : y;
+    const std::int64_t j = CurCal == kWorld ? std::int64_t{y} - kWorldYearOffset : y;
     PaschaInfo.PaschaYear = static_cast<std::int16_t>(j);
-    const auto a = FloorMod(FloorMod(j, 19) * 19 + 15, 30);  // age of the paschal moon
-    const auto b = FloorMod(j, 7) * 4 + FloorMod(j, 4) * 2;
-    const auto e = FloorMod(6 * a + b + 6, 7);  // days on to the Sunday
-    return DayNumber(kJulian, 22, 3, static_cast<int>(j)) + static_cast<DayNum>(a + e);
+    return JulianPascha(static_cast<int>(j));
 }
 
 void DateState::SetPaschaInfo() {
