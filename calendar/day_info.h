@@ -1,0 +1,97 @@
+// Everything the calendar knows of one day, as a value: its dates in the three reckonings, its
+// place in the movable cycle, its tone and indiction, whether it is red and why, and the
+// commemorations of every group in the order the day report gives them. Built by a pure
+// function of the day number, the reckoning of display, the year's placements and the month
+// files; every output (RTF, plain text, JSON, iCalendar, the window's tooltips) renders it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "reckoning/calendar_dates.h"
+#include "reckoning/movable_cycle.h"
+
+namespace velorith {
+
+// The rank sign of a commemoration, in rising order. The data marks them "{6}" (six stichera),
+// "{5}" (doxology), "{3}" (polyeleos), "{2}" (vigil), "{1}" (great feast); a line without a
+// marker has none.
+enum class Rank : std::uint8_t { None, SixStichera, Doxology, Polyeleos, Vigil, GreatFeast };
+
+// Where an entry of the day comes from.
+enum class EntrySource : std::uint8_t { MonthFile, Relocatable, Relocatable1, Special };
+
+struct DayEntry {
+    int Group = 0;       // 0..4: the feast or principal saints, saints, more saints, notes
+    Rank Sign = Rank::None;
+    EntrySource Source = EntrySource::MonthFile;
+    int Section = 0;     // the entry's section number in its table; 0 for the month file
+    std::string Value;   // the data's text after the sign marker, RTF inline markup and all
+    std::string Text;    // the same as visible plain text (UTF-8)
+};
+
+// Why a day is red; several may hold at once.
+struct RedReasons {
+    bool Sunday = false;
+    bool MonthKey = false;  // the month file's "red" key
+    bool Entry = false;     // a red entry of the movable or special tables, or a red title
+    bool Any() const { return Sunday || MonthKey || Entry; }
+};
+
+// The fast of a day (filled when the fasting addition is on).
+enum class FastLevel : std::uint8_t {
+    None,       // a plain day outside any fast: no line
+    FastFree,   // "Поста нет."
+    NoMeat,     // "Исключается мясо."
+    Fish,       // "Разрешается рыба."
+    Caviar,     // "Разрешается рыбная икра."
+    Oil,        // "Пища с растительным маслом."
+    HotNoOil,   // "Горячая пища без масла."
+    Dry,        // "Сухоядение."
+    Total,      // "Воздержание от пищи."
+};
+
+struct DayFast {
+    FastLevel Level = FastLevel::None;
+    std::string Reason;  // e.g. "Рождественский пост."; may be empty
+    std::string Line;    // the whole line the reports print; empty for FastLevel::None
+};
+
+// One service's readings, e.g. Service "Лит." with "Ап. Деян. 1:1-8. Ев. Ин. 1:1-17.".
+struct ServiceReadings {
+    std::string Service;              // "Утр.", "Лит.", "6-й час", "Веч."
+    std::vector<std::string> Pieces;  // each "Ап. Деян. 1:1-8." / "Ев. Ин. 1:1-17." / "Быт. 1:1-13."
+    std::string Line;                 // the whole line the reports print
+};
+
+struct DayReadings {
+    std::vector<ServiceReadings> Services;
+    std::string NoLiturgyReason;  // set when the day has no Liturgy Gospel (Lent's weekdays)
+};
+
+struct DayInfo {
+    DayNum Day = 0;
+    int Reckoning = kJulian;                 // the reckoning the day is displayed in
+    std::array<CalendarDate, 4> Dates{};     // 1..3 (element 0 unused)
+    int WeekDay = 1;                         // 1 = Monday .. 7 = Sunday
+    std::string WeekLine;                    // the day line: titles or weekday and cycle phrase
+    std::string CyclePhrase;                 // e.g. "3-я по Пасхе."
+    int Tone = 0;                            // 1..8, 0 when the day has none
+    GreatIndiction Indiction;                // of the day's World year
+    RedReasons RedWhy;                       // red in the reports
+    bool GridRed = false;                    // "Red=1" of the month file: red in the month grid
+    std::vector<DayEntry> Entries;           // groups 0..4 in report order
+    std::optional<DayFast> Fast;             // when the fasting addition is on
+    std::optional<DayReadings> Readings;     // when the readings addition is on
+
+    bool Red() const { return RedWhy.Any(); }
+    // The day's principal commemoration: the first entry of group 0 (else of group 1), or the
+    // day line when the day has none.
+    const std::string& Principal() const;
+    Rank HighestRank() const;
+};
+
+}  // namespace velorith
