@@ -19,6 +19,9 @@ struct ReportSettings {
     bool FontItalic = false;
     bool ShowIndiction = false;
     bool ShowAllStyles = false;
+    // Additions to the day: off, the reports are exactly those of the plain calendar.
+    bool ShowFasting = false;
+    bool ShowReadings = false;
 };
 
 inline constexpr std::string_view kCrLf = "\r\n";
