@@ -350,5 +350,43 @@ TEST(Dataset, SpecialTablesHaveTheirRuleNumbering) {
     EXPECT_EQ(LoadSpecWeekDays(kBuilt / "SpecWeekDays.DAT").Count(), 6);
 }
 
+// The fast of a day is computed; the movable tables keep only what is not about food, so that
+// no day shows a second, contradicting fast line.
+TEST(Dataset, MovableTablesLeaveTheFastToTheComputation) {
+    static const std::vector<std::string_view> kFoodWords = {
+        "поста нет", "постный день", "рыб",      "икр",       "масл",       "сухоядени",
+        "пищ",       "мяс",          "заговень", "разговень", "воздержани", "сплошная седмица"};
+    for (const char* name : {"Relocatable.DAT", "Relocatable1.DAT", "Special.DAT"}) {
+        if (!std::filesystem::exists(kSource / name)) continue;
+        const IniFile ini = IniFile::Load(kBuilt / name);
+        for (const std::string& section : Headers(DecodeDataFile(ReadBytes(kBuilt / name)))) {
+            for (const auto line : ini.Section(section)) {
+                const KeyValue kv = SplitKey(line);
+                if (!IsTextKey(LowerUtf8(kv.key))) continue;
+                const std::string value = LowerUtf8(kv.value);
+                for (const std::string_view word : kFoodWords)
+                    EXPECT_EQ(value.find(word), std::string::npos)
+                        << name << " [" << section << "] " << line;
+            }
+        }
+    }
+}
+
+// Sections 21 to 62 of Special.DAT hold only a note no report shows, yet keep the numbering, so
+// that the two sections after them still load.
+TEST(Dataset, SpecialKeepsItsApostlesFastSectionsWithoutText) {
+    if (!std::filesystem::exists(kSource / "Special.DAT")) GTEST_SKIP();
+    const Table<SpecialEntry> special = LoadSpecial(kBuilt / "Special.DAT");
+    ASSERT_EQ(special.Count(), 64);
+    for (int k = 21; k <= 62; ++k) {
+        const SpecialEntry& e = special[k];
+        EXPECT_TRUE(e.Text0.empty() && e.Text11.empty() && e.Text19.empty() && e.Text21.empty() &&
+                    e.Text29.empty() && e.Text31.empty() && e.Text39.empty() && e.Text4.empty())
+            << k;
+    }
+    EXPECT_NE(special[63].Text0.find("шести Вселенских Соборов"), std::string::npos);
+    EXPECT_NE(special[64].Text0.find("Седьмого Вселенского Собора"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace velorith
