@@ -75,6 +75,7 @@ MainWindow::MainWindow(Calendar& calendar, Navigator& navigator, TempFiles* temp
     mnuTab[0]->setChecked(true);
     mnuIndiction->setChecked(calendar_.Settings().ShowIndiction);
     mnuAllStyles->setChecked(calendar_.Settings().ShowAllStyles);
+    mnuFasting->setChecked(calendar_.Settings().ShowFasting);
     mnuFirstWD[s.FirstWeekday == 7 ? 0 : 1]->setChecked(true);
     cbFind->setEnabled(false);
 

@@ -89,6 +89,7 @@ class MainWindow : public QMainWindow, public CalendarView {
     void mnuTab_Click(int i);
     void mnuIndiction_Click();
     void mnuAllStyles_Click();
+    void mnuFasting_Click();
     void mnuFirstWD_Click(int i);
     void mnuCal_Click(int k);
     void mnuToday_Click();
@@ -171,6 +172,7 @@ class MainWindow : public QMainWindow, public CalendarView {
     std::array<QAction*, 2> mnuFirstWD{};
     QAction* mnuIndiction = nullptr;
     QAction* mnuAllStyles = nullptr;
+    QAction* mnuFasting = nullptr;
 
     QPointer<FindDialog> findDialog_;
     // One range dialog and one About box at a time: a second copy of the range dialog would

@@ -77,6 +77,10 @@ void MainWindow::BuildMenus() {
         connect(item, &QAction::triggered, this, [this, i] { mnuTab_Click(i); });
         mnuTab.at(static_cast<std::size_t>(i)) = item;
     }
+    mnuView->addSeparator();
+    mnuFasting = Item(mnuView, "mnuFasting", "&Пост");
+    mnuFasting->setCheckable(true);
+    connect(mnuFasting, &QAction::triggered, this, &MainWindow::mnuFasting_Click);
 
     mnuSetup = Menu(bar, "mnuSetup", "&Настройка");
     connect(Item(mnuSetup, "mnuFont", "&Шрифт..."), &QAction::triggered, this,

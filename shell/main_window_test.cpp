@@ -101,6 +101,8 @@ class MainWindowTest : public QObject {
         QVERIFY(w.findChild<QAction*>("mnuTab_0")->isChecked());
         QVERIFY(w.findChild<QAction*>("mnuFirstWD_0")->isChecked());
         QVERIFY(!w.findChild<QAction*>("mnuIndiction")->isChecked());
+        QVERIFY(w.findChild<QAction*>("mnuFasting")->isChecked());
+        QVERIFY(p.app->Cal().Settings().ShowFasting);
         QVERIFY(w.width() >= 640 && w.height() >= 460);
         QCOMPARE(w.windowTitle(), QStringLiteral("Велоритский календарь"));
         // Never placed before: centred across the screen, a third of the free height down.
@@ -256,6 +258,8 @@ class MainWindowTest : public QObject {
             view.push_back({names[i].constData(), tabs[i],
                             QKeySequence(Qt::SHIFT | static_cast<Qt::Key>(Qt::Key_F1 + i)), true});
         }
+        view.push_back({"-", "view", {}, false});
+        view.push_back({"mnuFasting", "&Пост", {}, true});
         CompareMenu(p.W().findChild<QMenu*>("mnuView"), view);
         QMenu* setup = p.W().findChild<QMenu*>("mnuSetup");
         CompareMenu(setup, {{"mnuFont", "&Шрифт...", {}, false},
@@ -321,9 +325,16 @@ class MainWindowTest : public QObject {
         QVERIFY(!p.app->Cal().Settings().ShowIndiction);
         QVERIFY(!w.findChild<QAction*>("mnuIndiction")->isChecked());
         QCOMPARE(w.RenderCount(), first + 3);
+        // So does the fast of the day, which starts on.
+        w.mnuFasting_Click();
+        QVERIFY(!p.app->Cal().Settings().ShowFasting);
+        QVERIFY(!w.findChild<QAction*>("mnuFasting")->isChecked());
+        w.mnuFasting_Click();
+        QVERIFY(p.app->Cal().Settings().ShowFasting);
+        QCOMPARE(w.RenderCount(), first + 5);
         // The abbreviations pane is never rendered by the calendar.
         w.mnuTab_Click(6);
-        QCOMPARE(w.RenderCount(), first + 3);
+        QCOMPARE(w.RenderCount(), first + 5);
     }
 
     void clicksOnTheGrids() {
@@ -510,6 +521,7 @@ class MainWindowTest : public QObject {
         Started p;
         MainWindow& w = p.W();
         w.mnuAllStyles_Click();
+        w.mnuFasting_Click();
         QStringList files;
         for (int i = 0; i < kTempFileCount; ++i)
             files << p.app->Temps().Name(i);
@@ -525,6 +537,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(stored.value("Settings/WindowState").toString(), QStringLiteral("0"));
         QCOMPARE(stored.value("Settings/Width").toString(), QString::number(w.width() * 15));
         QCOMPARE(stored.value("Settings/ShowAllStyles").toString(), QStringLiteral("True"));
+        QCOMPARE(stored.value("Settings/ShowFasting").toString(), QStringLiteral("False"));
         QCOMPARE(stored.value("Settings/FontBold").toString(), QStringLiteral("False"));
         QCOMPARE(stored.value("Settings/MinYear").toString(), QStringLiteral("1901"));
         QCOMPARE(stored.value("Settings/MaxYear").toString(), QStringLiteral("2100"));

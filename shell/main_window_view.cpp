@@ -174,6 +174,14 @@ void MainWindow::mnuAllStyles_Click() {
     SetTabReport();
 }
 
+void MainWindow::mnuFasting_Click() {
+    bool& flag = calendar_.Settings().ShowFasting;
+    flag = !flag;
+    mnuFasting->setChecked(flag);
+    calendar_.ResetReports();
+    SetTabReport();
+}
+
 void MainWindow::mnuFirstWD_Click(int i) {
     mnuFirstWD[0]->setChecked(i == 0);
     mnuFirstWD[1]->setChecked(i == 1);

@@ -33,6 +33,7 @@ class SettingsStoreTest : public QObject {
         QCOMPARE(s.FontSize, 10);
         QVERIFY(!s.ShowIndiction);
         QVERIFY(!s.ShowAllStyles);
+        QVERIFY(s.ShowFasting);
         QVERIFY(s.LastDir.isEmpty());
         QCOMPARE(s.MinYear, 1901);
         QCOMPARE(s.MaxYear, 2100);
@@ -104,6 +105,7 @@ class SettingsStoreTest : public QObject {
         auto qs = Store("window.ini");
         qs->setValue("Settings/ShowIndiction", "true");
         qs->setValue("Settings/ShowAllStyles", "maybe");
+        qs->setValue("Settings/ShowFasting", "False");
         qs->setValue("Settings/WindowState", "1");
         qs->setValue("Settings/Width", "12000");
         qs->setValue("Settings/Height", "-3");
@@ -112,6 +114,9 @@ class SettingsStoreTest : public QObject {
         StartupSettings s = store.ReadStartup(2024);
         QVERIFY(s.ShowIndiction);
         QVERIFY(!s.ShowAllStyles);
+        QVERIFY(!s.ShowFasting);
+        qs->setValue("Settings/ShowFasting", "maybe");
+        QVERIFY(store.ReadStartup(2024).ShowFasting);  // an unreadable value keeps the default
         WindowSettings w = store.ReadWindow();
         QCOMPARE(w.WindowState, 0);  // never starts minimised
         QCOMPARE(w.Width, 12000);
@@ -137,6 +142,7 @@ class SettingsStoreTest : public QObject {
         v.FontSize = 12;
         v.FontBold = true;
         v.ShowAllStyles = true;
+        v.ShowFasting = false;
         v.LastDir = QStringLiteral("/home/user/Документы/");
         v.MinYear = 1;
         v.MaxYear = 3000;
@@ -153,7 +159,7 @@ class SettingsStoreTest : public QObject {
         QCOMPARE(s.FirstWeekday, 1);
         QCOMPARE(s.FontName, v.FontName);
         QCOMPARE(s.FontSize, 12);
-        QVERIFY(s.ShowAllStyles && !s.ShowIndiction);
+        QVERIFY(s.ShowAllStyles && !s.ShowIndiction && !s.ShowFasting);
         QCOMPARE(s.LastDir, v.LastDir);
         QCOMPARE(s.MinYear, 1);
         QCOMPARE(s.MaxYear, 3000);
