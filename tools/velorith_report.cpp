@@ -170,6 +170,7 @@ int Run(const ReportOptions& o) {
     settings.FontSize = static_cast<std::int16_t>(o.fontSize);
     settings.ShowIndiction = o.indiction;
     settings.ShowAllStyles = o.allStyles;
+    settings.ShowFasting = o.fasting;
 
     std::string bytes;
     const int tab = TabOf(o.report);

@@ -75,12 +75,18 @@ constexpr std::array<std::pair<std::string_view, ReportKind>, 7> kReports = {{
 }};
 
 // The options that take no value.
-constexpr std::array<std::pair<std::string_view, bool ReportOptions::*>, 5> kFlags = {{
+constexpr std::array<std::pair<std::string_view, bool ReportOptions::*>, 6> kFlags = {{
     {"--help", &ReportOptions::help},
     {"--version", &ReportOptions::version},
     {"--whole-word", &ReportOptions::wholeWord},
     {"--indiction", &ReportOptions::indiction},
     {"--all-styles", &ReportOptions::allStyles},
+    {"--fasting", &ReportOptions::fasting},
+}};
+
+// The options that turn off what is on by default.
+constexpr std::array<std::pair<std::string_view, bool ReportOptions::*>, 1> kOffFlags = {{
+    {"--no-fasting", &ReportOptions::fasting},
 }};
 
 constexpr std::array<std::pair<std::string_view, int>, 3> kStyles = {{
@@ -128,6 +134,9 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
         if (const auto flag = Lookup(kFlags, name)) {
             if (inlineValue) return fail(name + " takes no value");
             o.** flag = true;
+        } else if (const auto off = Lookup(kOffFlags, name)) {
+            if (inlineValue) return fail(name + " takes no value");
+            o.** off = false;
         } else if (name == "--report" || name == "--style" || name == "--date" ||
                    name == "--find" || name == "--range" || name == "--font" ||
                    name == "--font-size" || name == "--data" || name == "--format" ||
@@ -228,6 +237,7 @@ Renders a report of Velorith Calendar to standard output or a file.
   --whole-word        whole-word search
   --indiction         show the indiction line
   --all-styles        show every date in all three reckonings
+  --fasting, --no-fasting   show the fast of each day, or not (default: shown)
   --range A-B         working range in Julian years, 1 <= A <= B <= 3000 (default 1901-2100)
   --font NAME         report font (default System);  --font-size N (default 10)
   --data DIR          data folder (default: the one the desktop program uses)

@@ -26,7 +26,8 @@ struct ReportOptions {
     bool wholeWord = false;
     bool indiction = false;
     bool allStyles = false;
-    int minYear = 1901;  // working range, Julian years
+    bool fasting = true;  // the fast of each day; --no-fasting turns it off
+    int minYear = 1901;   // working range, Julian years
     int maxYear = 2100;
     std::string font = "System";
     int fontSize = 10;
