@@ -52,6 +52,23 @@ std::string Calendar::RenderReport(int tab) {
     }
 }
 
+std::string Calendar::Render(ReportKind kind) {
+    switch (kind) {
+        case ReportKind::Day:
+            return RenderReport(kDayTab);
+        case ReportKind::Week:
+            return RenderReport(kWeekTab);
+        case ReportKind::Month:
+            return RenderReport(kMonthTab);
+        case ReportKind::Year:
+            return RenderReport(kYearTab);
+        case ReportKind::Feasts:
+            return RenderReport(kFeastsTab);
+        default:
+            return {};
+    }
+}
+
 TabUpdate Calendar::SetTabReport(int tab, bool force) {
     TabUpdate update;
     if (!cache_.NeedsRender(tab, state_, force)) return update;
