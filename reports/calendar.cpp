@@ -40,7 +40,7 @@ std::string Calendar::RenderReport(int tab) {
         case kDayTab:
             return DayReport(context);
         case kWeekTab:
-            return WeekReport(context, *this);
+            return WeekReport(context);
         case kMonthTab:
             return MonthReport(context);
         case kYearTab:
