@@ -5,6 +5,7 @@
 #include "calendar/day_builder.h"
 #include "reckoning/name_tables.h"
 #include "reports/report_heading.h"
+#include "reports/rtf_reader.h"
 
 #include "data/file_bytes.h"
 #include "data/ini_file.h"
@@ -41,38 +42,60 @@ void Calendar::SetYearDates() {
 }
 
 std::string Calendar::RenderReport(int tab) {
-    const ReportContext context{state_, data_, settings_};
     switch (tab) {
         case kDayTab:
-            return DayReport(context);
+            return Render(ReportKind::Day);
         case kWeekTab:
-            return WeekReport(context);
+            return Render(ReportKind::Week);
         case kMonthTab:
-            return MonthReport(context);
+            return Render(ReportKind::Month);
         case kYearTab:
-            return YearReport(context);
+            return Render(ReportKind::Year);
         case kFeastsTab:
-            return FeastsReport(context);
+            return Render(ReportKind::Feasts);
         default:
             return {};
     }
 }
 
-std::string Calendar::Render(ReportKind kind) {
+namespace {
+
+template <typename S>
+std::string RenderIn(ReportKind kind, ReportContext context) {
     switch (kind) {
         case ReportKind::Day:
-            return RenderReport(kDayTab);
+            return DayReportIn<S>(context);
         case ReportKind::Week:
-            return RenderReport(kWeekTab);
+            return WeekReportIn<S>(context);
         case ReportKind::Month:
-            return RenderReport(kMonthTab);
+            return MonthReportIn<S>(context);
         case ReportKind::Year:
-            return RenderReport(kYearTab);
+            return YearReportIn<S>(context);
         case ReportKind::Feasts:
-            return RenderReport(kFeastsTab);
-        default:
-            return {};
+            return FeastsReportIn<S>(context);
+        case ReportKind::Search:
+        case ReportKind::Abbreviations:
+            break;
     }
+    return {};
+}
+
+}  // namespace
+
+std::string Calendar::Render(ReportKind kind) {
+    return RenderIn<RtfStyle>(kind, ReportContext{state_, data_, settings_});
+}
+
+std::string Calendar::RenderText(ReportKind kind, std::string_view findText, bool wholeWord) {
+    const ReportContext context{state_, data_, settings_};
+    if (kind == ReportKind::Search)
+        return SearchReportIn<TextStyle>(context, findText, wholeWord).value_or("");
+    if (kind == ReportKind::Abbreviations) {
+        std::string text = RtfToPlainText(AbbrDocument());
+        if (!text.empty()) text += '\n';
+        return text;
+    }
+    return RenderIn<TextStyle>(kind, context);
 }
 
 DayInfo Calendar::DayAt(DayNum day) {

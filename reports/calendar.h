@@ -64,6 +64,10 @@ class Calendar final : public YearAssembler {
     // date state is the same afterwards. Empty for the search and abbreviations, which have
     // their own calls.
     std::string Render(ReportKind kind);
+    // Any report as plain text (UTF-8, one line per paragraph, each ending in LF), drawn from the
+    // day model: what a pane shows of the document, without its markup. The search needs its
+    // text; the abbreviations are their document's text.
+    std::string RenderText(ReportKind kind, std::string_view findText = {}, bool wholeWord = false);
 
     // Everything known of a day, shown in the current reckoning, with the additions the
     // report settings switch on. Nothing of the selected date moves.

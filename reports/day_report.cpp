@@ -12,7 +12,8 @@ DayOptions DayOptionsOf(const ReportSettings& settings) {
     return {settings.ShowFasting, settings.ShowReadings};
 }
 
-const DayInfo& DayBlock::Info() {
+template <typename S>
+const DayInfo& BasicDayBlock<S>::Info() {
     const DayContext now = DayContextOf(c_.state);
     if (now.Day != built_.Day || now.Reckoning != built_.Reckoning || now.Week != built_.Week ||
         now.Pascha != built_.Pascha) {
@@ -23,12 +24,14 @@ const DayInfo& DayBlock::Info() {
     return info_;
 }
 
-std::string_view DayBlock::MonthName(int cal, int form) const {
+template <typename S>
+std::string_view BasicDayBlock<S>::MonthName(int cal, int form) const {
     const DateRec& rec = c_.state.Dates[static_cast<std::size_t>(cal)];
     return MonthNames(CalendarMonth(cal, rec.Month), form);
 }
 
-std::string DayBlock::DayMonthYear(int cal) const {
+template <typename S>
+std::string BasicDayBlock<S>::DayMonthYear(int cal) const {
     const DateRec& rec = c_.state.Dates[static_cast<std::size_t>(cal)];
     std::string text = std::to_string(rec.Day);
     text += ' ';
@@ -39,25 +42,27 @@ std::string DayBlock::DayMonthYear(int cal) const {
     return text;
 }
 
-std::string DayBlock::IndictionLine() {
+template <typename S>
+std::string BasicDayBlock<S>::IndictionLine() {
     if (!c_.settings.ShowIndiction) return {};
     const GreatIndiction g = Info().Indiction;
-    std::string line(kEol);
-    line += Indent;
+    std::string line(S::Eol);
+    line += S::Indent;
     line += std::to_string(g.Year);
     line += "-й год ";
     line += std::to_string(g.Number);
     line += "-го индиктиона";
-    line += kEol;
+    line += S::Eol;
     return line;
 }
 
-std::string DayBlock::DateLines(bool showYear, bool showCal) const {
+template <typename S>
+std::string BasicDayBlock<S>::DateLines(bool showYear, bool showCal) const {
     const DateState& s = c_.state;
     const bool all = c_.settings.ShowAllStyles;
     const DateRec& cur = s.Cur();
-    std::string text(kEol);
-    text += Indent;
+    std::string text(S::Eol);
+    text += S::Indent;
     text += std::to_string(cur.Day);
     text += ' ';
     text += MonthName(s.CurCal, kGenitive);
@@ -67,78 +72,96 @@ std::string DayBlock::DateLines(bool showYear, bool showCal) const {
         text += " года";
     }
     if (showCal || all) text += CalNames(s.CurCal);
-    text += kEol;
+    text += S::Eol;
     if (all) {
         // The other two reckonings, in a fixed order for each current one.
         static constexpr std::array<std::array<int, 2>, 4> kOthers = {
             {{0, 0}, {kJulian, kGregorian}, {kGregorian, kWorld}, {kJulian, kWorld}}};
         for (const int k : kOthers[static_cast<std::size_t>(s.CurCal)]) {
-            text += Indent;
+            text += S::Indent;
             text += DayMonthYear(k);
             text += CalNames(k);
-            text += kEol;
+            text += S::Eol;
         }
     }
-    text += kEol;
+    text += S::Eol;
     return text;
 }
 
-std::string DayBlock::WeekLine() {
-    std::string line = Info().WeekLineValue;
-    line += kEol;
+template <typename S>
+std::string BasicDayBlock<S>::WeekLine() {
+    const DayInfo& info = Info();
+    std::string line;
+    S::AppendValue(line, info.WeekLineValue, info.WeekLine);
+    line += S::Eol;
     return line;
 }
 
-std::string DayBlock::DayHeading(bool showYear) {
+template <typename S>
+std::string BasicDayBlock<S>::DayHeading(bool showYear) {
     std::string text = DateLines(showYear, false);
     text += WeekLine();
-    text += kEol;
+    text += S::Eol;
     return text;
 }
 
-std::string DayBlock::DayTexts() {
+template <typename S>
+std::string BasicDayBlock<S>::DayTexts() {
     const DayInfo& info = Info();
     std::string text;
     int group = -1;
     for (const DayEntry& e : info.Entries) {
         if (e.Group != group) {
-            text += kEol;
+            text += S::Eol;
             group = e.Group;
         }
-        AppendLineRtf(text, e.Sign, e.Group == 4, e.Value);
+        S::AppendLine(text, e.Sign, e.Group == 4, e.Value, e.Text);
     }
-    const bool fast = info.Fast && !info.Fast->Line.empty();
-    if (info.Readings || fast) {
-        text += kEol;
-        if (info.Readings) {
-            for (const ServiceReadings& service : info.Readings->Services)
-                text += IndentedLine(RtfEscapeText(service.Line));
-            if (!info.Readings->NoLiturgyReason.empty())
-                text += IndentedLine(RtfEscapeText(info.Readings->NoLiturgyReason));
+    // The readings and the fast, when switched on, close the day as notes of its own.
+    std::vector<std::string_view> notes;
+    if (info.Readings) {
+        for (const ServiceReadings& service : info.Readings->Services)
+            notes.push_back(service.Line);
+        if (!info.Readings->NoLiturgyReason.empty())
+            notes.push_back(info.Readings->NoLiturgyReason);
+    }
+    if (info.Fast && !info.Fast->Line.empty()) notes.push_back(info.Fast->Line);
+    if (!notes.empty()) {
+        text += S::Eol;
+        for (const std::string_view note : notes) {
+            std::string typed;
+            S::AppendTyped(typed, note);
+            S::AppendLine(text, Rank::None, true, typed, note);
         }
-        if (fast) text += IndentedLine(RtfEscapeText(info.Fast->Line));
     }
     return text;
 }
 
-std::string DayBlock::ColouredBlock(bool withIndiction, bool showYear, bool showCal) {
+template <typename S>
+std::string BasicDayBlock<S>::ColouredBlock(bool withIndiction, bool showYear, bool showCal) {
     std::string body;
     if (withIndiction) body = IndictionLine();
     body += DateLines(showYear, showCal);
     body += WeekLine();
     body += DayTexts();
-    std::string block(Info().Red() ? kRed : kNavy);
+    std::string block(Info().Red() ? S::Red : S::Navy);
     block += body;
     return block;
 }
 
-std::string DayReport(ReportContext context) {
-    RtfDocument doc(Prologue(context.settings, false));
-    DayBlock block(context);
+template <typename S>
+std::string DayReportIn(ReportContext context) {
+    StyledDocument<S> doc(S::Prologue(context.settings, false));
+    BasicDayBlock<S> block(context);
     std::string body = block.ColouredBlock(true, true, true);
-    body += kEpilogue;
+    body += S::Epilogue;
     doc.AddPiece(body);
     return std::move(doc).Take();
 }
+
+template class BasicDayBlock<RtfStyle>;
+template class BasicDayBlock<TextStyle>;
+template std::string DayReportIn<RtfStyle>(ReportContext);
+template std::string DayReportIn<TextStyle>(ReportContext);
 
 }  // namespace velorith

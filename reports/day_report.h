@@ -8,14 +8,16 @@
 
 #include "calendar/day_builder.h"
 #include "reports/report_context.h"
+#include "reports/report_style.h"
 
 namespace velorith {
 
 // Renders the working day of a report's walk (the walk's CurDay with its three dates, its
-// week and its year's Pascha data) as RTF.
-class DayBlock {
+// week and its year's Pascha data) in style S.
+template <typename S>
+class BasicDayBlock {
   public:
-    explicit DayBlock(ReportContext context) : c_(context) {}
+    explicit BasicDayBlock(ReportContext context) : c_(context) {}
 
     // The DayInfo of the walk's current day, built when the day, its week or its year changed.
     const DayInfo& Info();
@@ -46,8 +48,14 @@ class DayBlock {
     DayContext built_{-1, 0, 0, {}};
 };
 
+using DayBlock = BasicDayBlock<RtfStyle>;
+
 // The day report of the current date (the "День" pane).
-std::string DayReport(ReportContext context);
+template <typename S>
+std::string DayReportIn(ReportContext context);
+inline std::string DayReport(ReportContext context) {
+    return DayReportIn<RtfStyle>(context);
+}
 
 // The day block's options from the report settings.
 DayOptions DayOptionsOf(const ReportSettings& settings);

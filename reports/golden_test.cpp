@@ -16,6 +16,7 @@
 #include "reckoning/calendar_dates.h"
 #include "reports/golden_fixture.h"
 #include "reports/report_fixture.h"
+#include "reports/rtf_reader.h"
 
 namespace velorith {
 namespace {
@@ -79,14 +80,25 @@ std::string AllDocuments(const TempFolder& folder, int cal, const Options& o) {
         calendar->Settings().ShowAllStyles = o.allStyles;
         const std::string at = std::to_string(d.Year) + "-" + std::to_string(d.Month) + "-" +
                                std::to_string(d.Day) + " ";
-        Add(out, at + "day", calendar->Render(ReportKind::Day));
-        Add(out, at + "week", calendar->Render(ReportKind::Week));
-        Add(out, at + "month", calendar->Render(ReportKind::Month));
-        Add(out, at + "feasts", calendar->Render(ReportKind::Feasts));
+        // Each document, and its plain text drawn from the model is what a reader shows of it.
+        const auto both = [&](const std::string& name, ReportKind kind, std::string_view find = {},
+                              bool whole = false) {
+            const std::string rtf = kind == ReportKind::Search
+                                        ? calendar->SetFindReport(find, whole).value_or("-")
+                                        : calendar->Render(kind);
+            Add(out, at + name, rtf);
+            EXPECT_EQ(calendar->RenderText(kind, find, whole),
+                      RtfToPlainText(Calendar::DocumentBytes(rtf)) + "\n")
+                << at << name << " " << cal << " " << o.name;
+        };
+        both("day", ReportKind::Day);
+        both("week", ReportKind::Week);
+        both("month", ReportKind::Month);
+        both("feasts", ReportKind::Feasts);
         if (!yearDone) {
-            Add(out, at + "year", calendar->Render(ReportKind::Year));
-            Add(out, at + "search", calendar->SetFindReport("Свт", false).value_or("-"));
-            Add(out, at + "search whole word", calendar->SetFindReport("мч", true).value_or("-"));
+            both("year", ReportKind::Year);
+            both("search", ReportKind::Search, "Свт", false);
+            both("search whole word", ReportKind::Search, "мч", true);
             yearDone = true;
         }
         // The date is where it was after every report.

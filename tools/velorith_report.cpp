@@ -152,17 +152,14 @@ int Run(const ReportOptions& o) {
     settings.ShowAllStyles = o.allStyles;
 
     std::string bytes;
-    if (o.report == ReportKind::Abbreviations) {
+    if (!o.rtf) {
+        bytes = calendar.RenderText(o.report, o.find.value_or(""), o.wholeWord);
+    } else if (o.report == ReportKind::Abbreviations) {
         bytes = calendar.AbbrDocument();
     } else if (o.report == ReportKind::Search) {
         bytes = Calendar::DocumentBytes(calendar.SetFindReport(*o.find, o.wholeWord).value_or(""));
     } else {
         bytes = Calendar::DocumentBytes(calendar.Render(o.report));
-    }
-    if (!o.rtf) {
-        std::string text = RtfToPlainText(bytes);
-        if (!text.empty()) text += '\n';
-        bytes = std::move(text);
     }
     return WriteOutput(o, bytes);
 }
