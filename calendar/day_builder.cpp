@@ -1,5 +1,7 @@
 #include "calendar/day_builder.h"
 
+#include <algorithm>
+
 #include "data/signs.h"
 #include "reckoning/name_tables.h"
 #include "reports/rtf_reader.h"
@@ -44,14 +46,14 @@ void MakeWeekLine(DayInfo& info, const DayContext& c, const YearPlacements& plac
         plain += PlainTextOf(titles);
     }
     if (titles.empty() || hasTail) {
-        std::string day(DayNames(info.WeekDay, kChurchDay));
-        day += ' ';
-        AppendCyclePhrase(day, c.Week, info.WeekDay, c.Pascha.PaschaWeek, c.Pascha.FirstPentWeek);
-        info.CyclePhrase = day.substr(day.find(' ') + 1);
-        rtf += Indent;
-        rtf += day;
-        plain += kPlainIndent;
-        plain += day;
+        info.CyclePhrase =
+            CyclePhrase(c.Week, info.WeekDay, c.Pascha.PaschaWeek, c.Pascha.FirstPentWeek);
+        for (std::string* line : {&rtf, &plain}) {
+            *line += line == &rtf ? Indent : kPlainIndent;
+            *line += DayNames(info.WeekDay, kChurchDay);
+            *line += ' ';
+            *line += info.CyclePhrase;
+        }
     }
     if (hasTail) {
         if (!rtf.empty() && rtf.back() == '.') rtf.pop_back();
@@ -67,59 +69,62 @@ void MakeWeekLine(DayInfo& info, const DayContext& c, const YearPlacements& plac
 
 // The groups of the day in report order: the month file's lines, each placed entry wrapping
 // what the day holds so far (its "before" lines in front of the group, its "after" lines
-// behind it).
+// behind it). The lines are gathered as references and copied once, in their final order.
 class GroupWrapper {
   public:
     explicit GroupWrapper(DayInfo& info) : info_(info) {}
 
-    void MonthLines(const MonthDayTexts& month) {
-        for (int g = 0; g < 5; ++g)
-            Append(g, month.groups[static_cast<std::size_t>(g)], EntrySource::MonthFile, 0);
-    }
+    void MonthLines(MonthDayTexts& month) { month_ = &month; }
 
     void Wrap(const EntryTexts& e, EntrySource source, int section, bool textZeroFirst) {
-        if (textZeroFirst)
-            Prepend(0, e.Text0, source, section);
-        else
-            Append(0, e.Text0, source, section);
-        Prepend(1, e.Text11, source, section);
-        Append(1, e.Text19, source, section);
-        Prepend(2, e.Text21, source, section);
-        Append(2, e.Text29, source, section);
-        Prepend(3, e.Text31, source, section);
-        Append(3, e.Text39, source, section);
-        Append(4, e.Text4, source, section);
+        const auto add = [&](std::vector<Chunk>& side, int g, const TextLines& lines) {
+            if (!lines.empty()) side.push_back({g, &lines, source, section});
+        };
+        add(textZeroFirst ? before_ : after_, 0, e.Text0);
+        add(before_, 1, e.Text11);
+        add(after_, 1, e.Text19);
+        add(before_, 2, e.Text21);
+        add(after_, 2, e.Text29);
+        add(before_, 3, e.Text31);
+        add(after_, 3, e.Text39);
+        add(after_, 4, e.Text4);
     }
 
     void Finish() {
-        for (auto& g : groups_)
-            for (auto& e : g)
-                info_.Entries.push_back(std::move(e));
+        for (int g = 0; g < 5; ++g) {
+            // Later entries wrap earlier ones: their "before" lines stand further out.
+            for (auto it = before_.rbegin(); it != before_.rend(); ++it)
+                if (it->group == g) Add(g, *it->lines, it->source, it->section);
+            if (month_ != nullptr) {
+                for (TextLine& line : month_->groups[static_cast<std::size_t>(g)]) {
+                    std::string text = PlainTextOf(line.Value);
+                    info_.Entries.push_back({g, line.Sign, EntrySource::MonthFile, 0,
+                                             std::move(line.Value), std::move(text)});
+                }
+            }
+            for (const Chunk& c : after_)
+                if (c.group == g) Add(g, *c.lines, c.source, c.section);
+        }
     }
 
   private:
-    static DayEntry Entry(int group, const TextLine& line, EntrySource source, int section) {
-        return {group, line.Sign, source, section, line.Value, PlainTextOf(line.Value)};
-    }
-    void Append(int g, const TextLines& lines, EntrySource source, int section) {
-        auto& group = groups_[static_cast<std::size_t>(g)];
+    struct Chunk {
+        int group;
+        const TextLines* lines;
+        EntrySource source;
+        int section;
+    };
+
+    void Add(int g, const TextLines& lines, EntrySource source, int section) {
         for (const TextLine& line : lines)
-            group.push_back(Entry(g, line, source, section));
-    }
-    void Prepend(int g, const TextLines& lines, EntrySource source, int section) {
-        if (lines.empty()) return;
-        auto& group = groups_[static_cast<std::size_t>(g)];
-        std::vector<DayEntry> front;
-        front.reserve(lines.size() + group.size());
-        for (const TextLine& line : lines)
-            front.push_back(Entry(g, line, source, section));
-        for (auto& e : group)
-            front.push_back(std::move(e));
-        group = std::move(front);
+            info_.Entries.push_back(
+                {g, line.Sign, source, section, line.Value, PlainTextOf(line.Value)});
     }
 
     DayInfo& info_;
-    std::array<std::vector<DayEntry>, 5> groups_;
+    MonthDayTexts* month_ = nullptr;
+    std::vector<Chunk> before_;
+    std::vector<Chunk> after_;
 };
 
 }  // namespace
@@ -164,7 +169,7 @@ DayInfo BuildDayInfo(const DayContext& c, const YearPlacements& placed, Calendar
     MakeWeekLine(info, c, placed, t);
 
     const CalendarDate& julian = info.Dates[kJulian];
-    const MonthDayTexts month =
+    MonthDayTexts month =
         data.MonthDay(julian.Day, julian.Month, IsLeapYear(kJulian, julian.Year) ? 366 : 365);
     info.RedWhy.MonthKey = month.anyRedKey;
     info.GridRed = month.gridRed;
@@ -183,12 +188,16 @@ DayInfo BuildDayInfo(const DayContext& c, const YearPlacements& placed, Calendar
     wrapAll(t.Relocatable, placed.Relocatable, EntrySource::Relocatable, pascha);
     wrapAll(t.Relocatable1, placed.Relocatable1, EntrySource::Relocatable1, false);
     wrapAll(t.Special, placed.Special, EntrySource::Special, false);
+    info.Entries.reserve(16);
     groups.Finish();
     return info;
 }
 
 std::string PlainTextOf(std::string_view value) {
-    if (value.find_first_of("\\{}") == std::string_view::npos) return std::string(value);
+    // Nearly every value is plain text: a scan for the three characters that make markup.
+    const bool markup = std::any_of(value.begin(), value.end(),
+                                    [](char c) { return c == '\\' || c == '{' || c == '}'; });
+    if (!markup) return std::string(value);
     std::string document = "{\\rtf1 ";
     document += value;
     document += '}';

@@ -76,6 +76,7 @@ void CalendarData::SetYearDates(const DateState& state) {
 }
 
 void CalendarData::SetRedDays(DateState& state) {
+    Revalidate();
     const DateRec& cur = state.Cur();
     const int length = cur.Month >= 1 && cur.Month <= 12 ? cur.MonthDays[cur.Month] : 0;
     RedDays.assign(static_cast<std::size_t>(std::max(length, 0)) + 1, false);

@@ -31,6 +31,9 @@ class CalendarData : public MonthListener, public YearAssembler {
 
     // Runs the six loaders (at start-up, once).
     void LoadTables();
+    // Begins a round of look-ups: each month file's status is asked again on its next read, so
+    // a changed file is read anew. Each report and each month shown begins one.
+    void Revalidate() { monthFiles_.Revalidate(); }
 
     // The lines of the section of a Julian date, read through the month-file cache.
     std::vector<std::string> MonthSection(int julianDay, int julianMonth, int julianYearDays);

@@ -21,7 +21,10 @@ TEST(DataFileCache, ParsesOnceAndAgainWhenTheFileChanges) {
         ASSERT_EQ(cache.Get(file).Section(1).size(), 1u);
     EXPECT_EQ(cache.ParseCount(), 1u);
 
+    // Within a round of look-ups the file is not asked again; the next round sees the change.
     dir.Write("a.DAT", "[1]\n0=one\n0=two\n");  // another size
+    EXPECT_EQ(cache.Get(file).Section(1).size(), 1u);
+    cache.Revalidate();
     EXPECT_EQ(cache.Get(file).Section(1).size(), 2u);
     EXPECT_EQ(cache.ParseCount(), 2u);
 
@@ -29,11 +32,14 @@ TEST(DataFileCache, ParsesOnceAndAgainWhenTheFileChanges) {
     dir.Write("a.DAT", "[1]\n0=one\n0=TWO\n");
     const auto t = std::filesystem::last_write_time(file);
     std::filesystem::last_write_time(file, t + std::chrono::seconds(5));
+    cache.Revalidate();
     EXPECT_EQ(cache.Get(file).Section(1).back(), "0=TWO");
 
     std::filesystem::remove(file);
+    cache.Revalidate();
     EXPECT_TRUE(cache.Get(file).Section(1).empty());
     dir.Write("a.DAT", "[1]\n0=back\n");
+    cache.Revalidate();
     EXPECT_EQ(cache.Get(file).Section(1).front(), "0=back");
 }
 

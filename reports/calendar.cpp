@@ -83,10 +83,12 @@ std::string RenderIn(ReportKind kind, ReportContext context) {
 }  // namespace
 
 std::string Calendar::Render(ReportKind kind) {
+    data_.Revalidate();
     return RenderIn<RtfStyle>(kind, ReportContext{state_, data_, settings_});
 }
 
 std::string Calendar::RenderText(ReportKind kind, std::string_view findText, bool wholeWord) {
+    data_.Revalidate();
     const ReportContext context{state_, data_, settings_};
     if (kind == ReportKind::Search)
         return SearchReportIn<TextStyle>(context, findText, wholeWord).value_or("");
@@ -99,6 +101,11 @@ std::string Calendar::RenderText(ReportKind kind, std::string_view findText, boo
 }
 
 DayInfo Calendar::DayAt(DayNum day) {
+    data_.Revalidate();
+    return DayOf(day);
+}
+
+DayInfo Calendar::DayOf(DayNum day) {
     const DayContext context = DayContextOf(day, state_.CurCal);
     return BuildDayInfo(context, *data_.Placements(context.Pascha.PaschaYear), data_,
                         DayOptionsOf(settings_));
@@ -159,8 +166,9 @@ ReportFrame Calendar::Frame(ReportKind kind, std::string_view findText, bool who
         }
     }
     frame.Days.reserve(days.size());
+    data_.Revalidate();
     for (const DayNum d : days)
-        frame.Days.push_back(DayAt(d));
+        frame.Days.push_back(DayOf(d));
     return frame;
 }
 
@@ -176,6 +184,7 @@ TabUpdate Calendar::SetTabReport(int tab, bool force) {
 }
 
 std::optional<std::string> Calendar::SetFindReport(std::string_view text, bool wholeWord) {
+    data_.Revalidate();
     return SearchReport(ReportContext{state_, data_, settings_}, text, wholeWord);
 }
 

@@ -102,6 +102,9 @@ class Calendar final : public YearAssembler {
     static std::string DocumentBytes(std::string_view document) { return RtfToCp1251(document); }
 
   private:
+    // DayAt within a round of look-ups already begun.
+    DayInfo DayOf(DayNum day);
+
     DateState state_;
     CalendarData data_;
     ReportSettings settings_;
