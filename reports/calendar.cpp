@@ -40,13 +40,30 @@ std::string Calendar::RenderReport(int tab) {
         case kDayTab:
             return DayReport(context);
         case kWeekTab:
-            return WeekReport(context, *this);
+            return WeekReport(context);
         case kMonthTab:
             return MonthReport(context);
         case kYearTab:
             return YearReport(context);
         case kFeastsTab:
             return FeastsReport(context);
+        default:
+            return {};
+    }
+}
+
+std::string Calendar::Render(ReportKind kind) {
+    switch (kind) {
+        case ReportKind::Day:
+            return RenderReport(kDayTab);
+        case ReportKind::Week:
+            return RenderReport(kWeekTab);
+        case ReportKind::Month:
+            return RenderReport(kMonthTab);
+        case ReportKind::Year:
+            return RenderReport(kYearTab);
+        case ReportKind::Feasts:
+            return RenderReport(kFeastsTab);
         default:
             return {};
     }

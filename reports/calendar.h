@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/report_frame.h"
 #include "data/calendar_data.h"
 #include "reckoning/date_state.h"
 #include "reckoning/navigation.h"
@@ -58,6 +59,11 @@ class Calendar final : public YearAssembler {
     // state's month listener, so the red days follow every month change.
     void SetYearDates() override;
     const std::vector<bool>& RedDays() const { return data_.RedDays; }
+
+    // The document of a day, week, month, year or great-feasts report for the current date; the
+    // date state is the same afterwards. Empty for the search and abbreviations, which have
+    // their own calls.
+    std::string Render(ReportKind kind);
 
     // The document of tab 0..4 (day, week, month, year, great feasts) for the current date.
     // The date state is the same afterwards; the render cache is not touched. Empty for the

@@ -8,16 +8,19 @@
 
 namespace velorith {
 
-std::string AddTitle(std::string a, std::string_view t) {
-    if (!a.empty()) a += ' ';
-    a += t;
-    return a;
+DayOptions DayOptionsOf(const ReportSettings& settings) {
+    return {settings.ShowFasting, settings.ShowReadings};
 }
 
-std::string AddTail(std::string a, std::string_view t) {
-    if (!a.empty() && a.back() == '.') a.pop_back();
-    a += t;
-    return a;
+const DayInfo& DayBlock::Info() {
+    const DayContext now = DayContextOf(c_.state);
+    if (now.Day != built_.Day || now.Reckoning != built_.Reckoning || now.Week != built_.Week ||
+        now.Pascha != built_.Pascha) {
+        const auto placed = c_.data.Placements(now.Pascha.PaschaYear);
+        info_ = BuildDayInfo(now, *placed, c_.data, DayOptionsOf(c_.settings));
+        built_ = now;
+    }
+    return info_;
 }
 
 std::string_view DayBlock::MonthName(int cal, int form) const {
@@ -36,9 +39,9 @@ std::string DayBlock::DayMonthYear(int cal) const {
     return text;
 }
 
-std::string DayBlock::IndictionLine() const {
+std::string DayBlock::IndictionLine() {
     if (!c_.settings.ShowIndiction) return {};
-    const GreatIndiction g = GreatIndictionOf(c_.state.Dates[kWorld].Year);
+    const GreatIndiction g = Info().Indiction;
     std::string line(kEol);
     line += Indent;
     line += std::to_string(g.Year);
@@ -81,44 +84,7 @@ std::string DayBlock::DateLines(bool showYear, bool showCal) const {
 }
 
 std::string DayBlock::WeekLine() {
-    const DateState& s = c_.state;
-    const Tables& t = c_.data.tables;
-    const DayNum day = s.CurDay;
-    std::string titles;
-    std::string tails;
-    bool hasTail = false;
-    const auto take = [&](bool red, const std::string& title) {
-        if (red) RedDay = true;
-        if (!title.empty() && title.front() == ',') {
-            tails = AddTail(std::move(tails), title);
-            hasTail = true;
-        } else {
-            titles = AddTitle(std::move(titles), title);
-        }
-    };
-    const auto takeAll = [&](const auto& table) {
-        for (const auto& e : table) {
-            if (FallsOn(e, day)) take(e.Red, e.Title);
-        }
-    };
-    takeAll(t.Weekdays);
-    takeAll(t.Weekdays1);
-    takeAll(t.SpecWeekDays);
-
-    std::string line;
-    if (!titles.empty()) {
-        line = Indent;
-        line += titles;
-    }
-    if (titles.empty() || hasTail) {
-        line += Indent;
-        line += DayNames(s.CurWeekDay, kChurchDay);
-        line += ' ';
-        AppendCyclePhrase(line, s.Cur().Week, s.CurWeekDay, s.PaschaInfo.PaschaWeek,
-                          s.PaschaInfo.FirstPentWeek);
-    }
-    if (hasTail) line = AddTail(std::move(line), tails);
-    line += ToneText(ToneOf(day, s.PaschaInfo.CurPascha, s.PaschaInfo.PrevPascha));
+    std::string line = Info().WeekLineValue;
     line += kEol;
     return line;
 }
@@ -130,60 +96,38 @@ std::string DayBlock::DayHeading(bool showYear) {
     return text;
 }
 
-namespace {
-
-// Each entry in turn wraps what the day holds so far: its "before" lines go in front of the
-// group, its "after" lines behind it.
-void WrapEntry(std::array<std::string, 5>& groups, const EntryTexts& e, bool textZeroFirst) {
-    groups[0] = textZeroFirst ? e.Text0 + groups[0] : groups[0] + e.Text0;
-    groups[1] = e.Text11 + groups[1] + e.Text19;
-    groups[2] = e.Text21 + groups[2] + e.Text29;
-    groups[3] = e.Text31 + groups[3] + e.Text39;
-    groups[4] += e.Text4;
-}
-
-}  // namespace
-
 std::string DayBlock::DayTexts() {
-    const DateState& s = c_.state;
-    const DayNum day = s.CurDay;
-    if (s.CurWeekDay == 7) RedDay = true;
-
-    const DateRec& julian = s.Dates[kJulian];
-    MonthDayTexts month = c_.data.MonthDay(julian.Day, julian.Month, julian.YearDays);
-    if (month.red) RedDay = true;
-    std::array<std::string, 5>& groups = month.groups;
-
-    const Tables& t = c_.data.tables;
-    const bool pascha = day == s.PaschaInfo.CurPascha;
-    const auto wrapAll = [&](const auto& table, bool textZeroFirst) {
-        for (const auto& e : table) {
-            if (!FallsOn(e, day)) continue;
-            if (e.Red) RedDay = true;
-            WrapEntry(groups, e, textZeroFirst);
-        }
-    };
-    wrapAll(t.Relocatable, pascha);
-    wrapAll(t.Relocatable1, false);
-    wrapAll(t.Special, false);
-
+    const DayInfo& info = Info();
     std::string text;
-    for (const auto& g : groups) {
-        if (g.empty()) continue;
+    int group = -1;
+    for (const DayEntry& e : info.Entries) {
+        if (e.Group != group) {
+            text += kEol;
+            group = e.Group;
+        }
+        AppendLineRtf(text, e.Sign, e.Group == 4, e.Value);
+    }
+    const bool fast = info.Fast && !info.Fast->Line.empty();
+    if (info.Readings || fast) {
         text += kEol;
-        text += g;
+        if (info.Readings) {
+            for (const ServiceReadings& service : info.Readings->Services)
+                text += IndentedLine(RtfEscapeText(service.Line));
+            if (!info.Readings->NoLiturgyReason.empty())
+                text += IndentedLine(RtfEscapeText(info.Readings->NoLiturgyReason));
+        }
+        if (fast) text += IndentedLine(RtfEscapeText(info.Fast->Line));
     }
     return text;
 }
 
 std::string DayBlock::ColouredBlock(bool withIndiction, bool showYear, bool showCal) {
-    RedDay = false;
     std::string body;
     if (withIndiction) body = IndictionLine();
     body += DateLines(showYear, showCal);
     body += WeekLine();
     body += DayTexts();
-    std::string block(RedDay ? kRed : kNavy);
+    std::string block(Info().Red() ? kRed : kNavy);
     block += body;
     return block;
 }

@@ -74,9 +74,9 @@ void FlushHits(HitList& hits, RtfDocument& doc) {
 
 }  // namespace
 
-std::string FeastsReport(ReportContext c) {
-    DateState& s = c.state;
-    s.SaveDate();
+std::string FeastsReport(ReportContext shown) {
+    DateState s = shown.state.Detached();
+    const ReportContext c{s, shown.data, shown.settings};
     const DisplayedYear year = NoteDisplayedYear(s);
     const DayNum pascha = s.PaschaInfo.CurPascha;
     DayBlock block(c);
@@ -120,7 +120,6 @@ std::string FeastsReport(ReportContext c) {
     FlushHits(hits, doc);
 
     doc.AddPiece(kEpilogue);
-    s.RestoreDate();
     return std::move(doc).Take();
 }
 

@@ -22,10 +22,10 @@ bool ShowsIndiction(const DateState& s, DayNum first) {
 
 // The month and year reports: the titled days first..last, each ruled off; with monthHeadings
 // every month opens with its name.
-std::string DaysReport(ReportContext c, std::string_view title, DayNum first, DayNum last,
+std::string DaysReport(ReportContext shown, std::string_view title, DayNum first, DayNum last,
                        bool monthHeadings) {
-    DateState& s = c.state;
-    s.SaveDate();
+    DateState s = shown.state.Detached();
+    const ReportContext c{s, shown.data, shown.settings};
     DayBlock block(c);
     RtfDocument doc(TitledPrologue(c.settings, title));
 
@@ -47,21 +47,20 @@ std::string DaysReport(ReportContext c, std::string_view title, DayNum first, Da
         doc.AddPiece(piece);
     }
     doc.AddPiece(kEpilogue);
-    s.RestoreDate();
     return std::move(doc).Take();
 }
 
 }  // namespace
 
-std::string WeekReport(ReportContext c, YearAssembler& assembler) {
-    DateState& s = c.state;
-    s.SaveDate();
+std::string WeekReport(ReportContext shown) {
+    DateState s = shown.state.Detached();
+    const ReportContext c{s, shown.data, shown.settings};
     const DateRec cur = s.Cur();
     const bool withYear =
         c.settings.ShowAllStyles || cur.WeekFirst < cur.YearFirst || cur.WeekLast > cur.YearLast;
-    // The year whose Pascha data and entries are in place; a day of another year brings its own.
+    // The year whose Pascha data is in place; a day of another year brings its own, and its
+    // entries with it.
     int loadedYear = cur.Year;
-    bool crossed = false;
 
     DayBlock block(c);
     std::string title;
@@ -70,9 +69,7 @@ std::string WeekReport(ReportContext c, YearAssembler& assembler) {
         MoveWorkingDate(s, d);
         if (s.Cur().Year != loadedYear) {
             s.SetYearInfo();
-            assembler.SetYearDates();
             loadedYear = s.Cur().Year;
-            crossed = true;
         }
         if (d == cur.WeekFirst) {
             title = kEol;
@@ -99,12 +96,6 @@ std::string WeekReport(ReportContext c, YearAssembler& assembler) {
     title += days;
     title += kEpilogue;
     doc.AddPiece(title);
-
-    s.RestoreDate();
-    if (crossed) {
-        s.SetYearInfo();
-        assembler.SetYearDates();
-    }
     return std::move(doc).Take();
 }
 

@@ -25,8 +25,8 @@ class Search {
     // Every text of one placed table entry, in group order.
     void SearchEntry(DayNum day, const EntryTexts& e) {
         if (!year_.Holds(day)) return;
-        for (const std::string* t : {&e.Text0, &e.Text11, &e.Text19, &e.Text21, &e.Text29,
-                                     &e.Text31, &e.Text39, &e.Text4}) {
+        for (const TextLines* t : {&e.Text0, &e.Text11, &e.Text19, &e.Text21, &e.Text29,
+                                   &e.Text31, &e.Text39, &e.Text4}) {
             FindInEntry(day, *t);
         }
     }
@@ -54,7 +54,11 @@ class Search {
     HitList& Hits() { return hits_; }
 
   private:
-    void FindInEntry(DayNum day, const std::string& text) {
+    void FindInEntry(DayNum day, const TextLines& lines) {
+        if (lines.empty()) return;
+        std::string text;
+        for (const TextLine& line : lines)
+            AppendLineRtf(text, line.Sign, line.Note, line.Value);
         const auto marked = MarkOccurrences(text, s_, wholeWord_, SearchSource::kEntryText);
         if (!marked) return;
         MoveWorkingDateAndWeek(c_.state, day);
@@ -103,24 +107,26 @@ int FebruaryJulianYear(const DateState& state) {
     return julianYear;
 }
 
-std::optional<std::string> SearchReport(ReportContext c, std::string_view text, bool wholeWord) {
+std::optional<std::string> SearchReport(ReportContext shown, std::string_view text,
+                                        bool wholeWord) {
     if (text.find_first_not_of(' ') == std::string_view::npos) return std::nullopt;
     const std::string lowerSearch = LowerUtf8(text);
-    DateState& s = c.state;
-    s.SaveDate();
+    DateState s = shown.state.Detached();
+    const ReportContext c{s, shown.data, shown.settings};
     const std::string title = YearTitle(s);  // before the search moves the working day
 
     Search search(c, lowerSearch, wholeWord);
     const Tables& t = c.data.tables;
-    for (const auto& e : t.Relocatable)
-        search.SearchEntry(e.Date, e);
-    for (const auto& e : t.Relocatable1) {
-        search.SearchEntry(e.Date, e);
-        search.SearchEntry(e.PrevDate, e);
+    const auto placed = c.data.Placements(s.PaschaInfo.PaschaYear);
+    for (int k = 1; k <= t.Relocatable.Count() && placed->Relocatable.Has(k); ++k)
+        search.SearchEntry(placed->Relocatable[k].Date, t.Relocatable[k]);
+    for (int k = 1; k <= t.Relocatable1.Count() && placed->Relocatable1.Has(k); ++k) {
+        search.SearchEntry(placed->Relocatable1[k].Date, t.Relocatable1[k]);
+        search.SearchEntry(placed->Relocatable1[k].PrevDate, t.Relocatable1[k]);
     }
-    for (const auto& e : t.Special) {
-        search.SearchEntry(e.Date, e);
-        search.SearchEntry(e.PrevDate, e);
+    for (int k = 1; k <= t.Special.Count() && placed->Special.Has(k); ++k) {
+        search.SearchEntry(placed->Special[k].Date, t.Special[k]);
+        search.SearchEntry(placed->Special[k].PrevDate, t.Special[k]);
     }
     search.SearchMonthFiles();
     HitList& hits = search.Hits();
@@ -164,8 +170,6 @@ std::optional<std::string> SearchReport(ReportContext c, std::string_view text, 
     last += kEol;
     last += kEpilogue;
     doc.AddPiece(last);
-
-    s.RestoreDate();
     return std::move(doc).Take();
 }
 
