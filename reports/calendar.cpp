@@ -1,5 +1,11 @@
 #include "reports/calendar.h"
 
+#include <algorithm>
+
+#include "calendar/day_builder.h"
+#include "reckoning/name_tables.h"
+#include "reports/report_heading.h"
+
 #include "data/file_bytes.h"
 #include "data/ini_file.h"
 #include "reports/day_report.h"
@@ -67,6 +73,72 @@ std::string Calendar::Render(ReportKind kind) {
         default:
             return {};
     }
+}
+
+DayInfo Calendar::DayAt(DayNum day) {
+    const DayContext context = DayContextOf(day, state_.CurCal);
+    return BuildDayInfo(context, *data_.Placements(context.Pascha.PaschaYear), data_,
+                        DayOptionsOf(settings_));
+}
+
+ReportFrame Calendar::Frame(ReportKind kind, std::string_view findText, bool wholeWord) {
+    ReportFrame frame;
+    frame.Kind = kind;
+    frame.Reckoning = state_.CurCal;
+    const DateRec& cur = state_.Cur();
+    const auto dateText = [this](DayNum d) {
+        const CalendarDate date = DateOfDay(state_.CurCal, d);
+        return std::to_string(date.Day) + " " +
+               std::string(MonthNames(CalendarMonth(state_.CurCal, date.Month), kGenitive)) +
+               " " + std::to_string(date.Year) + " года";
+    };
+    std::vector<DayNum> days;
+    switch (kind) {
+        case ReportKind::Day:
+            frame.First = frame.Last = state_.CurDay;
+            break;
+        case ReportKind::Week:
+            frame.First = cur.WeekFirst;
+            frame.Last = cur.WeekLast;
+            frame.Title = "Седмица с " + dateText(frame.First) + " по " + dateText(frame.Last) +
+                          std::string(CalNames(state_.CurCal));
+            break;
+        case ReportKind::Month:
+            frame.First = cur.MonthFirst;
+            frame.Last = cur.MonthLast;
+            frame.Title = std::string(MonthNames(CalendarMonth(state_.CurCal, cur.Month),
+                                                 kNominative)) +
+                          " " + std::to_string(cur.Year) + " года" +
+                          std::string(CalNames(state_.CurCal));
+            break;
+        case ReportKind::Year:
+        case ReportKind::Feasts:
+        case ReportKind::Search:
+        case ReportKind::Abbreviations:
+            frame.First = cur.YearFirst;
+            frame.Last = cur.YearLast;
+            frame.Title = YearTitle(state_);
+            break;
+    }
+    if (kind == ReportKind::Day || kind == ReportKind::Week || kind == ReportKind::Month ||
+        kind == ReportKind::Year) {
+        for (DayNum d = frame.First; d <= frame.Last; ++d)
+            days.push_back(d);
+    } else if (kind == ReportKind::Feasts) {
+        days = FeastDays(state_);
+    } else if (kind == ReportKind::Search) {
+        frame.FindText = findText;
+        frame.WholeWord = wholeWord;
+        for (const auto& [day, hits] :
+             SearchHits(ReportContext{state_, data_, settings_}, findText, wholeWord)) {
+            days.push_back(day);
+            frame.HitCounts.push_back(hits);
+        }
+    }
+    frame.Days.reserve(days.size());
+    for (const DayNum d : days)
+        frame.Days.push_back(DayAt(d));
+    return frame;
 }
 
 TabUpdate Calendar::SetTabReport(int tab, bool force) {

@@ -65,6 +65,13 @@ class Calendar final : public YearAssembler {
     // their own calls.
     std::string Render(ReportKind kind);
 
+    // Everything known of a day, shown in the current reckoning, with the additions the
+    // report settings switch on. Nothing of the selected date moves.
+    DayInfo DayAt(DayNum day);
+    // The days a report of the current date lists, as facts: the day, its week, month or year,
+    // the great feasts of the year, or the days of the year where the search text stands.
+    ReportFrame Frame(ReportKind kind, std::string_view findText = {}, bool wholeWord = false);
+
     // The document of tab 0..4 (day, week, month, year, great feasts) for the current date.
     // The date state is the same afterwards; the render cache is not touched. Empty for the
     // other tabs.

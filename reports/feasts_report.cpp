@@ -1,5 +1,6 @@
 #include "reports/feasts_report.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <vector>
@@ -73,6 +74,25 @@ void FlushHits(HitList& hits, RtfDocument& doc) {
 }
 
 }  // namespace
+
+std::vector<DayNum> FeastDays(const DateState& state) {
+    const DisplayedYear year = NoteDisplayedYear(state);
+    const DayNum pascha = state.PaschaInfo.CurPascha;
+    std::vector<DayNum> days{pascha};
+    for (const MovableFeast& feast : kMovable)
+        days.push_back(pascha + feast.offset);
+    const auto place = [&](const auto& feasts) {
+        for (const FixedFeast& feast : feasts) {
+            const DayNum d = PlaceJulianDate(year, feast.day, feast.month);
+            if (d != 0) days.push_back(d);
+        }
+    };
+    place(kTwelveFixed);
+    place(kGreat);
+    std::sort(days.begin(), days.end());
+    days.erase(std::unique(days.begin(), days.end()), days.end());
+    return days;
+}
 
 std::string FeastsReport(ReportContext shown) {
     DateState s = shown.state.Detached();

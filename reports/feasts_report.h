@@ -4,11 +4,14 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "reports/report_context.h"
 
 namespace velorith {
 
 std::string FeastsReport(ReportContext context);
+// The days of those feasts in the displayed year, in calendar order.
+std::vector<DayNum> FeastDays(const DateState& state);
 
 }  // namespace velorith

@@ -95,7 +95,43 @@ void MergeDays(HitList& hits) {
     hits = std::move(merged);
 }
 
+// Every hit of the displayed year, sorted by day; a day found in several texts has a row each.
+HitList FindAll(ReportContext c, std::string_view lowerSearch, bool wholeWord) {
+    const DateState& s = c.state;
+    Search search(c, lowerSearch, wholeWord);
+    const Tables& t = c.data.tables;
+    const auto placed = c.data.Placements(s.PaschaInfo.PaschaYear);
+    for (int k = 1; k <= t.Relocatable.Count() && placed->Relocatable.Has(k); ++k)
+        search.SearchEntry(placed->Relocatable[k].Date, t.Relocatable[k]);
+    for (int k = 1; k <= t.Relocatable1.Count() && placed->Relocatable1.Has(k); ++k) {
+        search.SearchEntry(placed->Relocatable1[k].Date, t.Relocatable1[k]);
+        search.SearchEntry(placed->Relocatable1[k].PrevDate, t.Relocatable1[k]);
+    }
+    for (int k = 1; k <= t.Special.Count() && placed->Special.Has(k); ++k) {
+        search.SearchEntry(placed->Special[k].Date, t.Special[k]);
+        search.SearchEntry(placed->Special[k].PrevDate, t.Special[k]);
+    }
+    search.SearchMonthFiles();
+    HitList hits = std::move(search.Hits());
+    SortHits(hits);
+    return hits;
+}
+
 }  // namespace
+
+std::vector<std::pair<DayNum, int>> SearchHits(ReportContext shown, std::string_view text,
+                                               bool wholeWord) {
+    std::vector<std::pair<DayNum, int>> days;
+    if (text.find_first_not_of(' ') == std::string_view::npos) return days;
+    DateState s = shown.state.Detached();
+    for (const HitRow& row : FindAll({s, shown.data, shown.settings}, LowerUtf8(text), wholeWord)) {
+        if (!days.empty() && days.back().first == row.day)
+            ++days.back().second;
+        else
+            days.emplace_back(row.day, 1);
+    }
+    return days;
+}
 
 int FebruaryJulianYear(const DateState& state) {
     const DateRec& cur = state.Cur();
@@ -115,22 +151,7 @@ std::optional<std::string> SearchReport(ReportContext shown, std::string_view te
     const ReportContext c{s, shown.data, shown.settings};
     const std::string title = YearTitle(s);  // before the search moves the working day
 
-    Search search(c, lowerSearch, wholeWord);
-    const Tables& t = c.data.tables;
-    const auto placed = c.data.Placements(s.PaschaInfo.PaschaYear);
-    for (int k = 1; k <= t.Relocatable.Count() && placed->Relocatable.Has(k); ++k)
-        search.SearchEntry(placed->Relocatable[k].Date, t.Relocatable[k]);
-    for (int k = 1; k <= t.Relocatable1.Count() && placed->Relocatable1.Has(k); ++k) {
-        search.SearchEntry(placed->Relocatable1[k].Date, t.Relocatable1[k]);
-        search.SearchEntry(placed->Relocatable1[k].PrevDate, t.Relocatable1[k]);
-    }
-    for (int k = 1; k <= t.Special.Count() && placed->Special.Has(k); ++k) {
-        search.SearchEntry(placed->Special[k].Date, t.Special[k]);
-        search.SearchEntry(placed->Special[k].PrevDate, t.Special[k]);
-    }
-    search.SearchMonthFiles();
-    HitList& hits = search.Hits();
-    SortHits(hits);
+    HitList hits = FindAll(c, lowerSearch, wholeWord);
     MergeDays(hits);
 
     std::string head = Prologue(c.settings, true);

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "reports/report_context.h"
 
@@ -15,6 +17,11 @@ namespace velorith {
 // The date state is the same afterwards.
 std::optional<std::string> SearchReport(ReportContext context, std::string_view text,
                                         bool wholeWord);
+
+// The days of the displayed year where the search finds the text, in calendar order, with the
+// number of texts of each day that hold it; empty for an empty text.
+std::vector<std::pair<DayNum, int>> SearchHits(ReportContext context, std::string_view text,
+                                               bool wholeWord);
 
 // The Julian year whose February lies in the displayed year of the current reckoning: the
 // World year holds the February of the Julian year it ends in, a Gregorian year the February of
