@@ -29,6 +29,8 @@ QString DayToolTip(const DayInfo& day) {
     for (int k = kWorld; k <= kGregorian; ++k) {
         if (k != day.Reckoning) lines << DateLine(k, day.Dates.at(static_cast<std::size_t>(k)));
     }
+    if (const std::string& principal = day.Principal(); !principal.empty())
+        lines << QString::fromStdString(principal);
     if (day.Fast && !day.Fast->Line.empty()) lines << QString::fromStdString(day.Fast->Line);
     return lines.join(QLatin1Char('\n'));
 }

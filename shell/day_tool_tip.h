@@ -9,8 +9,9 @@
 namespace velorith {
 
 // Lines of plain text, e.g. for 7 January 2000 shown in the new style:
-//   25 декабря 1999 г. по старому стилю
 //   25 декабря 7508 г. от Сотворения Мира
+//   25 декабря 1999 г. по старому стилю
+//   РОЖДЕСТВО ГОСПОДА БОГА И СПАСА НАШЕГО ИИСУСА ХРИСТА.
 QString DayToolTip(const DayInfo& day);
 
 }  // namespace velorith

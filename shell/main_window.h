@@ -154,7 +154,6 @@ class MainWindow : public QMainWindow, public CalendarView {
     void LayOutPane(int i);
     void ScaleRightPanel();
     void GoToChosenDate(int year, int month, int day);
-    DayInfo GridDayInfo(DayNum day) const;
 
     Calendar& calendar_;
     Navigator& navigator_;

@@ -87,17 +87,7 @@ QString MainWindow::MonthCellToolTip(int row, int col) const {
     const int start = WeekDayPos(s.FirstWeekday, d.MonthFirstWD);
     const DayNum day = d.MonthFirst + (col - 1) * MonthGridModel::kRows + row - (start - 1);
     if (!s.InRange(s.CurCal, day)) return {};
-    return DayToolTip(GridDayInfo(day));
-}
-
-DayInfo MainWindow::GridDayInfo(DayNum day) const {
-    DayInfo info;
-    info.Day = day;
-    info.Reckoning = calendar_.State().CurCal;
-    for (int k = kWorld; k <= kGregorian; ++k)
-        info.Dates.at(static_cast<std::size_t>(k)) = DateOfDay(k, day);
-    info.WeekDay = WeekDayOf(day);
-    return info;
+    return DayToolTip(calendar_.DayAt(day));
 }
 
 // --- going to a date -------------------------------------------------------------------------

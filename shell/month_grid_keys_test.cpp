@@ -193,6 +193,20 @@ class MonthGridKeysTest : public QObject {
         nativity.Dates[kGregorian] = {2000, 1, 7};
         QCOMPARE(DayToolTip(nativity), QStringLiteral("25 декабря 7508 г. от Сотворения Мира\n"
                                                       "25 декабря 1999 г. по старому стилю"));
+        // The principal commemoration: the feast before the saints, else the day line.
+        nativity.WeekLine = "Пятница 33-ей седмицы по Пятидесятнице.";
+        QVERIFY(
+            DayToolTip(nativity).endsWith(QStringLiteral("\nПятница 33-ей седмицы по "
+                                                         "Пятидесятнице.")));
+        nativity.Entries.push_back(
+            DayEntry{1, Rank::None, EntrySource::MonthFile, 0, "", "Мч. Анастасии."});
+        nativity.Entries.push_back(
+            DayEntry{0, Rank::GreatFeast, EntrySource::MonthFile, 0, "", "Рождество Христово."});
+        QCOMPARE(DayToolTip(nativity), QStringLiteral("25 декабря 7508 г. от Сотворения Мира\n"
+                                                      "25 декабря 1999 г. по старому стилю\n"
+                                                      "Рождество Христово."));
+        nativity.Entries.clear();
+        nativity.WeekLine.clear();
         nativity.Reckoning = kWorld;
         nativity.Fast = DayFast{FastLevel::FastFree, "", "Поста нет."};
         QCOMPARE(DayToolTip(nativity), QStringLiteral("25 декабря 1999 г. по старому стилю\n"
@@ -208,14 +222,18 @@ class MonthGridKeysTest : public QObject {
         MainWindow& w = p.W();
         const MonthGridModel& m = w.MonthModel();
         const QPoint first = CellOfDay(m, 1);
+        const DayNum sep1 = DayNumber(kJulian, 1, 9, 2024);
+        const QString principal = QString::fromStdString(p.app->Cal().DayAt(sep1).Principal());
+        QVERIFY(!principal.isEmpty());
         QCOMPARE(w.MonthCellToolTip(first.y(), first.x()),
                  QStringLiteral("1 сентября 7533 г. от Сотворения Мира\n"
-                                "14 сентября 2024 г. по новому стилю"));
+                                "14 сентября 2024 г. по новому стилю\n") +
+                     principal);
         // A grey day of August, and of October at the grid's end.
         QVERIFY(first.y() > 0);
-        QCOMPARE(w.MonthCellToolTip(first.y() - 1, 1),
-                 QStringLiteral("31 августа 7532 г. от Сотворения Мира\n"
-                                "13 сентября 2024 г. по новому стилю"));
+        QVERIFY(w.MonthCellToolTip(first.y() - 1, 1)
+                    .startsWith(QStringLiteral("31 августа 7532 г. от Сотворения Мира\n"
+                                               "13 сентября 2024 г. по новому стилю\n")));
         QVERIFY(w.MonthCellToolTip(6, 6).contains(QStringLiteral("октября 2024 г. по новому")));
         QVERIFY(w.MonthCellToolTip(0, 0).isEmpty());  // a weekday name
         // In the first month of the range the cells before the 1st are empty.
