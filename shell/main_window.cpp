@@ -61,6 +61,7 @@ MainWindow::MainWindow(Calendar& calendar, Navigator& navigator, TempFiles* temp
 
     BuildControls();
     BuildMenus();
+    BuildAdditions();
 
     // The window never gets smaller than this; there is no upper limit.
     setMinimumSize(640, 460);
@@ -223,6 +224,7 @@ void MainWindow::ApplyPlacement(const WindowSettings& w) {
 
 void MainWindow::LayOut() {
     if (isMinimized()) return;
+    ScaleRightPanel();
     QWidget* client = centralWidget();
     int cw = client->width();
     int ch = client->height();
@@ -253,6 +255,7 @@ void MainWindow::LoadAbbreviations() {
     std::string bytes = calendar_.AbbrDocument();
     paneDocs_[6] = bytes;
     LoadRtf(*Pane(6)->document(), bytes);
+    LayOutPane(6);
     Pane(6)->moveCursor(QTextCursor::Start);
 }
 
