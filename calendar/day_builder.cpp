@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "calendar/readings.h"
 #include "data/signs.h"
 #include "reckoning/name_tables.h"
 #include "reports/rtf_reader.h"
@@ -155,7 +156,6 @@ DayContext DayContextOf(DayNum day, int k) {
 
 DayInfo BuildDayInfo(const DayContext& c, const YearPlacements& placed, CalendarData& data,
                      const DayOptions& options) {
-    (void)options;
     DayInfo info;
     info.Day = c.Day;
     info.Reckoning = c.Reckoning;
@@ -190,6 +190,7 @@ DayInfo BuildDayInfo(const DayContext& c, const YearPlacements& placed, Calendar
     wrapAll(t.Special, placed.Special, EntrySource::Special, false);
     info.Entries.reserve(16);
     groups.Finish();
+    if (options.Readings) info.Readings = ReadingsOf(data.lectionary, c.Day, info.HighestRank());
     return info;
 }
 

@@ -26,6 +26,7 @@
 //   Saints the services have their own.
 #pragma once
 
+#include "data/lectionary.h"
 #include "reckoning/calendar_dates.h"
 
 namespace velorith {
@@ -36,8 +37,8 @@ inline constexpr int kZacchaeusSunday = 32;
 inline constexpr int kCanaaniteSunday = 17;
 inline constexpr int kLastLukeSunday = 31;
 // Days from Pascha: the Sunday of the Publican and the Pharisee, and Pentecost.
-inline constexpr int kPublicanFromPascha = -70;
-inline constexpr int kPentecostFromPascha = 49;
+inline constexpr int kPublicanFromPascha = kFirstMovableDay;
+inline constexpr int kPentecostFromPascha = kLastMovableDay;
 
 struct CyclePosition {
     // True from the Sunday of the Publican to Pentecost: the day's readings are those of its

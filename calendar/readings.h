@@ -28,7 +28,7 @@
 #include <string_view>
 
 #include "calendar/day_info.h"
-#include "calendar/lectionary.h"
+#include "data/lectionary.h"
 
 namespace velorith {
 

@@ -150,6 +150,7 @@ int Run(const ReportOptions& o) {
     settings.FontSize = static_cast<std::int16_t>(o.fontSize);
     settings.ShowIndiction = o.indiction;
     settings.ShowAllStyles = o.allStyles;
+    settings.ShowReadings = o.readings;
 
     std::string bytes;
     if (!o.rtf) {

@@ -1,9 +1,8 @@
-#include "calendar/lectionary.h"
+#include "data/lectionary.h"
 
 #include <charconv>
 #include <optional>
 
-#include "calendar/lectionary_cycle.h"
 #include "data/ini_file.h"
 #include "data/section_reader.h"
 
@@ -120,7 +119,7 @@ Lectionary Lectionary::FromIni(const IniFile& ini) {
     for (const std::string_view line : ini.Section("Movable")) {
         if (!SplitLine(line, key, value, head, field)) continue;
         const auto off = ParseInt(head);
-        if (off && *off >= kPublicanFromPascha && *off <= kPentecostFromPascha && IsField(field))
+        if (off && *off >= kFirstMovableDay && *off <= kLastMovableDay && IsField(field))
             SetField(lx.movable_[*off], field, value);
     }
     for (const std::string_view line : ini.Section("Fixed")) {

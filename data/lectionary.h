@@ -49,6 +49,9 @@ struct NearDayRule {
 };
 
 inline constexpr int kLectionaryWeeks = 33;
+// The movable days run from the Sunday of the Publican (70 days before Pascha) to Pentecost.
+inline constexpr int kFirstMovableDay = -70;
+inline constexpr int kLastMovableDay = 49;
 
 class Lectionary {
   public:
