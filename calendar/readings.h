@@ -36,8 +36,12 @@ inline constexpr std::string_view kMatinsService = "Утр.";
 inline constexpr std::string_view kSixthHourService = "6-й час";
 inline constexpr std::string_view kVespersService = "Веч.";
 inline constexpr std::string_view kLiturgyService = "Лит.";
-inline constexpr std::string_view kNoLiturgy = "Литургии нет.";
-inline constexpr std::string_view kPresanctified = "Литургия Преждеосвященных Даров.";
+// The reasons given for a day without a Liturgy Gospel; worded apart from the data's own notes
+// on the day's services ("Литургия Преждеосвященных Даров.") so that the day does not say the
+// same thing twice.
+inline constexpr std::string_view kNoLiturgy = "Апостола и Евангелия нет: литургии не бывает.";
+inline constexpr std::string_view kPresanctified =
+    "Апостола и Евангелия нет: литургия Преждеосвященных Даров.";
 
 DayReadings ReadingsOf(const Lectionary& lectionary, DayNum day, Rank highest);
 
