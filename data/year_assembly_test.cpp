@@ -2,17 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include "reckoning/test_dates.h"
+#include "reckoning/calendar_dates.h"
 
 namespace velorith {
 namespace {
 
-// The Pascha data of Julian year y, as SetYearInfo leaves it.
+// The Pascha data of Julian year y that the placing reads.
 PaschaInfoRec PaschaOf(int y) {
-    DateState state;
-    state.SetRange(1, 3000);
-    testing::SelectDate(state, kJulian, y, 6, 1);
-    return state.PaschaInfo;
+    PaschaInfoRec p;
+    p.PaschaYear = static_cast<std::int16_t>(y);
+    p.CurPascha = JulianPascha(y);
+    p.PrevPascha = JulianPascha(y - 1);
+    return p;
 }
 
 DayNum J(int d, int m, int y) {
