@@ -1,6 +1,7 @@
 #include "calendar/day_builder.h"
 
 #include <algorithm>
+#include <type_traits>
 
 #include "data/signs.h"
 #include "reckoning/name_tables.h"
@@ -176,18 +177,27 @@ DayInfo BuildDayInfo(const DayContext& c, const YearPlacements& placed, Calendar
 
     GroupWrapper groups(info);
     groups.MonthLines(month);
+    // Pascha's own lines head its day, and so do those of a movable great feast (Palm Sunday,
+    // the Ascension, Pentecost): the feast comes before the saints of the date.
     const bool pascha = c.Day == c.Pascha.CurPascha;
-    const auto wrapAll = [&](const auto& table, const Placements& days, EntrySource source,
-                             bool textZeroFirst) {
+    const auto headsTheDay = [pascha](const auto& e) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(e)>, RelocatableEntry>) {
+            return pascha || std::any_of(e.Text0.begin(), e.Text0.end(), [](const TextLine& l) {
+                       return l.Sign == Rank::GreatFeast;
+                   });
+        }
+        return false;
+    };
+    const auto wrapAll = [&](const auto& table, const Placements& days, EntrySource source) {
         for (int k = 1; k <= table.Count() && days.Has(k); ++k) {
             if (!days[k].On(c.Day)) continue;
             if (table[k].Red) info.RedWhy.Entry = true;
-            groups.Wrap(table[k], source, k, textZeroFirst);
+            groups.Wrap(table[k], source, k, headsTheDay(table[k]));
         }
     };
-    wrapAll(t.Relocatable, placed.Relocatable, EntrySource::Relocatable, pascha);
-    wrapAll(t.Relocatable1, placed.Relocatable1, EntrySource::Relocatable1, false);
-    wrapAll(t.Special, placed.Special, EntrySource::Special, false);
+    wrapAll(t.Relocatable, placed.Relocatable, EntrySource::Relocatable);
+    wrapAll(t.Relocatable1, placed.Relocatable1, EntrySource::Relocatable1);
+    wrapAll(t.Special, placed.Special, EntrySource::Special);
     info.Entries.reserve(16);
     groups.Finish();
     return info;

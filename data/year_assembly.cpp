@@ -199,6 +199,14 @@ bool RuleS9(SpecialWriter& w) {
     return true;
 }
 
+// The leave-taking of the Annunciation on 26 March, withheld from Palm Sunday to the end of
+// Bright Week, where the Church keeps no afterfeast.
+bool RuleAnnunciationLeaveTaking(SpecialWriter& w) {
+    const DayNum P = w.y.P;
+    const DayNum n = w.y.J(26, 3);
+    return w.Put(65, n >= P - 7 && n <= P + 6 ? 0 : n);
+}
+
 // The Sunday nearest a fixed date: the next one from Thursday on, else the one before.
 bool RuleNearSunday(SpecialWriter& w, int k, int day, int month) {
     const DayNum n = w.y.J(day, month);
@@ -239,7 +247,7 @@ YearPlacements PlaceYear(const Tables& tables, const PaschaInfoRec& pascha) {
     SpecialWriter cur(placed.Special, current, w3Current);
     SpecialWriter prev(placed.Special, previous, w3Previous);
     using Rule = bool (*)(SpecialWriter&);
-    const std::array<Rule, 13> rules = {
+    const std::array<Rule, 14> rules = {
         RuleS1,
         RuleS2,
         RuleS3,
@@ -253,6 +261,7 @@ YearPlacements PlaceYear(const Tables& tables, const PaschaInfoRec& pascha) {
         RuleS9,
         [](SpecialWriter& w) { return RuleNearSunday(w, 63, 16, 7); },
         [](SpecialWriter& w) { return RuleNearSunday(w, 64, 11, 10); },
+        RuleAnnunciationLeaveTaking,
     };
     for (const Rule rule : rules) {
         if (!rule(cur) || !rule(prev)) break;

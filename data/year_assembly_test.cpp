@@ -279,5 +279,23 @@ TEST(PlaceYear, AYearIsTheSameAloneOrAfterOthers) {
     EXPECT_NE(*cache.Get(t, 2024), alone);
 }
 
+// The Annunciation's leave-taking stands on 26 March, but not from Palm Sunday to the end of
+// Bright Week.
+TEST(PlaceYear, AnnunciationLeaveTakingIsWithheldInHolyAndBrightWeek) {
+    Tables t = FullTables();
+    t.Special.Add();  // section 65
+    int withheld = 0;
+    for (int y = 1901; y <= 2100; ++y) {
+        const YearPlacements placed = PlaceYear(t, y);
+        const DayNum n = J(26, 3, y);
+        const DayNum p = JulianPascha(y);
+        const bool holy = n >= p - 7 && n <= p + 6;
+        EXPECT_EQ(placed.Special[65].Date, holy ? 0 : n) << y;
+        EXPECT_EQ(placed.Special[65].PrevDate, PlaceYear(t, y - 1).Special[65].Date) << y;
+        withheld += holy;
+    }
+    EXPECT_GT(withheld, 10);  // Pascha falls from 22 March on, so many years withhold it
+}
+
 }  // namespace
 }  // namespace velorith
