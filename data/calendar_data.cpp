@@ -52,8 +52,13 @@ MonthDayTexts CalendarData::MonthDay(int julianDay, int julianMonth, int julianY
     MonthDayTexts day;
     for (const std::string_view line : SectionLines(julianDay, julianMonth, julianYearDays)) {
         const KeyValue kv = SplitKey(line);
-        const std::string key = LowerUtf8(kv.key);
-        if (key == "red") {
+        // The keys of a month file are ASCII ("0".."4", "red"), so no lower-cased copy is made.
+        const std::string_view key = kv.key;
+        const auto isRed = [](std::string_view k) {
+            return k.size() == 3 && (k[0] | 0x20) == 'r' && (k[1] | 0x20) == 'e' &&
+                   (k[2] | 0x20) == 'd';
+        };
+        if (isRed(key)) {
             day.anyRedKey = true;
             day.gridRed = kv.value == "1";  // the last "red" line decides, as ReadKey does
         } else if (key.size() == 1 && key[0] >= '0' && key[0] <= '3') {
