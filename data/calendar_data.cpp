@@ -80,7 +80,7 @@ void CalendarData::SetYearDates(const DateState& state) {
     displayed_ = Placements(state.PaschaInfo.PaschaYear);
 }
 
-void CalendarData::SetRedDays(DateState& state) {
+void CalendarData::SetRedDays(const DateState& state) {
     Revalidate();
     const DateRec& cur = state.Cur();
     const int length = cur.Month >= 1 && cur.Month <= 12 ? cur.MonthDays[cur.Month] : 0;
@@ -90,17 +90,14 @@ void CalendarData::SetRedDays(DateState& state) {
     const DayNum last = cur.MonthLast;
 
     if (state.CurCal == kGregorian) {
-        // The Gregorian month spans two Julian months: walk its days through the Julian dates.
-        state.SaveDate();
+        // The Gregorian month spans two Julian months: each day is looked up by its Julian date.
         int k = 1;
         for (DayNum c = first; c <= last && k <= length; ++c, ++k) {
-            state.CurDay = c;
-            state.DayToJulian();
-            const DateRec& julian = state.Dates[kJulian];
+            const CalendarDate julian = DateOfDay(kJulian, c);
             RedDays[static_cast<std::size_t>(k)] =
-                MonthKey(julian.Day, julian.Month, julian.YearDays, "Red") == "1";
+                MonthKey(julian.Day, julian.Month, IsLeapYear(kJulian, julian.Year) ? 366 : 365,
+                         "Red") == "1";
         }
-        state.RestoreDate();
     } else {
         // A World year holds the February of its Julian year, so its length picks the file too.
         const int julianMonth = state.CurCal == kJulian ? cur.Month : (cur.Month + 7) % 12 + 1;
