@@ -1,6 +1,7 @@
 #include "calendar/day_builder.h"
 
 #include <algorithm>
+#include <cstring>
 #include <type_traits>
 
 #include "data/signs.h"
@@ -30,13 +31,14 @@ void MakeWeekLine(DayInfo& info, const DayContext& c, const YearPlacements& plac
             titles += title;
         }
     };
-    const auto takeAll = [&](const auto& table, const Placements& days) {
-        for (int k = 1; k <= table.Count() && days.Has(k); ++k)
-            if (days[k].On(c.Day)) take(table[k].Red, table[k].Title);
-    };
-    takeAll(t.Weekdays, placed.Weekdays);
-    takeAll(t.Weekdays1, placed.Weekdays1);
-    takeAll(t.SpecWeekDays, placed.SpecWeekDays);
+    for (const PlacedEntry& e : placed.On(c.Day)) {
+        const auto takeFrom = [&](const auto& table) {
+            if (table.Has(e.Section)) take(table[e.Section].Red, table[e.Section].Title);
+        };
+        if (e.Table == PlacedTable::Weekdays) takeFrom(t.Weekdays);
+        if (e.Table == PlacedTable::Weekdays1) takeFrom(t.Weekdays1);
+        if (e.Table == PlacedTable::SpecWeekDays) takeFrom(t.SpecWeekDays);
+    }
 
     std::string& rtf = info.WeekLineValue;
     std::string& plain = info.WeekLine;
@@ -188,16 +190,17 @@ DayInfo BuildDayInfo(const DayContext& c, const YearPlacements& placed, Calendar
         }
         return false;
     };
-    const auto wrapAll = [&](const auto& table, const Placements& days, EntrySource source) {
-        for (int k = 1; k <= table.Count() && days.Has(k); ++k) {
-            if (!days[k].On(c.Day)) continue;
-            if (table[k].Red) info.RedWhy.Entry = true;
-            groups.Wrap(table[k], source, k, headsTheDay(table[k]));
-        }
-    };
-    wrapAll(t.Relocatable, placed.Relocatable, EntrySource::Relocatable);
-    wrapAll(t.Relocatable1, placed.Relocatable1, EntrySource::Relocatable1);
-    wrapAll(t.Special, placed.Special, EntrySource::Special);
+    for (const PlacedEntry& e : placed.On(c.Day)) {
+        const auto wrap = [&](const auto& table, EntrySource source) {
+            if (!table.Has(e.Section)) return;
+            const auto& entry = table[e.Section];
+            if (entry.Red) info.RedWhy.Entry = true;
+            groups.Wrap(entry, source, e.Section, headsTheDay(entry));
+        };
+        if (e.Table == PlacedTable::Relocatable) wrap(t.Relocatable, EntrySource::Relocatable);
+        if (e.Table == PlacedTable::Relocatable1) wrap(t.Relocatable1, EntrySource::Relocatable1);
+        if (e.Table == PlacedTable::Special) wrap(t.Special, EntrySource::Special);
+    }
     info.Entries.reserve(16);
     groups.Finish();
     return info;
@@ -205,9 +208,10 @@ DayInfo BuildDayInfo(const DayContext& c, const YearPlacements& placed, Calendar
 
 std::string PlainTextOf(std::string_view value) {
     // Nearly every value is plain text: a scan for the three characters that make markup.
-    const bool markup = std::any_of(value.begin(), value.end(),
-                                    [](char c) { return c == '\\' || c == '{' || c == '}'; });
-    if (!markup) return std::string(value);
+    const auto has = [value](char c) {
+        return std::memchr(value.data(), c, value.size()) != nullptr;
+    };
+    if (!has('\\') && !has('{') && !has('}')) return std::string(value);
     std::string document = "{\\rtf1 ";
     document += value;
     document += '}';

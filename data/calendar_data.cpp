@@ -51,7 +51,7 @@ std::vector<std::string> CalendarData::MonthSection(int julianDay, int julianMon
 MonthDayTexts CalendarData::MonthDay(int julianDay, int julianMonth, int julianYearDays) {
     MonthDayTexts day;
     for (const std::string_view line : SectionLines(julianDay, julianMonth, julianYearDays)) {
-        const KeyValue kv = SplitKey(line);
+        const KeyValueView kv = SplitKeyView(line);
         // The keys of a month file are ASCII ("0".."4", "red"), so no lower-cased copy is made.
         const std::string_view key = kv.key;
         const auto isRed = [](std::string_view k) {

@@ -214,6 +214,29 @@ bool RuleNearSunday(SpecialWriter& w, int k, int day, int month) {
     return w.Put(k, 7 - d < 4 ? n + 7 - d : NearWeekday(n, -7));
 }
 
+void IndexByDay(YearPlacements& placed) {
+    const auto add = [&placed](const Placements& days, PlacedTable table) {
+        for (int k = 1; k <= days.Count(); ++k) {
+            const Placement& p = days[k];
+            if (p.Date != 0) placed.ByDay.push_back({p.Date, table, k});
+            if (p.PrevDate != 0 && p.PrevDate != p.Date)
+                placed.ByDay.push_back({p.PrevDate, table, k});
+        }
+    };
+    add(placed.Weekdays, PlacedTable::Weekdays);
+    add(placed.Weekdays1, PlacedTable::Weekdays1);
+    add(placed.SpecWeekDays, PlacedTable::SpecWeekDays);
+    add(placed.Relocatable, PlacedTable::Relocatable);
+    add(placed.Relocatable1, PlacedTable::Relocatable1);
+    add(placed.Special, PlacedTable::Special);
+    std::sort(placed.ByDay.begin(), placed.ByDay.end(),
+              [](const PlacedEntry& a, const PlacedEntry& b) {
+                  if (a.Day != b.Day) return a.Day < b.Day;
+                  if (a.Table != b.Table) return a.Table < b.Table;
+                  return a.Section < b.Section;
+              });
+}
+
 }  // namespace
 
 DayNum NearWeekday(DayNum n, int w) {
@@ -266,7 +289,15 @@ YearPlacements PlaceYear(const Tables& tables, const PaschaInfoRec& pascha) {
     for (const Rule rule : rules) {
         if (!rule(cur) || !rule(prev)) break;
     }
+    IndexByDay(placed);
     return placed;
+}
+
+std::span<const PlacedEntry> YearPlacements::On(DayNum d) const {
+    const auto [first, last] = std::equal_range(
+        ByDay.begin(), ByDay.end(), PlacedEntry{d, PlacedTable::Weekdays, 0},
+        [](const PlacedEntry& a, const PlacedEntry& b) { return a.Day < b.Day; });
+    return {first, last};
 }
 
 YearPlacements PlaceYear(const Tables& tables, int julianYear) {
