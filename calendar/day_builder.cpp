@@ -1,6 +1,8 @@
 #include "calendar/day_builder.h"
 
 #include <algorithm>
+#include <cstring>
+#include <type_traits>
 
 #include "calendar/readings.h"
 #include "data/signs.h"
@@ -30,13 +32,14 @@ void MakeWeekLine(DayInfo& info, const DayContext& c, const YearPlacements& plac
             titles += title;
         }
     };
-    const auto takeAll = [&](const auto& table, const Placements& days) {
-        for (int k = 1; k <= table.Count() && days.Has(k); ++k)
-            if (days[k].On(c.Day)) take(table[k].Red, table[k].Title);
-    };
-    takeAll(t.Weekdays, placed.Weekdays);
-    takeAll(t.Weekdays1, placed.Weekdays1);
-    takeAll(t.SpecWeekDays, placed.SpecWeekDays);
+    for (const PlacedEntry& e : placed.On(c.Day)) {
+        const auto takeFrom = [&](const auto& table) {
+            if (table.Has(e.Section)) take(table[e.Section].Red, table[e.Section].Title);
+        };
+        if (e.Table == PlacedTable::Weekdays) takeFrom(t.Weekdays);
+        if (e.Table == PlacedTable::Weekdays1) takeFrom(t.Weekdays1);
+        if (e.Table == PlacedTable::SpecWeekDays) takeFrom(t.SpecWeekDays);
+    }
 
     std::string& rtf = info.WeekLineValue;
     std::string& plain = info.WeekLine;
@@ -176,18 +179,28 @@ DayInfo BuildDayInfo(const DayContext& c, const YearPlacements& placed, Calendar
 
     GroupWrapper groups(info);
     groups.MonthLines(month);
+    // Pascha's own lines head its day, and so do those of a movable great feast (Palm Sunday,
+    // the Ascension, Pentecost): the feast comes before the saints of the date.
     const bool pascha = c.Day == c.Pascha.CurPascha;
-    const auto wrapAll = [&](const auto& table, const Placements& days, EntrySource source,
-                             bool textZeroFirst) {
-        for (int k = 1; k <= table.Count() && days.Has(k); ++k) {
-            if (!days[k].On(c.Day)) continue;
-            if (table[k].Red) info.RedWhy.Entry = true;
-            groups.Wrap(table[k], source, k, textZeroFirst);
+    const auto headsTheDay = [pascha](const auto& e) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(e)>, RelocatableEntry>) {
+            return pascha || std::any_of(e.Text0.begin(), e.Text0.end(), [](const TextLine& l) {
+                       return l.Sign == Rank::GreatFeast;
+                   });
         }
+        return false;
     };
-    wrapAll(t.Relocatable, placed.Relocatable, EntrySource::Relocatable, pascha);
-    wrapAll(t.Relocatable1, placed.Relocatable1, EntrySource::Relocatable1, false);
-    wrapAll(t.Special, placed.Special, EntrySource::Special, false);
+    for (const PlacedEntry& e : placed.On(c.Day)) {
+        const auto wrap = [&](const auto& table, EntrySource source) {
+            if (!table.Has(e.Section)) return;
+            const auto& entry = table[e.Section];
+            if (entry.Red) info.RedWhy.Entry = true;
+            groups.Wrap(entry, source, e.Section, headsTheDay(entry));
+        };
+        if (e.Table == PlacedTable::Relocatable) wrap(t.Relocatable, EntrySource::Relocatable);
+        if (e.Table == PlacedTable::Relocatable1) wrap(t.Relocatable1, EntrySource::Relocatable1);
+        if (e.Table == PlacedTable::Special) wrap(t.Special, EntrySource::Special);
+    }
     info.Entries.reserve(16);
     groups.Finish();
     if (options.Readings) info.Readings = ReadingsOf(data.lectionary, c.Day, info.HighestRank());
@@ -196,9 +209,10 @@ DayInfo BuildDayInfo(const DayContext& c, const YearPlacements& placed, Calendar
 
 std::string PlainTextOf(std::string_view value) {
     // Nearly every value is plain text: a scan for the three characters that make markup.
-    const bool markup = std::any_of(value.begin(), value.end(),
-                                    [](char c) { return c == '\\' || c == '{' || c == '}'; });
-    if (!markup) return std::string(value);
+    const auto has = [value](char c) {
+        return std::memchr(value.data(), c, value.size()) != nullptr;
+    };
+    if (!has('\\') && !has('{') && !has('}')) return std::string(value);
     std::string document = "{\\rtf1 ";
     document += value;
     document += '}';

@@ -108,6 +108,26 @@ TEST_F(DayModelTest, ADayByItselfHasItsOwnYearsContext) {
     }
 }
 
+// A movable great feast heads its day, before the saints of the date; another movable entry
+// follows them, as every day's do.
+TEST(DayModel, AMovableGreatFeastHeadsItsDay) {
+    TempFolder folder;
+    folder.Write("March.DAT", "[31]\n0={3}Свт. Ионы.\n[30]\n0=Прп. Иоанна Лествичника.\n");
+    folder.Write("Relocatable.DAT",
+                 "[1]\ndays=-7\nred=1\n0={1}Вход Господень в Иерусалим.\n"
+                 "[2]\ndays=-8\n0=Воскрешение прав. Лазаря.\n");
+    auto calendar = testing::CalendarOn(folder, kJulian, 2025, 3, 31);
+    const DayInfo palm = calendar->DayAt(DayNumber(kJulian, 31, 3, 2025));
+    ASSERT_EQ(palm.Entries.size(), 2u);
+    EXPECT_EQ(palm.Entries[0].Text, "Вход Господень в Иерусалим.");
+    EXPECT_EQ(palm.Entries[1].Text, "Свт. Ионы.");
+    const DayInfo lazarus = calendar->DayAt(DayNumber(kJulian, 30, 3, 2025));
+    ASSERT_EQ(lazarus.Entries.size(), 2u);
+    EXPECT_EQ(lazarus.Entries[0].Text, "Прп. Иоанна Лествичника.");
+    const std::string report = calendar->Render(ReportKind::Day);
+    EXPECT_LT(report.find("Вход Господень"), report.find("Свт. Ионы"));
+}
+
 TEST(PlainTextOf, MarkupIsDroppedAndPlainValuesPassThrough) {
     EXPECT_EQ(PlainTextOf("Мч. Феодота."), "Мч. Феодота.");
     EXPECT_EQ(PlainTextOf("Мч. {\\b Феодота}."), "Мч. Феодота.");

@@ -52,9 +52,14 @@ std::vector<std::string> CalendarData::MonthSection(int julianDay, int julianMon
 MonthDayTexts CalendarData::MonthDay(int julianDay, int julianMonth, int julianYearDays) {
     MonthDayTexts day;
     for (const std::string_view line : SectionLines(julianDay, julianMonth, julianYearDays)) {
-        const KeyValue kv = SplitKey(line);
-        const std::string key = LowerUtf8(kv.key);
-        if (key == "red") {
+        const KeyValueView kv = SplitKeyView(line);
+        // The keys of a month file are ASCII ("0".."4", "red"), so no lower-cased copy is made.
+        const std::string_view key = kv.key;
+        const auto isRed = [](std::string_view k) {
+            return k.size() == 3 && (k[0] | 0x20) == 'r' && (k[1] | 0x20) == 'e' &&
+                   (k[2] | 0x20) == 'd';
+        };
+        if (isRed(key)) {
             day.anyRedKey = true;
             day.gridRed = kv.value == "1";  // the last "red" line decides, as ReadKey does
         } else if (key.size() == 1 && key[0] >= '0' && key[0] <= '3') {
@@ -76,7 +81,7 @@ void CalendarData::SetYearDates(const DateState& state) {
     displayed_ = Placements(state.PaschaInfo.PaschaYear);
 }
 
-void CalendarData::SetRedDays(DateState& state) {
+void CalendarData::SetRedDays(const DateState& state) {
     Revalidate();
     const DateRec& cur = state.Cur();
     const int length = cur.Month >= 1 && cur.Month <= 12 ? cur.MonthDays[cur.Month] : 0;
@@ -86,17 +91,14 @@ void CalendarData::SetRedDays(DateState& state) {
     const DayNum last = cur.MonthLast;
 
     if (state.CurCal == kGregorian) {
-        // The Gregorian month spans two Julian months: walk its days through the Julian dates.
-        state.SaveDate();
+        // The Gregorian month spans two Julian months: each day is looked up by its Julian date.
         int k = 1;
         for (DayNum c = first; c <= last && k <= length; ++c, ++k) {
-            state.CurDay = c;
-            state.DayToJulian();
-            const DateRec& julian = state.Dates[kJulian];
+            const CalendarDate julian = DateOfDay(kJulian, c);
             RedDays[static_cast<std::size_t>(k)] =
-                MonthKey(julian.Day, julian.Month, julian.YearDays, "Red") == "1";
+                MonthKey(julian.Day, julian.Month, IsLeapYear(kJulian, julian.Year) ? 366 : 365,
+                         "Red") == "1";
         }
-        state.RestoreDate();
     } else {
         // A World year holds the February of its Julian year, so its length picks the file too.
         const int julianMonth = state.CurCal == kJulian ? cur.Month : (cur.Month + 7) % 12 + 1;

@@ -55,7 +55,7 @@ class CalendarData : public MonthListener, public YearAssembler {
     void SetYearDates(const DateState& state);
     const YearPlacements& Displayed() const { return *displayed_; }
     // Marks RedDays for the displayed month of state (after the month's boundaries are set).
-    void SetRedDays(DateState& state);
+    void SetRedDays(const DateState& state);
 
     // Binds a date state: registers this object as its month listener, so that SetMonthInfo
     // marks the red days, and lets the argument-free forms below act on it.

@@ -199,11 +199,42 @@ bool RuleS9(SpecialWriter& w) {
     return true;
 }
 
+// The leave-taking of the Annunciation on 26 March, withheld from Palm Sunday to the end of
+// Bright Week, where the Church keeps no afterfeast.
+bool RuleAnnunciationLeaveTaking(SpecialWriter& w) {
+    const DayNum P = w.y.P;
+    const DayNum n = w.y.J(26, 3);
+    return w.Put(65, n >= P - 7 && n <= P + 6 ? 0 : n);
+}
+
 // The Sunday nearest a fixed date: the next one from Thursday on, else the one before.
 bool RuleNearSunday(SpecialWriter& w, int k, int day, int month) {
     const DayNum n = w.y.J(day, month);
     const int d = WeekDayOf(n);
     return w.Put(k, 7 - d < 4 ? n + 7 - d : NearWeekday(n, -7));
+}
+
+void IndexByDay(YearPlacements& placed) {
+    const auto add = [&placed](const Placements& days, PlacedTable table) {
+        for (int k = 1; k <= days.Count(); ++k) {
+            const Placement& p = days[k];
+            if (p.Date != 0) placed.ByDay.push_back({p.Date, table, k});
+            if (p.PrevDate != 0 && p.PrevDate != p.Date)
+                placed.ByDay.push_back({p.PrevDate, table, k});
+        }
+    };
+    add(placed.Weekdays, PlacedTable::Weekdays);
+    add(placed.Weekdays1, PlacedTable::Weekdays1);
+    add(placed.SpecWeekDays, PlacedTable::SpecWeekDays);
+    add(placed.Relocatable, PlacedTable::Relocatable);
+    add(placed.Relocatable1, PlacedTable::Relocatable1);
+    add(placed.Special, PlacedTable::Special);
+    std::sort(placed.ByDay.begin(), placed.ByDay.end(),
+              [](const PlacedEntry& a, const PlacedEntry& b) {
+                  if (a.Day != b.Day) return a.Day < b.Day;
+                  if (a.Table != b.Table) return a.Table < b.Table;
+                  return a.Section < b.Section;
+              });
 }
 
 }  // namespace
@@ -239,7 +270,7 @@ YearPlacements PlaceYear(const Tables& tables, const PaschaInfoRec& pascha) {
     SpecialWriter cur(placed.Special, current, w3Current);
     SpecialWriter prev(placed.Special, previous, w3Previous);
     using Rule = bool (*)(SpecialWriter&);
-    const std::array<Rule, 13> rules = {
+    const std::array<Rule, 14> rules = {
         RuleS1,
         RuleS2,
         RuleS3,
@@ -253,11 +284,20 @@ YearPlacements PlaceYear(const Tables& tables, const PaschaInfoRec& pascha) {
         RuleS9,
         [](SpecialWriter& w) { return RuleNearSunday(w, 63, 16, 7); },
         [](SpecialWriter& w) { return RuleNearSunday(w, 64, 11, 10); },
+        RuleAnnunciationLeaveTaking,
     };
     for (const Rule rule : rules) {
         if (!rule(cur) || !rule(prev)) break;
     }
+    IndexByDay(placed);
     return placed;
+}
+
+std::span<const PlacedEntry> YearPlacements::On(DayNum d) const {
+    const auto [first, last] = std::equal_range(
+        ByDay.begin(), ByDay.end(), PlacedEntry{d, PlacedTable::Weekdays, 0},
+        [](const PlacedEntry& a, const PlacedEntry& b) { return a.Day < b.Day; });
+    return {first, last};
 }
 
 YearPlacements PlaceYear(const Tables& tables, int julianYear) {

@@ -2,17 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include "reckoning/test_dates.h"
+#include "reckoning/calendar_dates.h"
 
 namespace velorith {
 namespace {
 
-// The Pascha data of Julian year y, as SetYearInfo leaves it.
+// The Pascha data of Julian year y that the placing reads.
 PaschaInfoRec PaschaOf(int y) {
-    DateState state;
-    state.SetRange(1, 3000);
-    testing::SelectDate(state, kJulian, y, 6, 1);
-    return state.PaschaInfo;
+    PaschaInfoRec p;
+    p.PaschaYear = static_cast<std::int16_t>(y);
+    p.CurPascha = JulianPascha(y);
+    p.PrevPascha = JulianPascha(y - 1);
+    return p;
 }
 
 DayNum J(int d, int m, int y) {
@@ -276,6 +277,24 @@ TEST(PlaceYear, AYearIsTheSameAloneOrAfterOthers) {
     EXPECT_EQ(cache.Get(t, 2025), cache.Get(t, 2025));
     EXPECT_EQ(PlaceYear(t, PaschaOf(2025)), alone);
     EXPECT_NE(*cache.Get(t, 2024), alone);
+}
+
+// The Annunciation's leave-taking stands on 26 March, but not from Palm Sunday to the end of
+// Bright Week.
+TEST(PlaceYear, AnnunciationLeaveTakingIsWithheldInHolyAndBrightWeek) {
+    Tables t = FullTables();
+    t.Special.Add();  // section 65
+    int withheld = 0;
+    for (int y = 1901; y <= 2100; ++y) {
+        const YearPlacements placed = PlaceYear(t, y);
+        const DayNum n = J(26, 3, y);
+        const DayNum p = JulianPascha(y);
+        const bool holy = n >= p - 7 && n <= p + 6;
+        EXPECT_EQ(placed.Special[65].Date, holy ? 0 : n) << y;
+        EXPECT_EQ(placed.Special[65].PrevDate, PlaceYear(t, y - 1).Special[65].Date) << y;
+        withheld += holy;
+    }
+    EXPECT_GT(withheld, 10);  // Pascha falls from 22 March on, so many years withhold it
 }
 
 }  // namespace

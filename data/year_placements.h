@@ -2,7 +2,9 @@
 // from the tables and the year's Pascha and shared by everything that shows that year.
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "data/tables.h"
@@ -39,6 +41,24 @@ class Placements {
     std::vector<Placement> days_;
 };
 
+// Which table an entry of a day comes from, in the order a day takes them.
+enum class PlacedTable : std::uint8_t {
+    Weekdays,
+    Weekdays1,
+    SpecWeekDays,
+    Relocatable,
+    Relocatable1,
+    Special
+};
+
+// One entry placed on one day.
+struct PlacedEntry {
+    DayNum Day = 0;
+    PlacedTable Table = PlacedTable::Relocatable;
+    int Section = 0;
+    bool operator==(const PlacedEntry&) const = default;
+};
+
 struct YearPlacements {
     int PaschaYear = 0;  // the Julian year placed
     DayNum CurPascha = 0;
@@ -49,7 +69,12 @@ struct YearPlacements {
     Placements Weekdays;
     Placements Weekdays1;
     Placements SpecWeekDays;
+    // Every placement by day, then table, then section: what falls on a day is one look-up.
+    std::vector<PlacedEntry> ByDay;
     bool operator==(const YearPlacements&) const = default;
+
+    // The entries placed on day d, in table and section order.
+    std::span<const PlacedEntry> On(DayNum d) const;
 };
 
 // Places every entry of the tables in the Julian year pascha.PaschaYear, whose Pascha is

@@ -167,9 +167,14 @@ void MainWindow::BuildControls() {
         selectors_->Next(i)->setGeometry(Px(2445) - 2, top, Px(135) + 4, Px(315));
     }
     connect(selectors_, &SelectorBar::comboChosen, this,
-            [this](int i, int now, int before) { navigator_.GoCombo(i, now, before); });
-    connect(selectors_, &SelectorBar::stepPrev, this, [this](int i) { navigator_.GoPrev(i); });
-    connect(selectors_, &SelectorBar::stepNext, this, [this](int i) { navigator_.GoNext(i); });
+            [this](int i, int now, int before) {
+                if (!navigator_.Choose(UnitOf(i), now, before)) PutComboBack(i, before);
+                navigator_.Redraw();
+            });
+    connect(selectors_, &SelectorBar::stepPrev, this,
+            [this](int i) { navigator_.StepBack(UnitOf(i)); });
+    connect(selectors_, &SelectorBar::stepNext, this,
+            [this](int i) { navigator_.StepOn(UnitOf(i)); });
 
     MSFlexGrid1 =
         new CellGrid({345, 300, 300, 300, 300, 300, 300}, std::vector<int>(7, 255), true, Con1);

@@ -56,7 +56,9 @@ class MainWindow : public QMainWindow, public CalendarView {
     void SetWeeks() override;
     void CheckCalMenu(int k) override;
     void Beep() override;
-    void PutComboBack(int i, int oldIndex) override;
+    // Puts selector i's list index back to oldIndex after a refused choice, without the
+    // selector lock, so the nested choice finds nothing changed.
+    void PutComboBack(int i, int oldIndex);
 
     void SetDatesCal();
     void SetWeekDaysNames();

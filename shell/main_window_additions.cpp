@@ -14,6 +14,7 @@
 #include "shell/main_window.h"
 #include "shell/month_grid_keys.h"
 #include "shell/pane_layout.h"
+#include "shell/selector_bar.h"
 
 namespace velorith {
 
@@ -42,9 +43,9 @@ bool MainWindow::MonthGridKey(const QKeyEvent& key) {
     if (step->today) {
         navigator_.GoToday();
     } else if (step->dir < 0) {
-        navigator_.GoPrev(step->selector);
+        navigator_.StepBack(UnitOf(step->selector));
     } else {
-        navigator_.GoNext(step->selector);
+        navigator_.StepOn(UnitOf(step->selector));
     }
     return true;
 }

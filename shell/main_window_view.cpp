@@ -198,7 +198,7 @@ void MainWindow::mnuFirstWD_Click(int i) {
 }
 
 void MainWindow::mnuCal_Click(int k) {
-    navigator_.mnuCal_Click(k);
+    navigator_.ChooseReckoning(k);
     // A refused switch leaves the old item checked; Qt has already toggled the clicked one.
     CheckCalMenu(calendar_.State().CurCal);
 }

@@ -1,6 +1,6 @@
 #include "shell/month_grid_keys.h"
 
-#include "reckoning/navigation.h"
+#include "shell/selector_bar.h"
 
 namespace velorith {
 
