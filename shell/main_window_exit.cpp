@@ -29,6 +29,7 @@ ExitSettings MainWindow::CollectExitSettings() const {
     v.ShowIndiction = r.ShowIndiction;
     v.ShowAllStyles = r.ShowAllStyles;
     v.ShowFasting = r.ShowFasting;
+    v.ShowReadings = r.ShowReadings;
     v.LastDir = lastDir_;
     v.MinYear = s.MinYears[kJulian];
     v.MaxYear = s.MaxYears[kJulian];

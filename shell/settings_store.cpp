@@ -90,6 +90,7 @@ StartupSettings SettingsStore::ReadStartup(int currentYear) const {
     s.ShowIndiction = ParseBool(Text("ShowIndiction")).value_or(false);
     s.ShowAllStyles = ParseBool(Text("ShowAllStyles")).value_or(false);
     s.ShowFasting = ParseBool(Text("ShowFasting")).value_or(true);
+    s.ShowReadings = ParseBool(Text("ShowReadings")).value_or(true);
     s.LastDir = Text("LastDir");
     s.MinYear = RangeYear(Text("MinYear")).value_or(1901);
     if (s.MinYear >= currentYear) s.MinYear = 1901;
@@ -132,6 +133,7 @@ bool SettingsStore::Write(const ExitSettings& v) {
     put("ShowIndiction", BoolText(v.ShowIndiction));
     put("ShowAllStyles", BoolText(v.ShowAllStyles));
     put("ShowFasting", BoolText(v.ShowFasting));
+    put("ShowReadings", BoolText(v.ShowReadings));
     put("LastDir", v.LastDir);
     put("MinYear", num(v.MinYear));
     put("MaxYear", num(v.MaxYear));

@@ -23,7 +23,8 @@ struct StartupSettings {
     int FontSize = 10;
     bool ShowIndiction = false;
     bool ShowAllStyles = false;
-    bool ShowFasting = true;  // the fast of each day, on unless the user turned it off
+    bool ShowFasting = true;   // the fast of each day, on unless the user turned it off
+    bool ShowReadings = true;  // the readings of each day, on unless the user turned them off
     QString LastDir;
     int MinYear = 1901;  // Julian years
     int MaxYear = 2100;
@@ -55,6 +56,7 @@ struct ExitSettings {
     bool ShowIndiction = false;
     bool ShowAllStyles = false;
     bool ShowFasting = true;
+    bool ShowReadings = true;
     QString LastDir;
     int MinYear = 1901;
     int MaxYear = 2100;

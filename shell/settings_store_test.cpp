@@ -34,6 +34,7 @@ class SettingsStoreTest : public QObject {
         QVERIFY(!s.ShowIndiction);
         QVERIFY(!s.ShowAllStyles);
         QVERIFY(s.ShowFasting);
+        QVERIFY(s.ShowReadings);  // the readings are shown until turned off
         QVERIFY(s.LastDir.isEmpty());
         QCOMPARE(s.MinYear, 1901);
         QCOMPARE(s.MaxYear, 2100);
@@ -117,6 +118,11 @@ class SettingsStoreTest : public QObject {
         QVERIFY(!s.ShowFasting);
         qs->setValue("Settings/ShowFasting", "maybe");
         QVERIFY(store.ReadStartup(2024).ShowFasting);  // an unreadable value keeps the default
+        QVERIFY(s.ShowReadings);
+        qs->setValue("Settings/ShowReadings", "maybe");
+        QVERIFY(store.ReadStartup(2024).ShowReadings);  // unreadable: the default
+        qs->setValue("Settings/ShowReadings", "false");
+        QVERIFY(!store.ReadStartup(2024).ShowReadings);
         WindowSettings w = store.ReadWindow();
         QCOMPARE(w.WindowState, 0);  // never starts minimised
         QCOMPARE(w.Width, 12000);
@@ -143,6 +149,7 @@ class SettingsStoreTest : public QObject {
         v.FontBold = true;
         v.ShowAllStyles = true;
         v.ShowFasting = false;
+        v.ShowReadings = false;
         v.LastDir = QStringLiteral("/home/user/Документы/");
         v.MinYear = 1;
         v.MaxYear = 3000;
@@ -160,6 +167,9 @@ class SettingsStoreTest : public QObject {
         QCOMPARE(s.FontName, v.FontName);
         QCOMPARE(s.FontSize, 12);
         QVERIFY(s.ShowAllStyles && !s.ShowIndiction && !s.ShowFasting);
+        QVERIFY(s.ShowAllStyles && !s.ShowIndiction);
+        QVERIFY(!s.ShowReadings);
+        QCOMPARE(qs->value("Settings/ShowReadings").toString(), QStringLiteral("False"));
         QCOMPARE(s.LastDir, v.LastDir);
         QCOMPARE(s.MinYear, 1);
         QCOMPARE(s.MaxYear, 3000);

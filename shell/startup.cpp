@@ -61,6 +61,7 @@ VelorithApp::VelorithApp(const StartOptions& o) {
     report.ShowIndiction = settings.ShowIndiction;
     report.ShowAllStyles = settings.ShowAllStyles;
     report.ShowFasting = settings.ShowFasting;
+    report.ShowReadings = settings.ShowReadings;
     state.SetRange(settings.MinYear, settings.MaxYear);
 
     // 12. Today, always first in the Gregorian reckoning, where the local date is known; then
