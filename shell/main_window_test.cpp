@@ -239,6 +239,7 @@ class MainWindowTest : public QObject {
                                         QKeySequence(Qt::Key_F3), false},
                                        {"-", "3", {}, false},
                                        {"mnuPrint", "&Печать...", ctrl(Qt::Key_P), false},
+                                       {"mnuPreview", "П&редварительный просмотр", {}, false},
                                        {"-", "4", {}, false},
                                        {"mnuExit", "В&ыход", ctrl(Qt::Key_X), false}});
         CompareMenu(p.W().CalendarMenu(),
@@ -246,7 +247,8 @@ class MainWindowTest : public QObject {
                      {"mnuCal_2", "от Р.Х. по &старому стилю", ctrl(Qt::Key_F2), true},
                      {"mnuCal_3", "от Р.Х. по &новому стилю", ctrl(Qt::Key_F3), true},
                      {"-", "5", {}, false},
-                     {"mnuToday", "С&егодня", ctrl(Qt::Key_F4), false}});
+                     {"mnuToday", "С&егодня", ctrl(Qt::Key_F4), false},
+                     {"mnuGoToDate", "&Перейти к дате...", ctrl(Qt::Key_G), false}});
         std::vector<MenuRow> view;
         const char* tabs[] = {"&День",     "&Седмица", "&Месяц",     "&Год",
                               "&Основные", "&Выборка", "Сокр&ащения"};

@@ -65,13 +65,13 @@ std::string UnknownWord(std::string_view option, std::string_view what, std::str
 }
 
 constexpr std::array<std::pair<std::string_view, ReportKind>, 7> kReports = {{
-    {"day", ReportKind::kDay},
-    {"week", ReportKind::kWeek},
-    {"month", ReportKind::kMonth},
-    {"year", ReportKind::kYear},
-    {"feasts", ReportKind::kFeasts},
-    {"search", ReportKind::kSearch},
-    {"abbr", ReportKind::kAbbr},
+    {"day", ReportKind::Day},
+    {"week", ReportKind::Week},
+    {"month", ReportKind::Month},
+    {"year", ReportKind::Year},
+    {"feasts", ReportKind::Feasts},
+    {"search", ReportKind::Search},
+    {"abbr", ReportKind::Abbreviations},
 }};
 
 // The options that take no value.
@@ -207,7 +207,7 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
                     std::to_string(o.date->month) + "-" + std::to_string(o.date->day) +
                     " does not exist in that reckoning");
     }
-    if (o.report == ReportKind::kSearch) {
+    if (o.report == ReportKind::Search) {
         if (!o.find) return fail("--report search needs --find TEXT");
         if (o.find->find_first_not_of(' ') == std::string::npos) {
             return fail("--find: the search text is empty");

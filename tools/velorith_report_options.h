@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-namespace velorith {
+#include "calendar/report_frame.h"
 
-enum class ReportKind { kDay, kWeek, kMonth, kYear, kFeasts, kSearch, kAbbr };
+namespace velorith {
 
 struct YmdDate {
     int year = 0;
@@ -19,7 +19,7 @@ struct YmdDate {
 };
 
 struct ReportOptions {
-    ReportKind report = ReportKind::kDay;
+    ReportKind report = ReportKind::Day;
     int cal = 3;                  // reckoning 1..3
     std::optional<YmdDate> date;  // in the reckoning's own month order; today when absent
     std::optional<std::string> find;
