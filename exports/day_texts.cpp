@@ -140,13 +140,6 @@ std::string PrincipalText(const DayInfo& day) {
     return CleanText(entry ? entry->Text : day.WeekLine);
 }
 
-Rank HighestRankOf(const DayInfo& day) {
-    Rank highest = Rank::None;
-    for (const DayEntry& e : day.Entries)
-        highest = std::max(highest, e.Sign);
-    return highest;
-}
-
 bool IsFastDay(const DayInfo& day) {
     return day.Fast && day.Fast->Level != FastLevel::None && day.Fast->Level != FastLevel::FastFree;
 }

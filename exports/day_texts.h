@@ -32,8 +32,6 @@ std::string DateText(int reckoning, const CalendarDate& date);
 const DayEntry* PrincipalEntry(const DayInfo& day);
 // The text that names the day: the principal entry's, else the day line.
 std::string PrincipalText(const DayInfo& day);
-// The day's highest rank sign among its entries.
-Rank HighestRankOf(const DayInfo& day);
 // A day with a fast to keep: a fast is known and asks more than "no fast".
 bool IsFastDay(const DayInfo& day);
 

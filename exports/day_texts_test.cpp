@@ -26,11 +26,11 @@ TEST(DayTexts, PrincipalEntryAndHighestRank) {
     EXPECT_EQ(PrincipalEntry(day), &day.Entries[0]);
     day.Entries.push_back(Entry(0, Rank::Vigil, "Свт. Николая."));
     EXPECT_EQ(PrincipalText(day), "Свт. Николая.");
-    EXPECT_EQ(HighestRankOf(day), Rank::Vigil);
+    EXPECT_EQ(day.HighestRank(), Rank::Vigil);
     day.Entries = {Entry(2, Rank::None, "Прп. Григория Декаполита.")};
     EXPECT_EQ(PrincipalEntry(day), nullptr);
     EXPECT_EQ(PrincipalText(day), "Среда 26-ой седмицы по Пятидесятнице. Глас 1-й.");
-    EXPECT_EQ(HighestRankOf(day), Rank::None);
+    EXPECT_EQ(day.HighestRank(), Rank::None);
 }
 
 TEST(DayTexts, FastDayAsksMoreThanNoFast) {

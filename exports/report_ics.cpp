@@ -69,7 +69,7 @@ ical::Component DayEvent(const DayInfo& day, const icaltimetype& stamp) {
     ical::Add(e, ical::Property(icalproperty_new_dtend(CivilDate(day.Day + 1))));
     ical::Add(e, ical::Property(icalproperty_new_summary(Summary(day).c_str())));
     ical::Add(e, ical::Property(icalproperty_new_description(Description(day).c_str())));
-    if (HighestRankOf(day) == Rank::GreatFeast)
+    if (day.HighestRank() == Rank::GreatFeast)
         ical::Add(e, ical::Property(icalproperty_new_categories(kGreatFeastCategory)));
     if (IsFastDay(day)) ical::Add(e, ical::Property(icalproperty_new_categories(kFastCategory)));
     // A day of the calendar is not an appointment: it never makes its day busy.

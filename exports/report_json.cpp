@@ -81,7 +81,7 @@ Json DayJson(const DayInfo& day) {
                           {"entry", day.RedWhy.Entry}};
     json["gridRed"] = day.GridRed;
     json["principal"] = PrincipalText(day);
-    json["highestRank"] = RankName(HighestRankOf(day));
+    json["highestRank"] = RankName(day.HighestRank());
     Json entries = Json::array();
     for (const DayEntry& e : day.Entries)
         entries.push_back(EntryJson(e));

@@ -7,6 +7,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -14,6 +15,8 @@
 #include <system_error>
 #include <vector>
 
+#include "exports/report_ics.h"
+#include "exports/report_json.h"
 #include "reckoning/navigation.h"
 #include "reports/calendar.h"
 #include "reports/rtf_reader.h"
@@ -112,6 +115,29 @@ int WriteOutput(const ReportOptions& o, std::string_view bytes) {
     return 0;
 }
 
+// The year reports of the civil years of --range-years, each day of them once; status 2 when the
+// span leaves the working range.
+int RenderFeed(Calendar& calendar, const ReportOptions& o, std::string& bytes) {
+    const DateState& state = calendar.State();
+    const YearSpan span = *o.rangeYears;
+    if (span.first < state.MinYears[kGregorian] || span.last > state.MaxYears[kGregorian] ||
+        !state.InRange(kGregorian, DayNumber(kGregorian, 1, 1, span.first)) ||
+        !state.InRange(kGregorian, DayNumber(kGregorian, 31, 12, span.last))) {
+        return Complain("--range-years: the years " + std::to_string(span.first) + "-" +
+                            std::to_string(span.last) + " leave the working range " +
+                            std::to_string(o.minYear) + "-" + std::to_string(o.maxYear) +
+                            " (Julian years)",
+                        2);
+    }
+    std::vector<ReportFrame> years;
+    for (int year = span.first; year <= span.last; ++year) {
+        calendar.SelectDate(kGregorian, year, 1, 1);
+        years.push_back(calendar.Frame(ReportKind::Year));
+    }
+    bytes = exports::RenderIcs(years, {o.calendarName, std::time(nullptr)});
+    return 0;
+}
+
 int Run(const ReportOptions& o) {
     const fs::path dataFolder = o.data ? *o.data : DefaultDataFolder();
     std::error_code ec;
@@ -122,6 +148,17 @@ int Run(const ReportOptions& o) {
     Calendar calendar(dataFolder);
     DateState& state = calendar.State();
     state.SetRange(o.minYear, o.maxYear);
+    ReportSettings& settings = calendar.Settings();
+    settings.FontName = o.font;
+    settings.FontSize = static_cast<std::int16_t>(o.fontSize);
+    settings.ShowIndiction = o.indiction;
+    settings.ShowAllStyles = o.allStyles;
+
+    std::string bytes;
+    if (o.rangeYears) {
+        const int status = RenderFeed(calendar, o, bytes);
+        return status != 0 ? status : WriteOutput(o, bytes);
+    }
 
     // The selected date as a day number, checked against the working range before anything
     // is computed for it.
@@ -145,14 +182,11 @@ int Run(const ReportOptions& o) {
         if (o.cal != kGregorian) calendar.ChangeCal(o.cal);
     }
 
-    ReportSettings& settings = calendar.Settings();
-    settings.FontName = o.font;
-    settings.FontSize = static_cast<std::int16_t>(o.fontSize);
-    settings.ShowIndiction = o.indiction;
-    settings.ShowAllStyles = o.allStyles;
-
-    std::string bytes;
-    if (!o.rtf) {
+    if (o.format == OutputFormat::kJson) {
+        bytes = exports::RenderJson(calendar.Frame(o.report, o.find.value_or(""), o.wholeWord));
+    } else if (o.format == OutputFormat::kIcs) {
+        bytes = exports::RenderIcs(calendar.Frame(o.report), {o.calendarName, std::time(nullptr)});
+    } else if (o.format == OutputFormat::kText) {
         bytes = calendar.RenderText(o.report, o.find.value_or(""), o.wholeWord);
     } else if (o.report == ReportKind::Abbreviations) {
         bytes = calendar.AbbrDocument();
