@@ -145,9 +145,17 @@ bool IsFastDay(const DayInfo& day) {
 }
 
 std::string CleanText(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\n");
+    if (first == std::string_view::npos) return {};
+    text = text.substr(first, text.find_last_not_of(" \t\n") - first + 1);
     std::string out;
     out.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[pos]);
+        if (byte >= 0x20 && byte < 0x7F) {  // the common case: plain ASCII
+            out += text[pos++];
+            continue;
+        }
         char32_t cp = 0;
         const std::size_t length = DecodeUtf8(text, pos, cp);
         if (length == 0) {
@@ -159,10 +167,11 @@ std::string CleanText(std::string_view text) {
         if (!control || cp == U'\t' || cp == U'\n') out.append(text.substr(pos, length));
         pos += length;
     }
-    const auto first = out.find_first_not_of(" \t\n");
-    if (first == std::string::npos) return {};
+    // Dropping a control character may leave spaces at an end.
     const auto last = out.find_last_not_of(" \t\n");
-    return out.substr(first, last - first + 1);
+    out.resize(last == std::string::npos ? 0 : last + 1);
+    out.erase(0, std::min(out.size(), out.find_first_not_of(" \t\n")));
+    return out;
 }
 
 }  // namespace velorith::exports

@@ -74,7 +74,6 @@ TEST(ReportJson, EntriesKeepOrderRankSignAndSource) {
                                 {"rank", "greatFeast"},
                                 {"rankSign", 1},
                                 {"text", "Пасха Господня."},
-                                {"markup", "{\\b Пасха Господня.}"},
                                 {"source", "relocatable"},
                                 {"section", 1}}));
     EXPECT_EQ(entries[1]["rank"], "none");
@@ -130,13 +129,11 @@ TEST(ReportJson, EveryKindHasItsWord) {
 TEST(ReportJson, MalformedTextNeverThrows) {
     DayInfo day = FastWednesday();
     day.Entries[0].Text = "Прп.\xFF\xFE Саввы\x01";
-    day.Entries[0].Value = "\xC3";
     ReportFrame frame = FrameOf(ReportKind::Search, {day});
     frame.FindText = "\xD0";
     json doc;
     ASSERT_NO_THROW(doc = Parse(frame));
     EXPECT_EQ(doc["days"][0]["entries"][0]["text"], "Прп.\uFFFD\uFFFD Саввы");
-    EXPECT_EQ(doc["days"][0]["entries"][0]["markup"], "\uFFFD");
     EXPECT_EQ(doc["search"]["text"], "\uFFFD");
 }
 

@@ -135,6 +135,9 @@ def main():
     schema = json.loads(Path(schema_file).read_text(encoding="utf-8"))
     jsonschema.Draft202012Validator.check_schema(schema)
     VALIDATOR = jsonschema.Draft202012Validator(schema)
+    example = Path(schema_file).with_name("velorith-report.example.json")
+    for error in VALIDATOR.iter_errors(json.loads(example.read_text(encoding="utf-8"))):
+        check(False, f"{example.name}: {list(error.path)}: {error.message}")
     with tempfile.TemporaryDirectory(prefix="velorith-exports-") as scratch:
         if len(sys.argv) > 3:
             data = Path(sys.argv[3])
