@@ -15,6 +15,7 @@
 #include <system_error>
 #include <vector>
 
+#include "exports/civil_years.h"
 #include "exports/report_ics.h"
 #include "exports/report_json.h"
 #include "reckoning/navigation.h"
@@ -115,25 +116,18 @@ int WriteOutput(const ReportOptions& o, std::string_view bytes) {
     return 0;
 }
 
-// The year reports of the civil years of --range-years, each day of them once; status 2 when the
-// span leaves the working range.
+// The year reports of the civil years of --range-years; status 2 when they leave the working
+// range.
 int RenderFeed(Calendar& calendar, const ReportOptions& o, std::string& bytes) {
-    const DateState& state = calendar.State();
     const YearSpan span = *o.rangeYears;
-    if (span.first < state.MinYears[kGregorian] || span.last > state.MaxYears[kGregorian] ||
-        !state.InRange(kGregorian, DayNumber(kGregorian, 1, 1, span.first)) ||
-        !state.InRange(kGregorian, DayNumber(kGregorian, 31, 12, span.last))) {
+    if (!exports::CivilYearsInRange(calendar.State(), span.first, span.last)) {
         return Complain("--range-years: the years " + std::to_string(span.first) + "-" +
                             std::to_string(span.last) + " leave the working range " +
                             std::to_string(o.minYear) + "-" + std::to_string(o.maxYear) +
                             " (Julian years)",
                         2);
     }
-    std::vector<ReportFrame> years;
-    for (int year = span.first; year <= span.last; ++year) {
-        calendar.SelectDate(kGregorian, year, 1, 1);
-        years.push_back(calendar.Frame(ReportKind::Year));
-    }
+    const auto years = exports::CivilYearFrames(calendar, span.first, span.last);
     bytes = exports::RenderIcs(years, {o.calendarName, std::time(nullptr)});
     return 0;
 }
