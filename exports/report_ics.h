@@ -13,6 +13,9 @@
 
 namespace velorith::exports {
 
+// The most years one calendar file holds: a century is some 36 500 events, 18 MB.
+inline constexpr int kMaxCalendarYears = 100;
+
 struct IcsOptions {
     std::string CalendarName;  // X-WR-CALNAME: the name a calendar program shows
     std::time_t Stamp = 0;     // DTSTAMP of every event (UTC): when the file was made

@@ -203,9 +203,9 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
                     return fail("--range-years: \"" + std::string(v) +
                                 "\" is not a span of years A-B with 1 <= A <= B <= 3000");
                 }
-                if (*b - *a >= kMaxFeedYears) {
-                    return fail("--range-years: at most " + std::to_string(kMaxFeedYears) +
-                                " years in one file");
+                if (*b - *a >= exports::kMaxCalendarYears) {
+                    return fail("--range-years: at most " +
+                                std::to_string(exports::kMaxCalendarYears) + " years in one file");
                 }
                 o.rangeYears = YearSpan{*a, *b};
             } else if (name == "--calendar-name") {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calendar/report_frame.h"
+#include "exports/report_ics.h"
 
 namespace velorith {
 
@@ -20,9 +21,6 @@ struct YearSpan {
     int first = 0;
     int last = 0;
 };
-
-// The most years one calendar file holds (a century is some 36 500 events).
-inline constexpr int kMaxFeedYears = 100;
 
 struct YmdDate {
     int year = 0;
