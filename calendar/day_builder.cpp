@@ -4,6 +4,7 @@
 #include <cstring>
 #include <type_traits>
 
+#include "calendar/readings.h"
 #include "data/signs.h"
 #include "reckoning/name_tables.h"
 #include "reports/rtf_reader.h"
@@ -158,7 +159,6 @@ DayContext DayContextOf(DayNum day, int k) {
 
 DayInfo BuildDayInfo(const DayContext& c, const YearPlacements& placed, CalendarData& data,
                      const DayOptions& options) {
-    (void)options;
     DayInfo info;
     info.Day = c.Day;
     info.Reckoning = c.Reckoning;
@@ -203,6 +203,7 @@ DayInfo BuildDayInfo(const DayContext& c, const YearPlacements& placed, Calendar
     }
     info.Entries.reserve(16);
     groups.Finish();
+    if (options.Readings) info.Readings = ReadingsOf(data.lectionary, c.Day, info.HighestRank());
     return info;
 }
 

@@ -66,6 +66,31 @@ TEST_F(DayModelTest, PaschaHeadsItsDayAndNamesWhyItIsRed) {
     EXPECT_EQ(group1, "Перед.|Мч. Калиопия.|После.|");
 }
 
+// The readings are built only behind their switch; when on, the day report closes the day with
+// them and the saint's readings follow the day's at the saint's rank ("{3}" on 9 May).
+TEST_F(DayModelTest, ReadingsAreFilledOnlyWhenSwitchedOn) {
+    folder_.Write("Readings.DAT",
+                  "[Movable]\n0.a=Деян. 1:1-8\n0.g=Ин. 1:1-17\n0.order=feast\n"
+                  "[Fixed]\n9.5.a=Евр. 13:17-21\n9.5.g=Лк. 6:17-23\n");
+    auto calendar = testing::CalendarOn(folder_, kJulian, 2025, 4, 7);
+    EXPECT_FALSE(calendar->DayAt(JulianPascha(2025)).Readings.has_value());
+    const std::string without = RtfToPlainText(calendar->Render(ReportKind::Day));
+
+    calendar->Settings().ShowReadings = true;
+    calendar->ResetReports();
+    const DayInfo pascha = calendar->DayAt(JulianPascha(2025));
+    ASSERT_TRUE(pascha.Readings.has_value());
+    ASSERT_EQ(pascha.Readings->Services.size(), 1u);
+    EXPECT_EQ(pascha.Readings->Services[0].Line, "Лит.: Ап. Деян. 1:1-8. Ев. Ин. 1:1-17.");
+    const std::string with = RtfToPlainText(calendar->Render(ReportKind::Day));
+    EXPECT_EQ(with, without + "\n    Лит.: Ап. Деян. 1:1-8. Ев. Ин. 1:1-17.\n");
+
+    const DayInfo nicholas = calendar->DayAt(DayNumber(kJulian, 9, 5, 2025));
+    ASSERT_TRUE(nicholas.Readings.has_value());
+    ASSERT_FALSE(nicholas.Readings->Services.empty());
+    EXPECT_TRUE(nicholas.Readings->Services.back().Line.ends_with("Ев. Лк. 6:17-23."));
+}
+
 // A day by itself has its own year's context whatever the reckoning it is shown in.
 TEST_F(DayModelTest, ADayByItselfHasItsOwnYearsContext) {
     DateState s;

@@ -24,7 +24,7 @@ void MarkRed(const Table<Entry>& table, const Placements& placed, DayNum first, 
 }  // namespace
 
 CalendarData::CalendarData(const std::filesystem::path& folder)
-    : BaseFiles(MakeBaseFiles(folder)) {}
+    : BaseFiles(MakeBaseFiles(folder)), folder_(folder) {}
 
 void CalendarData::LoadTables() {
     tables.Relocatable = LoadRelocatable(BaseFiles[kRelocatableFile]);
@@ -33,6 +33,7 @@ void CalendarData::LoadTables() {
     tables.Weekdays1 = LoadWeekdays1(BaseFiles[kWeekdays1File]);
     tables.SpecWeekDays = LoadSpecWeekDays(BaseFiles[kSpecWeekDaysFile]);
     tables.Special = LoadSpecial(BaseFiles[kSpecialFile]);
+    lectionary = Lectionary::Load(folder_ / kReadingsFileName);
 }
 
 std::vector<std::string_view> CalendarData::SectionLines(int julianDay, int julianMonth,

@@ -10,6 +10,7 @@
 
 #include "data/base_files.h"
 #include "data/data_file_cache.h"
+#include "data/lectionary.h"
 #include "data/tables.h"
 #include "data/year_placements.h"
 #include "reckoning/date_state.h"
@@ -19,17 +20,20 @@ namespace velorith {
 
 // What a month file says of one day, ready for the day report.
 struct MonthDayTexts {
-    bool anyRedKey = false;            // a "red" line of any value: red in the day report
-    bool gridRed = false;              // "Red" is exactly "1": red in the month grid
+    bool anyRedKey = false;           // a "red" line of any value: red in the day report
+    bool gridRed = false;             // "Red" is exactly "1": red in the month grid
     std::array<TextLines, 5> groups;  // lines of groups 0..4 in file order
 };
+
+// The lectionary's file in the data folder; it is not one of the base files.
+inline constexpr std::string_view kReadingsFileName = "Readings.DAT";
 
 class CalendarData : public MonthListener, public YearAssembler {
   public:
     // Builds BaseFiles for the data folder; the tables stay empty until LoadTables.
     explicit CalendarData(const std::filesystem::path& folder);
 
-    // Runs the six loaders (at start-up, once).
+    // Runs the six loaders and loads the lectionary (at start-up, once).
     void LoadTables();
     // Begins a round of look-ups: each month file's status is asked again on its next read, so
     // a changed file is read anew. Each report and each month shown begins one.
@@ -61,6 +65,7 @@ class CalendarData : public MonthListener, public YearAssembler {
 
     BaseFileList BaseFiles;
     Tables tables;
+    Lectionary lectionary;  // the readings of the days, from kReadingsFileName
     // Red days of the displayed month, indexed 1..month length (element 0 unused).
     std::vector<bool> RedDays;
 
@@ -68,6 +73,7 @@ class CalendarData : public MonthListener, public YearAssembler {
     // The section's lines as views into the cached file: valid until the cache is asked again.
     std::vector<std::string_view> SectionLines(int julianDay, int julianMonth, int julianYearDays);
 
+    std::filesystem::path folder_;
     DataFileCache monthFiles_;
     PlacementCache placements_;
     std::shared_ptr<const YearPlacements> displayed_ = std::make_shared<const YearPlacements>();

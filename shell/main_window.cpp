@@ -76,6 +76,7 @@ MainWindow::MainWindow(Calendar& calendar, Navigator& navigator, TempFiles* temp
     mnuTab[0]->setChecked(true);
     mnuIndiction->setChecked(calendar_.Settings().ShowIndiction);
     mnuAllStyles->setChecked(calendar_.Settings().ShowAllStyles);
+    mnuReadings->setChecked(calendar_.Settings().ShowReadings);
     mnuFirstWD[s.FirstWeekday == 7 ? 0 : 1]->setChecked(true);
     cbFind->setEnabled(false);
 

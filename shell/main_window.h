@@ -109,6 +109,7 @@ class MainWindow : public QMainWindow, public CalendarView {
     void mnuTab_Click(int i);
     void mnuIndiction_Click();
     void mnuAllStyles_Click();
+    void mnuReadings_Click();
     void mnuFirstWD_Click(int i);
     void mnuCal_Click(int k);
     void mnuToday_Click();
@@ -200,6 +201,7 @@ class MainWindow : public QMainWindow, public CalendarView {
     std::array<QAction*, 2> mnuFirstWD{};
     QAction* mnuIndiction = nullptr;
     QAction* mnuAllStyles = nullptr;
+    QAction* mnuReadings = nullptr;
 
     QPointer<FindDialog> findDialog_;
     // One range dialog and one About box at a time: a second copy of the range dialog would

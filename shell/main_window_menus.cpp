@@ -83,6 +83,10 @@ void MainWindow::BuildMenus() {
         connect(item, &QAction::triggered, this, [this, i] { mnuTab_Click(i); });
         mnuTab.at(static_cast<std::size_t>(i)) = item;
     }
+    mnuView->addSeparator();
+    mnuReadings = Item(mnuView, "mnuReadings", "&Чтения");
+    mnuReadings->setCheckable(true);
+    connect(mnuReadings, &QAction::triggered, this, &MainWindow::mnuReadings_Click);
 
     mnuSetup = Menu(bar, "mnuSetup", "&Настройка");
     connect(Item(mnuSetup, "mnuFont", "&Шрифт..."), &QAction::triggered, this,

@@ -176,6 +176,14 @@ void MainWindow::mnuAllStyles_Click() {
     SetTabReport();
 }
 
+void MainWindow::mnuReadings_Click() {
+    bool& flag = calendar_.Settings().ShowReadings;
+    flag = !flag;
+    mnuReadings->setChecked(flag);
+    calendar_.ResetReports();
+    SetTabReport();
+}
+
 void MainWindow::mnuFirstWD_Click(int i) {
     mnuFirstWD[0]->setChecked(i == 0);
     mnuFirstWD[1]->setChecked(i == 1);

@@ -127,6 +127,8 @@ int RenderFeed(Calendar& calendar, const ReportOptions& o, std::string& bytes) {
                             " (Julian years)",
                         2);
     }
+    // A selected date for the calendar to come back to.
+    calendar.SelectDate(kGregorian, span.first, 1, 1);
     const auto years = exports::CivilYearFrames(calendar, span.first, span.last);
     bytes = exports::RenderIcs(years, {o.calendarName, std::time(nullptr)});
     return 0;
@@ -147,6 +149,7 @@ int Run(const ReportOptions& o) {
     settings.FontSize = static_cast<std::int16_t>(o.fontSize);
     settings.ShowIndiction = o.indiction;
     settings.ShowAllStyles = o.allStyles;
+    settings.ShowReadings = o.readings;
 
     std::string bytes;
     if (o.rangeYears) {

@@ -75,12 +75,13 @@ constexpr std::array<std::pair<std::string_view, ReportKind>, 7> kReports = {{
 }};
 
 // The options that take no value.
-constexpr std::array<std::pair<std::string_view, bool ReportOptions::*>, 5> kFlags = {{
+constexpr std::array<std::pair<std::string_view, bool ReportOptions::*>, 6> kFlags = {{
     {"--help", &ReportOptions::help},
     {"--version", &ReportOptions::version},
     {"--whole-word", &ReportOptions::wholeWord},
     {"--indiction", &ReportOptions::indiction},
     {"--all-styles", &ReportOptions::allStyles},
+    {"--readings", &ReportOptions::readings},
 }};
 
 constexpr std::array<std::pair<std::string_view, OutputFormat>, 4> kFormats = {{
@@ -135,6 +136,9 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
         if (const auto flag = Lookup(kFlags, name)) {
             if (inlineValue) return fail(name + " takes no value");
             o.** flag = true;
+        } else if (name == "--no-readings") {
+            if (inlineValue) return fail(name + " takes no value");
+            o.readings = false;
         } else if (name == "--report" || name == "--style" || name == "--date" ||
                    name == "--find" || name == "--range" || name == "--font" ||
                    name == "--font-size" || name == "--data" || name == "--format" ||
@@ -265,6 +269,7 @@ Renders a report of Velorith Calendar to standard output or a file.
   --whole-word        whole-word search
   --indiction         show the indiction line
   --all-styles        show every date in all three reckonings
+  --readings, --no-readings   show each day's scripture readings (default: shown)
   --range A-B         working range in Julian years, 1 <= A <= B <= 3000 (default 1901-2100)
   --font NAME         report font (default System);  --font-size N (default 10)
   --data DIR          data folder (default: the one the desktop program uses)

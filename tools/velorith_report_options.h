@@ -37,7 +37,8 @@ struct ReportOptions {
     bool wholeWord = false;
     bool indiction = false;
     bool allStyles = false;
-    int minYear = 1901;  // working range, Julian years
+    bool readings = true;  // the readings of each day (--readings / --no-readings)
+    int minYear = 1901;    // working range, Julian years
     int maxYear = 2100;
     std::string font = "System";
     int fontSize = 10;
