@@ -35,13 +35,19 @@ TEST_F(CivilYears, EveryDayOfEachYearOnce) {
 }
 
 TEST_F(CivilYears, SelectionStaysAsItWas) {
-    const ReportFrame before = calendar_.Frame(ReportKind::Week);
-    CivilYearFrames(calendar_, 2030, 2031);
-    EXPECT_EQ(calendar_.State().CurCal, kJulian);
-    EXPECT_EQ(calendar_.State().CurDay, DayNumber(kJulian, 7, 4, 2025));
-    const ReportFrame after = calendar_.Frame(ReportKind::Week);
-    EXPECT_EQ(after.First, before.First);
-    EXPECT_EQ(after.Title, before.Title);
+    // Each reckoning, the World one with its months counted from September.
+    for (const auto& [cal, date] :
+         {std::pair{kJulian, CalendarDate{2025, 4, 7}}, std::pair{kWorld, CalendarDate{7533, 8, 7}},
+          std::pair{kGregorian, CalendarDate{2025, 12, 31}}}) {
+        calendar_.SelectDate(cal, date.Year, date.Month, date.Day);
+        const ReportFrame before = calendar_.Frame(ReportKind::Week);
+        CivilYearFrames(calendar_, 2030, 2031);
+        EXPECT_EQ(calendar_.State().CurCal, cal);
+        EXPECT_EQ(calendar_.State().CurDay, DayNumber(cal, date));
+        const ReportFrame after = calendar_.Frame(ReportKind::Week);
+        EXPECT_EQ(after.First, before.First);
+        EXPECT_EQ(after.Title, before.Title);
+    }
     EXPECT_TRUE(CivilYearFrames(calendar_, 2026, 2025).empty());
 }
 
