@@ -133,9 +133,10 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest) {
     const bool triodion = pos.Movable && pos.FromPascha < 0;
     const std::vector<const ReadingSet*> sets = Arrange(ordinary, own, !passionOrBright, triodion);
 
-    std::vector<std::string> matins, hour, vespers, liturgy;
+    std::vector<std::string> matins, first, hour, vespers, liturgy;
     bool gospel = false;
     for (const ReadingSet* s : sets) {
+        Append(first, s->FirstHour, "");
         Append(hour, s->SixthHour, "");
         Append(vespers, s->Vespers, "");
         Append(liturgy, s->Apostle, "Ап. ");
@@ -155,6 +156,7 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest) {
 
     DayReadings out;
     AddService(out, kMatinsService, std::move(matins));
+    AddService(out, kFirstHourService, std::move(first));
     AddService(out, kSixthHourService, std::move(hour));
     AddService(out, kVespersService, std::move(vespers));
     AddService(out, kLiturgyService, std::move(liturgy));

@@ -18,6 +18,7 @@
 //
 // Lines, one per service, in this order:
 //   "Утр.: Ев. Ин. 20:1-10."
+//   "1-й час: Иер. 11:18-12:5, 9-11, 14-15."  (Great Thursday only)
 //   "6-й час: Ис. 1:1-20."
 //   "Веч.: Быт. 1:1-13. Притч. 1:1-20."
 //   "Лит.: Ап. Деян. 1:1-8. Ев. Ин. 1:1-17."
@@ -33,6 +34,7 @@
 namespace velorith {
 
 inline constexpr std::string_view kMatinsService = "Утр.";
+inline constexpr std::string_view kFirstHourService = "1-й час";
 inline constexpr std::string_view kSixthHourService = "6-й час";
 inline constexpr std::string_view kVespersService = "Веч.";
 inline constexpr std::string_view kLiturgyService = "Лит.";

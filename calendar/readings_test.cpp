@@ -99,6 +99,12 @@ TEST_F(Readings, TheTriodionAndLent) {
         ASSERT_EQ(monday.Services.size(), 4u);
         EXPECT_EQ(monday.Services[0].Service, kMatinsService);
         EXPECT_EQ(monday.Services[3].Service, kLiturgyService);
+        // Great Thursday: Jeremiah at the First Hour (joined to Matins), not at the Sixth.
+        const DayReadings thursday = ReadingsOf(Data(), pascha - 3, Rank::None);
+        EXPECT_EQ(LineOf(thursday, kFirstHourService), "1-й час: Иер. 11:18-12:5, 9-11, 14-15.");
+        EXPECT_EQ(LineOf(thursday, kSixthHourService), "");
+        ASSERT_EQ(thursday.Services.size(), 4u);
+        EXPECT_EQ(thursday.Services[1].Service, kFirstHourService);
     }
 }
 

@@ -30,12 +30,13 @@ struct ReadingSet {
     std::vector<std::string> Apostle;
     std::vector<std::string> Gospel;
     std::vector<std::string> Matins;     // the Gospel of Matins
+    std::vector<std::string> FirstHour;  // the prophecy at the First Hour (Great Thursday)
     std::vector<std::string> SixthHour;  // Lent's Old Testament reading at the Sixth Hour
     std::vector<std::string> Vespers;    // Old Testament readings at Vespers
     ReadingOrder Order = ReadingOrder::After;
     bool Empty() const {
-        return Apostle.empty() && Gospel.empty() && Matins.empty() && SixthHour.empty() &&
-               Vespers.empty();
+        return Apostle.empty() && Gospel.empty() && Matins.empty() && FirstHour.empty() &&
+               SixthHour.empty() && Vespers.empty();
     }
 };
 
