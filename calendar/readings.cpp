@@ -43,17 +43,32 @@ ReadingSet OrdinaryOf(const Lectionary& lx, const CyclePosition& pos) {
     return set;
 }
 
-// The readings of the day in the order they are read.
-std::vector<const ReadingSet*> Arrange(const ReadingSet& ordinary,
-                                       const std::vector<const ReadingSet*>& own, bool saintsRead,
-                                       bool triodion) {
+// A feast read before the day's readings (or in their place on a weekday, for Great).
+bool ReadFirst(ReadingOrder order) {
+    return order == ReadingOrder::First || order == ReadingOrder::Great;
+}
+
+// A weekday of the weeks after Pentecost whose own readings are a great feast's of the Mother of
+// God: the day's ordinary readings give way and are read the day before.
+bool GivesWayToGreatFeast(const Lectionary& lx, DayNum day, const CyclePosition& pos) {
+    if (pos.Movable || pos.WeekDay == 7) return false;
+    const CalendarDate date = DateOfDay(kJulian, day);
+    const ReadingSet* fixed = lx.Fixed(date.Month, date.Day);
+    return fixed != nullptr && fixed->Order == ReadingOrder::Great;
+}
+
+// The readings of the day in the order they are read. `ahead` is the next day's ordinary set
+// when that day gives way to a great feast (read "под зачало" after the day's own), else null;
+// `givesWay` drops the day's ordinary readings for the great feast's.
+std::vector<const ReadingSet*> Arrange(const ReadingSet& ordinary, const ReadingSet* ahead,
+                                       bool givesWay, const std::vector<const ReadingSet*>& own,
+                                       bool saintsRead, bool triodion) {
     std::vector<const ReadingSet*> out;
     if (triodion && ordinary.Order != ReadingOrder::Feast) {
         // A great feast of the Lord in the Triodion (the Meeting) is read with the Triodion's
         // day, its own first.
         for (const ReadingSet* s : own)
-            if (s->Order == ReadingOrder::Feast || s->Order == ReadingOrder::First)
-                out.push_back(s);
+            if (s->Order == ReadingOrder::Feast || ReadFirst(s->Order)) out.push_back(s);
         out.push_back(&ordinary);
         for (const ReadingSet* s : own)
             if (s->Order == ReadingOrder::After && saintsRead) out.push_back(s);
@@ -62,19 +77,19 @@ std::vector<const ReadingSet*> Arrange(const ReadingSet& ordinary,
     if (ordinary.Order == ReadingOrder::Feast) {
         out.push_back(&ordinary);
         for (const ReadingSet* s : own)
-            if (s->Order == ReadingOrder::Feast || s->Order == ReadingOrder::First)
-                out.push_back(s);
+            if (s->Order == ReadingOrder::Feast || ReadFirst(s->Order)) out.push_back(s);
         return out;
     }
     for (const ReadingSet* s : own)
         if (s->Order == ReadingOrder::Feast) out.push_back(s);
     if (!out.empty()) return out;
     for (const ReadingSet* s : own)
-        if (s->Order == ReadingOrder::First) out.push_back(s);
-    bool replaced = false;
+        if (ReadFirst(s->Order)) out.push_back(s);
+    bool replaced = givesWay;
     for (const ReadingSet* s : own)
         if (s->Order == ReadingOrder::Own) out.push_back(s), replaced = true;
     if (!replaced) out.push_back(&ordinary);
+    if (ahead != nullptr) out.push_back(ahead);
     for (const ReadingSet* s : own)
         if (s->Order == ReadingOrder::After && saintsRead) out.push_back(s);
     return out;
@@ -131,7 +146,17 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest) {
     const bool passionOrBright =
         pos.Movable && pos.FromPascha >= kHolyMonday && pos.FromPascha < kThomasSunday;
     const bool triodion = pos.Movable && pos.FromPascha < 0;
-    const std::vector<const ReadingSet*> sets = Arrange(ordinary, own, !passionOrBright, triodion);
+    // The twelve great feasts of the Mother of God on a weekday read their own alone; the day's
+    // ordinary readings are read the day before, after that day's own (not on a Sunday).
+    const bool givesWay = GivesWayToGreatFeast(lx, day, pos);
+    ReadingSet ahead;
+    if (!pos.Movable && pos.WeekDay != 7) {
+        const CyclePosition next = PositionOf(day + 1);
+        if (GivesWayToGreatFeast(lx, day + 1, next)) ahead = OrdinaryOf(lx, next);
+    }
+    const std::vector<const ReadingSet*> sets =
+        Arrange(ordinary, ahead.Empty() ? nullptr : &ahead, givesWay, own, !passionOrBright,
+                triodion);
 
     std::vector<std::string> matins, first, hour, vespers, liturgy;
     bool gospel = false;
@@ -145,8 +170,8 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest) {
         // A feast's Matins Gospel; on a Sunday only a great feast's sets the Resurrection
         // Gospel aside.
         const bool sundayKept =
-            pos.WeekDay == 7 && s->Order == ReadingOrder::First && highest < Rank::GreatFeast;
-        if (s == &ordinary || (s->Order != ReadingOrder::After && !sundayKept))
+            pos.WeekDay == 7 && ReadFirst(s->Order) && highest < Rank::GreatFeast;
+        if (s == &ordinary || (s->Order != ReadingOrder::After && s != &ahead && !sundayKept))
             Append(matins, s->Matins, "Ев. ");
     }
     if (matins.empty()) {

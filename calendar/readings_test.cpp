@@ -125,17 +125,40 @@ TEST_F(Readings, GreatFeastsOfTheLordReadTheirOwnAlone) {
     }
 }
 
-TEST_F(Readings, TheDormitionReadsItsOwnFirst) {
-    for (int year : {2021, 2022, 2026}) {
-        const DayNum day = Julian(15, 8, year);
+TEST_F(Readings, TheDormitionReadsItsOwnFirstOnASundayAndAloneOnAWeekday) {
+    const std::string feast = "Лит.: Ап. Флп. 2:5-11. Ев. Лк. 10:38-42; 11:27-28.";
+    // 15 August (old style) is a Sunday in 2022: the feast's, then the Sunday's.
+    {
+        const DayNum day = Julian(15, 8, 2022);
         const std::string line = Liturgy(day, Rank::GreatFeast);
-        EXPECT_TRUE(line.starts_with("Лит.: Ап. Флп. 2:5-11. Ев. Лк. 10:38-42; 11:27-28. Ап. "))
-            << line;
+        EXPECT_TRUE(line.starts_with(feast + " Ап. ")) << line;
         const CyclePosition pos = PositionOf(day);
         const std::string ordinary =
             "Ев. " + std::string(Data().Gospel(pos.GospelWeek, pos.WeekDay));
         EXPECT_TRUE(line.ends_with(ordinary + ".")) << line;
         EXPECT_EQ(Matins(day, Rank::GreatFeast), "Утр.: Ев. Лк. 1:39-49, 56.");
+    }
+    // A Saturday (2021) and a Friday (2026): the feast's alone; the day's own are read the day
+    // before, after that day's.
+    for (int year : {2021, 2026}) {
+        const DayNum day = Julian(15, 8, year);
+        EXPECT_EQ(Liturgy(day, Rank::GreatFeast), feast) << year;
+        const CyclePosition pos = PositionOf(day);
+        const CyclePosition eve = PositionOf(day - 1);
+        const std::string expected =
+            "Лит.: Ап. " + std::string(Data().Apostle(eve.ApostleWeek, eve.WeekDay)) + ". Ев. " +
+            std::string(Data().Gospel(eve.GospelWeek, eve.WeekDay)) + ". Ап. " +
+            std::string(Data().Apostle(pos.ApostleWeek, pos.WeekDay)) + ". Ев. " +
+            std::string(Data().Gospel(pos.GospelWeek, pos.WeekDay)) + ".";
+        EXPECT_EQ(Liturgy(day - 1, Rank::None), expected) << year;
+    }
+    // When the Entry falls on a Monday, the Sunday before reads its own alone.
+    for (int year = 1990; year <= 2030; ++year) {
+        const DayNum entry = Julian(21, 11, year);
+        if (PositionOf(entry).WeekDay != 1) continue;
+        const CyclePosition sunday = PositionOf(entry - 1);
+        const std::string own = "Ев. " + std::string(Data().Gospel(sunday.GospelWeek, 7)) + ".";
+        EXPECT_TRUE(Liturgy(entry - 1, Rank::None).ends_with(own)) << year;
     }
 }
 

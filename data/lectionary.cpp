@@ -41,6 +41,8 @@ bool SetField(ReadingSet& set, std::string_view field, std::string_view value) {
     if (field == "order") {
         if (value == "first")
             set.Order = ReadingOrder::First;
+        else if (value == "great")
+            set.Order = ReadingOrder::Great;
         else if (value == "own")
             set.Order = ReadingOrder::Own;
         else if (value == "feast")
