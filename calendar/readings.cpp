@@ -59,10 +59,11 @@ bool GivesWayToGreatFeast(const Lectionary& lx, DayNum day, const CyclePosition&
 
 // The readings of the day in the order they are read. `ahead` is the next day's ordinary set
 // when that day gives way to a great feast (read "под зачало" after the day's own), else null;
-// `givesWay` drops the day's ordinary readings for the great feast's.
+// `givesWay` drops the day's ordinary readings for the great feast's; `saintFirst` (a Saturday of
+// the weeks after Pentecost) reads a saint's before the day's.
 std::vector<const ReadingSet*> Arrange(const ReadingSet& ordinary, const ReadingSet* ahead,
                                        bool givesWay, const std::vector<const ReadingSet*>& own,
-                                       bool saintsRead, bool triodion) {
+                                       bool saintsRead, bool triodion, bool saintFirst) {
     std::vector<const ReadingSet*> out;
     if (triodion && ordinary.Order != ReadingOrder::Feast) {
         // A great feast of the Lord in the Triodion (the Meeting) is read with the Triodion's
@@ -85,13 +86,17 @@ std::vector<const ReadingSet*> Arrange(const ReadingSet& ordinary, const Reading
     if (!out.empty()) return out;
     for (const ReadingSet* s : own)
         if (ReadFirst(s->Order)) out.push_back(s);
+    if (saintFirst)
+        for (const ReadingSet* s : own)
+            if (s->Order == ReadingOrder::After && saintsRead) out.push_back(s);
     bool replaced = givesWay;
     for (const ReadingSet* s : own)
         if (s->Order == ReadingOrder::Own) out.push_back(s), replaced = true;
     if (!replaced) out.push_back(&ordinary);
     if (ahead != nullptr) out.push_back(ahead);
-    for (const ReadingSet* s : own)
-        if (s->Order == ReadingOrder::After && saintsRead) out.push_back(s);
+    if (!saintFirst)
+        for (const ReadingSet* s : own)
+            if (s->Order == ReadingOrder::After && saintsRead) out.push_back(s);
     return out;
 }
 
@@ -156,7 +161,7 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest) {
     }
     const std::vector<const ReadingSet*> sets =
         Arrange(ordinary, ahead.Empty() ? nullptr : &ahead, givesWay, own, !passionOrBright,
-                triodion);
+                triodion, !pos.Movable && pos.WeekDay == 6);
 
     std::vector<std::string> matins, first, hour, vespers, liturgy;
     bool gospel = false;

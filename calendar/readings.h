@@ -13,8 +13,9 @@
 // - the Saturdays and Sundays before and after the Nativity and the Theophany and the Sunday of
 //   the Forefathers read theirs in place of the day's;
 // - a saint of polyeleos or vigil rank (the day's highest rank is Polyeleos or above) is read
-//   after the day's; the Sundays and Saturdays about the Exaltation and the Sundays of the
-//   Fathers of the Councils likewise;
+//   after the day's, but before it on a Saturday of the weeks after Pentecost (the Saturday
+//   being the saints' day); the Sundays and Saturdays about the Exaltation and the Sundays of
+//   the Fathers of the Councils likewise;
 // - no saint's readings in Holy Week and Bright Week.
 // On a Sunday, Matins reads the Resurrection Gospel of its turn unless a great feast has its
 // own Matins Gospel.

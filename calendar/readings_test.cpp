@@ -170,6 +170,19 @@ TEST_F(Readings, ASaintIsReadAfterTheDayAtItsRank) {
     EXPECT_TRUE(vigil.starts_with(plain)) << vigil;
     EXPECT_TRUE(vigil.ends_with("Ап. Евр. 13:17-21. Ев. Лк. 6:17-23.")) << vigil;
     EXPECT_EQ(plain.find("Евр. 13:17-21"), std::string::npos);
+    // On a Saturday the saint's come first, then the day's.
+    int saturdays = 0;
+    for (int year = 2000; year <= 2040; ++year) {
+        const DayNum day = Julian(6, 12, year);
+        if (PositionOf(day).WeekDay != 6) continue;
+        ++saturdays;
+        const std::string day_only = Liturgy(day, Rank::None);
+        ASSERT_TRUE(day_only.starts_with("Лит.: ")) << day_only;
+        EXPECT_EQ(Liturgy(day, Rank::Vigil),
+                  "Лит.: Ап. Евр. 13:17-21. Ев. Лк. 6:17-23. " + day_only.substr(std::string("Лит.: ").size()))
+            << year;
+    }
+    EXPECT_GT(saturdays, 3);
     // In Holy Week and Bright Week a saint's readings give way.
     int passion = 0;
     for (int year = 1901; year <= 2100; ++year) {
