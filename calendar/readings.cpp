@@ -49,7 +49,7 @@ bool ReadFirst(ReadingOrder order) {
 }
 
 // A weekday of the weeks after Pentecost whose own readings are a great feast's of the Mother of
-// God: the day's ordinary readings give way and are read the day before.
+// God or the Beheading's: the day's ordinary readings give way and are read the day before.
 bool GivesWayToGreatFeast(const Lectionary& lx, DayNum day, const CyclePosition& pos) {
     if (pos.Movable || pos.WeekDay == 7) return false;
     const CalendarDate date = DateOfDay(kJulian, day);
@@ -151,7 +151,7 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest) {
     const bool passionOrBright =
         pos.Movable && pos.FromPascha >= kHolyMonday && pos.FromPascha < kThomasSunday;
     const bool triodion = pos.Movable && pos.FromPascha < 0;
-    // The twelve great feasts of the Mother of God on a weekday read their own alone; the day's
+    // The great feasts marked "great" on a weekday read their own alone; the day's
     // ordinary readings are read the day before, after that day's own (not on a Sunday).
     const bool givesWay = GivesWayToGreatFeast(lx, day, pos);
     ReadingSet ahead;

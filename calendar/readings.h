@@ -5,11 +5,11 @@
 // How a day's readings combine with a feast's or a saint's own:
 // - a great feast of the Lord (fixed or movable) reads its own alone: no ordinary readings and
 //   no saint's;
-// - the great feasts of the Forerunner and the chief apostles and the Protection read their own
-//   first, then the day's;
-// - the twelve great feasts of the Mother of God do so on a Sunday; on a weekday they read their
-//   own alone, and the weekday's ordinary readings are read the day before ("под зачало"), after
-//   that day's, unless that day is a Sunday;
+// - the Nativity of the Forerunner, the chief apostles and the Protection read their own first,
+//   then the day's;
+// - the twelve great feasts of the Mother of God and the Beheading of the Forerunner do so on a
+//   Sunday; on a weekday they read their own alone, and the weekday's ordinary readings are read
+//   the day before ("под зачало"), after that day's, unless that day is a Sunday;
 // - the Saturdays and Sundays before and after the Nativity and the Theophany and the Sunday of
 //   the Forefathers read theirs in place of the day's;
 // - a saint of polyeleos or vigil rank (the day's highest rank is Polyeleos or above) is read

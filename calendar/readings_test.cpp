@@ -152,6 +152,10 @@ TEST_F(Readings, TheDormitionReadsItsOwnFirstOnASundayAndAloneOnAWeekday) {
             std::string(Data().Gospel(pos.GospelWeek, pos.WeekDay)) + ".";
         EXPECT_EQ(Liturgy(day - 1, Rank::None), expected) << year;
     }
+    // The Beheading on a Wednesday (2019): its own alone.
+    ASSERT_EQ(PositionOf(Julian(29, 8, 2019)).WeekDay, 3);
+    EXPECT_EQ(Liturgy(Julian(29, 8, 2019), Rank::GreatFeast),
+              "Лит.: Ап. Деян. 13:25-32. Ев. Мк. 6:14-30.");
     // When the Entry falls on a Monday, the Sunday before reads its own alone.
     for (int year = 1990; year <= 2030; ++year) {
         const DayNum entry = Julian(21, 11, year);

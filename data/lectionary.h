@@ -22,7 +22,8 @@ enum class ReadingOrder {
     After,  // the day's readings, then the feast's (saints of polyeleos and vigil rank)
     First,  // the feast's, then the day's (great feasts of the Forerunner, the apostles, ...)
     Great,  // as First on a Sunday; on a weekday the feast's alone, the day's being read the day
-            // before with that day's own (the twelve great feasts of the Mother of God)
+            // before with that day's own (the twelve great feasts of the Mother of God, the
+            // Beheading of the Forerunner)
     Own,    // the feast's in place of the day's (Sundays before and after the Nativity, ...)
     Feast,  // the feast's alone, and no saint's either (great feasts of the Lord)
 };
