@@ -15,6 +15,7 @@
 #include "reports/calendar.h"
 #include "shell/documents/clipboard_export.h"
 #include "shell/documents/help_links.h"
+#include "shell/documents/ics_export.h"
 #include "shell/documents/pane_print.h"
 #include "shell/documents/save_names.h"
 #include "shell/documents/save_report.h"
@@ -48,6 +49,10 @@ void MainWindow::mnuSaveAS_Click() {
     ReportContent content =
         PaneContent(*Pane(i), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
     SaveReport(content, ProposedFileName(), lastDir_, FileSaveDialog(this));
+}
+
+void MainWindow::mnuExportIcs_Click() {
+    ExportCalendar(calendar_, DesktopYearSpanDialog(this), DesktopIcsFileDialog(this), lastDir_);
 }
 
 void MainWindow::mnuPrint_Click() {
