@@ -207,6 +207,11 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
                     std::to_string(o.date->month) + "-" + std::to_string(o.date->day) +
                     " does not exist in that reckoning");
     }
+    if (o.report != ReportKind::kSearch) {
+        // Silently ignoring them would print a different report than the one asked for.
+        if (o.find) return fail("--find belongs to --report search");
+        if (o.wholeWord) return fail("--whole-word belongs to --report search");
+    }
     if (o.report == ReportKind::kSearch) {
         if (!o.find) return fail("--report search needs --find TEXT");
         if (o.find->find_first_not_of(' ') == std::string::npos) {
