@@ -1,4 +1,6 @@
 #include <QAbstractItemView>
+#include <csignal>
+
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -22,8 +24,10 @@
 
 #include "dialogs/about_dialog.h"
 #include "dialogs/range_dialog.h"
+#include "dialogs/window_placement.h"
 #include "reports/calendar.h"
 #include "shell/cell_grid.h"
+#include "shell/exit_signals.h"
 #include "shell/main_window.h"
 #include "shell/selector_bar.h"
 #include "shell/settings_store.h"
@@ -550,6 +554,52 @@ class MainWindowTest : public QObject {
         }
         Started q(file);
         QCOMPARE(q.W().pos(), QPoint(100, 20));
+    }
+
+    void aSignalEndsTheRunByItsNormalWayOut() {
+        for (const int sig : {SIGTERM, SIGINT, SIGHUP}) {
+            Started p;
+            ExitSignals exitSignals([&p] { p.W().GoToExit(); });
+            QVERIFY(exitSignals.Installed());
+            const QString folder = p.app->Temps().Folder();
+            QVERIFY(QFileInfo(folder).isDir());
+            ::raise(sig);
+            QTRY_VERIFY(p.W().Exited());
+            QVERIFY(!QFileInfo::exists(folder));
+            QSettings stored(p.settings->fileName(), QSettings::IniFormat);
+            QCOMPARE(stored.value("Settings/Calendar").toString(), QStringLiteral("2"));
+        }
+    }
+
+    void aWindowLargerThanTheScreenIsFittedToIt() {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        for (const char* width : {"9000000", "60000"}) {
+            QTemporaryDir dir;
+            QString file = dir.filePath("huge.ini");
+            {
+                QSettings s(file, QSettings::IniFormat);
+                s.setValue("Settings/Width", width);
+                s.setValue("Settings/Height", "9000000");
+                s.setValue("Settings/Left", "600");
+                s.setValue("Settings/Top", "300");
+            }
+            Started p(file);
+            const QRect g = p.W().geometry();
+            QVERIFY2(g.width() <= area.width() && g.height() <= area.height(), width);
+            QVERIFY2(area.contains(p.W().frameGeometry().topLeft()), width);
+            // What is stored back is what fits.
+            p.W().GoToExit();
+            QSettings stored(file, QSettings::IniFormat);
+            QVERIFY(stored.value("Settings/Width").toInt() <= area.width() * 15);
+            QVERIFY(stored.value("Settings/Height").toInt() <= area.height() * 15);
+        }
+        // A rectangle is moved the least, and never smaller than the window allows.
+        QCOMPARE(FitIntoArea(QRect(700, 500, 300, 200), QRect(0, 0, 800, 600), QSize(10, 10)),
+                 QRect(500, 400, 300, 200));
+        QCOMPARE(FitIntoArea(QRect(-50, -9, 300, 200), QRect(0, 0, 800, 600), QSize(10, 10)),
+                 QRect(0, 0, 300, 200));
+        QCOMPARE(FitIntoArea(QRect(90, 90, 300, 200), QRect(100, 100, 200, 150), QSize(250, 10)),
+                 QRect(100, 100, 250, 150));
     }
 
     void aMaximisedWindowStaysMaximisedAndTheStoreFailingDoesNotStopTheExit() {
