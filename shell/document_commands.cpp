@@ -46,7 +46,10 @@ void MainWindow::mnuSaveAS_Click() {
     std::string bytes = PaneBytes(i);
     ReportContent content =
         PaneContent(*Pane(i), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    SaveReport(content, ProposedFileName(), lastDir_, FileSaveDialog(this));
+    SaveReport(content, ProposedFileName(), lastDir_, FileSaveDialog(this),
+               [this](const QString& path, const QString& reason) {
+                   QMessageBox::warning(this, windowTitle(), SaveFailureText(path, reason));
+               });
 }
 
 void MainWindow::mnuPrint_Click() {
