@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTranslator>
+#include <QWheelEvent>
 
 #include "dialogs/about_dialog.h"
 #include "dialogs/range_dialog.h"
@@ -397,6 +398,29 @@ class MainWindowTest : public QObject {
         QCOMPARE(p.S().CurCal, std::int16_t{2});
         QVERIFY(w.findChild<QAction*>("mnuCal_2")->isChecked());
         QVERIFY(!w.findChild<QAction*>("mnuCal_3")->isChecked());
+    }
+
+    void theWheelMovesOnlyASelectorThatHasFocus() {
+        Started p;
+        MainWindow& w = p.W();
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QComboBox* month = w.Selectors()->Combo(2);
+        const auto turn = [month] {
+            const QPointF at(month->width() / 2.0, month->height() / 2.0);
+            QWheelEvent wheel(at, month->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(month, &wheel);
+        };
+        w.Pane(0)->setFocus();
+        turn();
+        QCOMPARE(p.S().Cur().Month, std::int16_t{9});
+        QVERIFY(!month->hasFocus());  // nor does the wheel take the focus
+        month->setFocus();
+        QTRY_VERIFY(month->hasFocus());
+        turn();
+        QCOMPARE(p.S().Cur().Month, std::int16_t{10});
     }
 
     void selectorsActOnChoicesOnly() {

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QProxyStyle>
+#include <QWheelEvent>
 
 #include "reckoning/name_tables.h"
 #include "shell/busy_pointer.h"
@@ -34,6 +35,17 @@ SelectorCombo::SelectorCombo(QWidget* parent) : QComboBox(parent) {
     auto* style = new DropDownListStyle();
     style->setParent(this);  // a widget does not own the style it is given
     setStyle(style);
+    // The wheel neither gives focus nor, over a selector without it, changes the date: a page
+    // scrolled past the bar must not move the calendar silently.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void SelectorCombo::wheelEvent(QWheelEvent* event) {
+    if (!hasFocus()) {
+        event->ignore();  // the window under the bar may scroll
+        return;
+    }
+    QComboBox::wheelEvent(event);
 }
 
 void SelectorCombo::showPopup() {
