@@ -112,15 +112,15 @@ void MainWindow::NewRange(int first, int last) {
 }
 
 void MainWindow::mnuHelp_Click() {
-    OpenHelp(QCoreApplication::applicationDirPath());
+    OpenHelp(QCoreApplication::applicationDirPath(), this);
 }
 
 void MainWindow::mnuEMail_Click() {
-    OpenMailToAuthor();
+    OpenMailToAuthor(this);
 }
 
 void MainWindow::mnuHomePage_Click() {
-    OpenHomePage();
+    OpenHomePage(this);
 }
 
 void MainWindow::mnuAbout_Click() {
