@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 
+#include "shell/paper_palette.h"
 #include "shell/settings_store.h"
 
 namespace velorith {
@@ -26,6 +27,7 @@ CellGrid::CellGrid(const std::vector<int>& colTwips, const std::vector<int>& row
     setFrameShape(QFrame::Box);
     setFrameShadow(QFrame::Plain);
     setLineWidth(1);
+    setPalette(OnPaper(palette()));  // light cells and dark lines and letters in any theme
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);
     horizontalHeader()->setMinimumSectionSize(1);
@@ -64,9 +66,7 @@ void CellGrid::SetCell(int row, int col, const GridCell& cell) {
 }
 
 void CellGrid::SetBackground(const Rgb& color) {
-    QPalette p = palette();
-    p.setColor(QPalette::Base, ToQColor(color));
-    setPalette(p);
+    setPalette(OnPaper(palette(), ToQColor(color)));
 }
 
 void CellGrid::mousePressEvent(QMouseEvent* event) {

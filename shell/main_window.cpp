@@ -17,6 +17,7 @@
 #include "dialogs/window_placement.h"
 #include "reports/calendar.h"
 #include "shell/cell_grid.h"
+#include "shell/paper_palette.h"
 #include "shell/rtf_document.h"
 #include "shell/selector_bar.h"
 #include "shell/settings_store.h"
@@ -113,6 +114,7 @@ void MainWindow::BuildControls() {
         auto* pane = new QTextEdit(page);
         pane->setObjectName(QStringLiteral("RichTextBox1_%1").arg(i));
         pane->setReadOnly(true);
+        pane->setPalette(OnPaper(pane->palette()));  // a document's paper in any theme
         pane->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         pane->setContextMenuPolicy(Qt::CustomContextMenu);
         pane->installEventFilter(this);

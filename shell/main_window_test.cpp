@@ -400,6 +400,40 @@ class MainWindowTest : public QObject {
         QVERIFY(!w.findChild<QAction*>("mnuCal_3")->isChecked());
     }
 
+    void inADarkThemeTheReportsStayOnPaper() {
+        const QPalette before = QApplication::palette();
+        QPalette dark = before;
+        for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Window, QPalette::Button})
+            dark.setColor(role, QColor(30, 30, 34));
+        for (const QPalette::ColorRole role :
+             {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+            dark.setColor(role, QColor(230, 230, 230));
+        QApplication::setPalette(dark);
+        {
+            Started p;
+            MainWindow& w = p.W();
+            const auto light = [](const QColor& c) { return c.lightness() > 200; };
+            const auto inky = [](const QColor& c) { return c.lightness() < 80; };
+            for (int i = 0; i < kPaneCount; ++i) {
+                const QPalette pane = w.Pane(i)->palette();
+                QVERIFY2(light(pane.color(QPalette::Base)), qPrintable(QString::number(i)));
+                QVERIFY(inky(pane.color(QPalette::Text)));
+                QVERIFY(light(w.Pane(i)->viewport()->palette().color(QPalette::Base)));
+            }
+            for (CellGrid* grid : {w.MonthGrid(), w.DatesGrid()}) {
+                QVERIFY(light(grid->palette().color(QPalette::Base)));
+                QVERIFY(inky(grid->palette().color(QPalette::Text)));
+            }
+            for (int i = 0; i < kSelectorCount; ++i) {
+                const QPalette combo = w.Selectors()->Combo(i)->palette();
+                QVERIFY(light(combo.color(QPalette::Button)));
+                QVERIFY(inky(combo.color(QPalette::ButtonText)));
+                QVERIFY(inky(combo.color(QPalette::Text)));
+            }
+        }
+        QApplication::setPalette(before);
+    }
+
     void theWheelMovesOnlyASelectorThatHasFocus() {
         Started p;
         MainWindow& w = p.W();

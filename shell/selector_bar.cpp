@@ -8,6 +8,7 @@
 
 #include "reckoning/name_tables.h"
 #include "shell/busy_pointer.h"
+#include "shell/paper_palette.h"
 
 namespace velorith {
 
@@ -180,10 +181,7 @@ void SelectorBar::SetWeekDays(const std::vector<QString>& names) {
 
 void SelectorBar::SetBackground(const QColor& color) {
     for (SelectorCombo* combo : combos_) {
-        QPalette p = combo->palette();
-        p.setColor(QPalette::Base, color);
-        p.setColor(QPalette::Button, color);
-        combo->setPalette(p);
+        combo->setPalette(OnPaper(combo->palette(), color));
     }
 }
 
