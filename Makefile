@@ -2,6 +2,8 @@
 # make test  installs what is missing, builds, and runs every test
 BUILD ?= build
 JOBS ?= $(shell nproc)
+# Extra CMake options, e.g. CMAKE_FLAGS=-DVELORITH_WERROR=ON (continuous integration does).
+CMAKE_FLAGS ?=
 
 .PHONY: deps build run test clean
 
@@ -9,7 +11,7 @@ deps:
 	scripts/install-deps.sh
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j$(JOBS)
 
 run: build
