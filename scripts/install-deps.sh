@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
+    nlohmann-json3-dev libical-dev python3 python3-jsonschema python3-icalendar
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-dejavu-core fonts-liberation
     qt6-translations-l10n

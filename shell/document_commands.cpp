@@ -15,6 +15,7 @@
 #include "reports/calendar.h"
 #include "shell/documents/clipboard_export.h"
 #include "shell/documents/help_links.h"
+#include "shell/documents/ics_export.h"
 #include "shell/documents/pane_print.h"
 #include "shell/documents/save_names.h"
 #include "shell/documents/save_report.h"
@@ -51,6 +52,10 @@ void MainWindow::mnuSaveAS_Click() {
                [this](const QString& path, const QString& reason) {
                    QMessageBox::warning(this, windowTitle(), SaveFailureText(path, reason));
                });
+}
+
+void MainWindow::mnuExportIcs_Click() {
+    ExportCalendar(calendar_, DesktopYearSpanDialog(this), DesktopIcsFileDialog(this), lastDir_);
 }
 
 void MainWindow::mnuPrint_Click() {

@@ -120,6 +120,7 @@ class MainWindow : public QMainWindow, public CalendarView {
     void cbFind_Click();
     // Document commands and dialogs.
     void mnuSaveAS_Click();
+    void mnuExportIcs_Click();
     void mnuCopy_Click();
     void mnuCopyAll_Click();
     void mnuFind_Click();

@@ -33,6 +33,8 @@ void MainWindow::BuildMenus() {
     connect(mnuFile, &QMenu::aboutToShow, this, &MainWindow::TestmnuFile);
     connect(Item(mnuFile, "mnuSaveAS", "Сохранить &как...", Qt::CTRL | Qt::Key_S),
             &QAction::triggered, this, &MainWindow::mnuSaveAS_Click);
+    connect(Item(mnuFile, "mnuExportIcs", "Экспорт в календарь (ICS)..."), &QAction::triggered,
+            this, &MainWindow::mnuExportIcs_Click);
     mnuFile->addSeparator();
     mnuCopy = Item(mnuFile, "mnuCopy", "&Копировать", Qt::CTRL | Qt::Key_C);
     connect(mnuCopy, &QAction::triggered, this, &MainWindow::mnuCopy_Click);

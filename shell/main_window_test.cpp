@@ -235,6 +235,7 @@ class MainWindowTest : public QObject {
             return QKeySequence(Qt::CTRL | static_cast<Qt::Key>(key));
         };
         CompareMenu(p.W().FileMenu(), {{"mnuSaveAS", "Сохранить &как...", ctrl(Qt::Key_S), false},
+                                       {"mnuExportIcs", "Экспорт в календарь (ICS)...", {}, false},
                                        {"-", "1", {}, false},
                                        {"mnuCopy", "&Копировать", ctrl(Qt::Key_C), false},
                                        {"mnuCopyAll", "Копировать &все", ctrl(Qt::Key_A), false},

@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -13,6 +14,9 @@
 #include <vector>
 
 #include "data/text_encoding.h"
+#include "exports/civil_years.h"
+#include "exports/report_ics.h"
+#include "exports/report_json.h"
 #include "reckoning/navigation.h"
 #include "reports/calendar.h"
 #include "reports/rtf_reader.h"
@@ -67,6 +71,24 @@ int WriteOutput(const ReportOptions& o, std::string_view bytes) {
     return 0;
 }
 
+// The year reports of the civil years of --range-years; status 2 when they leave the working
+// range.
+int RenderFeed(Calendar& calendar, const ReportOptions& o, std::string& bytes) {
+    const YearSpan span = *o.rangeYears;
+    if (!exports::CivilYearsInRange(calendar.State(), span.first, span.last)) {
+        return Complain("--range-years: the years " + std::to_string(span.first) + "-" +
+                            std::to_string(span.last) + " leave the working range " +
+                            std::to_string(o.minYear) + "-" + std::to_string(o.maxYear) +
+                            " (Julian years)",
+                        2);
+    }
+    // A selected date for the calendar to come back to.
+    calendar.SelectDate(kGregorian, span.first, 1, 1);
+    const auto years = exports::CivilYearFrames(calendar, span.first, span.last);
+    bytes = exports::RenderIcs(years, {o.calendarName, std::time(nullptr)});
+    return 0;
+}
+
 int Run(const ReportOptions& o) {
     const fs::path dataFolder = o.data ? *o.data : DefaultDataFolder();
     std::error_code ec;
@@ -77,6 +99,18 @@ int Run(const ReportOptions& o) {
     Calendar calendar(dataFolder);
     DateState& state = calendar.State();
     state.SetRange(o.minYear, o.maxYear);
+    ReportSettings& settings = calendar.Settings();
+    settings.FontName = o.font;
+    settings.FontSize = static_cast<std::int16_t>(o.fontSize);
+    settings.ShowIndiction = o.indiction;
+    settings.ShowAllStyles = o.allStyles;
+    settings.ShowReadings = o.readings;
+
+    std::string bytes;
+    if (o.rangeYears) {
+        const int status = RenderFeed(calendar, o, bytes);
+        return status != 0 ? status : WriteOutput(o, bytes);
+    }
 
     // The selected date as a day number, checked against the working range before anything
     // is computed for it.
@@ -100,17 +134,14 @@ int Run(const ReportOptions& o) {
         if (o.cal != kGregorian) calendar.ChangeCal(o.cal);
     }
 
-    ReportSettings& settings = calendar.Settings();
-    settings.FontName = o.font;
-    settings.FontSize = static_cast<std::int16_t>(o.fontSize);
-    settings.ShowIndiction = o.indiction;
-    settings.ShowAllStyles = o.allStyles;
-    settings.ShowReadings = o.readings;
-
-    std::string bytes;
-    if (!o.rtf) {
+    if (o.format == OutputFormat::kJson) {
+        bytes = exports::RenderJson(calendar.Frame(o.report, o.find.value_or(""), o.wholeWord));
+    } else if (o.format == OutputFormat::kIcs) {
+        bytes = exports::RenderIcs(calendar.Frame(o.report), {o.calendarName, std::time(nullptr)});
+    } else if (o.format == OutputFormat::kText) {
         // A data value must not reach the terminal as control sequences.
-        bytes = SanitizeForTerminal(calendar.RenderText(o.report, o.find.value_or(""), o.wholeWord));
+        bytes =
+            SanitizeForTerminal(calendar.RenderText(o.report, o.find.value_or(""), o.wholeWord));
     } else if (o.report == ReportKind::Abbreviations) {
         bytes = calendar.AbbrDocument();
     } else if (o.report == ReportKind::Search) {

@@ -84,6 +84,13 @@ constexpr std::array<std::pair<std::string_view, bool ReportOptions::*>, 6> kFla
     {"--readings", &ReportOptions::readings},
 }};
 
+constexpr std::array<std::pair<std::string_view, OutputFormat>, 4> kFormats = {{
+    {"text", OutputFormat::kText},
+    {"rtf", OutputFormat::kRtf},
+    {"json", OutputFormat::kJson},
+    {"ics", OutputFormat::kIcs},
+}};
+
 constexpr std::array<std::pair<std::string_view, int>, 3> kStyles = {{
     {"world", kWorld},
     {"julian", kJulian},
@@ -135,7 +142,7 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
         } else if (name == "--report" || name == "--style" || name == "--date" ||
                    name == "--find" || name == "--range" || name == "--font" ||
                    name == "--font-size" || name == "--data" || name == "--format" ||
-                   name == "--output") {
+                   name == "--output" || name == "--range-years" || name == "--calendar-name") {
             if (!takeValue()) return fail(name + " needs a value");
             const std::string_view v = *value;
             if (!IsValidUtf8(v)) return fail(name + ": the value is not valid UTF-8");
@@ -143,6 +150,7 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
                 const auto kind = Lookup(kReports, v);
                 if (!kind) return fail(UnknownWord(name, "report", v, kReports));
                 o.report = *kind;
+                o.reportGiven = true;
             } else if (name == "--style") {
                 const auto cal = Lookup(kStyles, v);
                 if (!cal) return fail(UnknownWord(name, "reckoning", v, kStyles));
@@ -188,13 +196,27 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
                 if (v.empty()) return fail("--data needs a folder");
                 o.data = std::filesystem::path(v);
             } else if (name == "--format") {
-                if (v == "text") {
-                    o.rtf = false;
-                } else if (v == "rtf") {
-                    o.rtf = true;
-                } else {
-                    return fail("--format: unknown format \"" + std::string(v) + "\" (text, rtf)");
+                const auto format = Lookup(kFormats, v);
+                if (!format) return fail(UnknownWord(name, "format", v, kFormats));
+                o.format = *format;
+            } else if (name == "--range-years") {
+                const auto parts = SplitDash(v);
+                const auto a = parts ? ParseNumber(parts->first, 1, 3000) : std::nullopt;
+                const auto b = parts ? ParseNumber(parts->second, 1, 3000) : std::nullopt;
+                if (!a || !b || *a > *b) {
+                    return fail("--range-years: \"" + std::string(v) +
+                                "\" is not a span of years A-B with 1 <= A <= B <= 3000");
                 }
+                if (*b - *a >= exports::kMaxCalendarYears) {
+                    return fail("--range-years: at most " +
+                                std::to_string(exports::kMaxCalendarYears) + " years in one file");
+                }
+                o.rangeYears = YearSpan{*a, *b};
+            } else if (name == "--calendar-name") {
+                if (v.empty() || HasControlCharacter(v)) {
+                    return fail("--calendar-name: \"" + std::string(v) + "\" is not a name");
+                }
+                o.calendarName = std::string(v);
             } else if (name == "--output") {
                 if (v.empty()) return fail("--output needs a file name");
                 o.output = std::filesystem::path(v);
@@ -210,6 +232,21 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
         return fail("--date: " + std::to_string(o.date->year) + "-" +
                     std::to_string(o.date->month) + "-" + std::to_string(o.date->day) +
                     " does not exist in that reckoning");
+    }
+    if (o.format == OutputFormat::kIcs &&
+        (o.report == ReportKind::Search || o.report == ReportKind::Abbreviations)) {
+        return fail("--format ics: the " +
+                    std::string(o.report == ReportKind::Search ? "search" : "abbr") +
+                    " report has no days to put in a calendar (day, week, month, year, feasts)");
+    }
+    if (o.rangeYears) {
+        if (o.format != OutputFormat::kIcs) return fail("--range-years needs --format ics");
+        if (o.reportGiven && o.report != ReportKind::Year) {
+            return fail("--range-years gives year reports; it does not go with --report " +
+                        std::string(kReports[static_cast<std::size_t>(o.report)].first));
+        }
+        if (o.date) return fail("--range-years names its years; it does not go with --date");
+        o.report = ReportKind::Year;
     }
     if (o.report != ReportKind::Search) {
         // Silently ignoring them would print a different report than the one asked for.
@@ -241,8 +278,15 @@ Renders a report of Velorith Calendar to standard output or a file.
   --range A-B         working range in Julian years, 1 <= A <= B <= 3000 (default 1901-2100)
   --font NAME         report font (default System);  --font-size N (default 10)
   --data DIR          data folder (default: the one the desktop program uses)
-  --format text|rtf   text (default): the report as a pane shows it, UTF-8, one line per
-                      paragraph; rtf: the document as the desktop program saves it (Windows-1251)
+  --format text|rtf|json|ics
+                      text (default): the report as a pane shows it, UTF-8, one line per
+                      paragraph; rtf: the document as the desktop program saves it (Windows-1251);
+                      json: the report's facts (see velorith-report.schema.json); ics: an
+                      iCalendar file, one all-day event per day (not for search and abbr)
+  --range-years A-B   with --format ics: the civil (Gregorian) years A to B, at most 100, in one
+                      calendar file (a subscription feed)
+  --calendar-name NAME  the name calendar programs show for an ics file
+                      (default "Православный церковный календарь")
   --output FILE       write there instead of standard output
   --help, --version
 

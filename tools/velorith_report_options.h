@@ -9,8 +9,18 @@
 #include <vector>
 
 #include "calendar/report_frame.h"
+#include "exports/report_ics.h"
 
 namespace velorith {
+
+// What the report is written as.
+enum class OutputFormat { kText, kRtf, kJson, kIcs };
+
+// A span of civil (Gregorian) years, for calendar feeds.
+struct YearSpan {
+    int first = 0;
+    int last = 0;
+};
 
 struct YmdDate {
     int year = 0;
@@ -20,6 +30,7 @@ struct YmdDate {
 
 struct ReportOptions {
     ReportKind report = ReportKind::Day;
+    bool reportGiven = false;     // --report was on the command line
     int cal = 3;                  // reckoning 1..3
     std::optional<YmdDate> date;  // in the reckoning's own month order; today when absent
     std::optional<std::string> find;
@@ -32,7 +43,9 @@ struct ReportOptions {
     std::string font = "System";
     int fontSize = 10;
     std::optional<std::filesystem::path> data;
-    bool rtf = false;
+    OutputFormat format = OutputFormat::kText;
+    std::optional<YearSpan> rangeYears;  // --range-years: the year reports of these civil years
+    std::string calendarName = "Православный церковный календарь";  // the iCalendar's name
     std::optional<std::filesystem::path> output;
     bool help = false;
     bool version = false;

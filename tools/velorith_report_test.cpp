@@ -216,6 +216,62 @@ TEST_F(VelorithReport, BadInputIsRefused) {
     EXPECT_EQ(Report({"--style", "world", "--date", "7608-12-31"}).status, 0);
 }
 
+TEST_F(VelorithReport, JsonAndIcsOfADay) {
+    const Result json = Report({"--style", "julian", "--date", "2025-4-7", "--format", "json"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_TRUE(
+        json.out.starts_with("{\"formatVersion\":1,\"kind\":\"day\",\"reckoning\":\"julian\","));
+    EXPECT_TRUE(json.out.ends_with("}]}\n"));
+    EXPECT_EQ(std::count(json.out.begin(), json.out.end(), '\n'), 1);  // one line
+    EXPECT_NE(json.out.find("\"text\":\"Пасха Господня.\""), std::string::npos);
+    EXPECT_NE(json.out.find("\"text\":\"20 апреля 2025 года от Р.Х. по новому стилю\""),
+              std::string::npos);
+
+    const Result ics =
+        Report({"--date", "2025-4-20", "--format", "ics", "--calendar-name", "Храм"});
+    ASSERT_EQ(ics.status, 0) << ics.err;
+    EXPECT_TRUE(ics.out.starts_with("BEGIN:VCALENDAR\r\n"));
+    EXPECT_NE(ics.out.find("\r\nX-WR-CALNAME:Храм\r\n"), std::string::npos);
+    EXPECT_NE(ics.out.find("\r\nUID:2025-04-20@calendar.velorith.org\r\n"), std::string::npos);
+    EXPECT_NE(ics.out.find("\r\nSUMMARY:Пасха Господня.\r\n"), std::string::npos);
+    EXPECT_EQ(std::count(ics.out.begin(), ics.out.end(), '\n'),
+              std::count(ics.out.begin(), ics.out.end(), '\r'));
+
+    // A feed of civil years: every day of 2024 (a leap year) and 2025, once.
+    const Result feed = Report({"--range-years", "2024-2025", "--format", "ics"});
+    ASSERT_EQ(feed.status, 0) << feed.err;
+    std::size_t events = 0;
+    for (auto at = feed.out.find("BEGIN:VEVENT"); at != std::string::npos;
+         at = feed.out.find("BEGIN:VEVENT", at + 1))
+        ++events;
+    EXPECT_EQ(events, 731u);
+    EXPECT_NE(feed.out.find("UID:2024-01-01@"), std::string::npos);
+    EXPECT_NE(feed.out.find("UID:2025-12-31@"), std::string::npos);
+    EXPECT_EQ(Report({"--range-years", "2025-2025", "--format", "ics", "--report", "year"}).status,
+              0);
+}
+
+TEST_F(VelorithReport, BadExportOptionsAreRefused) {
+    ExpectRefused({"--format", "xml"});
+    ExpectRefused({"--format", "ics", "--report", "search", "--find", "Пасха"});
+    ExpectRefused({"--format", "ics", "--report", "abbr"});
+    ExpectRefused({"--range-years", "2025-2026"});  // a feed is a calendar file
+    ExpectRefused({"--range-years", "2025-2026", "--format", "json"});
+    ExpectRefused({"--range-years", "2025-2026", "--format", "ics", "--report", "month"});
+    ExpectRefused({"--range-years", "2025-2026", "--format", "ics", "--date", "2025-1-1"});
+    ExpectRefused({"--range-years", "2026-2025", "--format", "ics"});
+    ExpectRefused({"--range-years", "2025", "--format", "ics"});
+    ExpectRefused({"--range-years", "0-2025", "--format", "ics"});
+    ExpectRefused({"--range-years", "2000-2100", "--format", "ics"});  // more than 100 years
+    // Outside the working range (Julian years 1901-2100 unless --range says otherwise).
+    ExpectRefused({"--range-years", "2100-2101", "--format", "ics"});
+    ExpectRefused({"--range-years", "1899-1901", "--format", "ics"});
+    ExpectRefused({"--range", "2000-2010", "--range-years", "2010-2011", "--format", "ics"});
+    ExpectRefused({"--calendar-name", "", "--format", "ics"});
+    ExpectRefused({"--calendar-name", "a\tb", "--format", "ics"});
+    ExpectRefused({"--date", "2101-1-1", "--format", "json"});
+}
+
 TEST_F(VelorithReport, TodayByDefaultInAnyReckoning) {
     for (const std::string style : {"world", "julian", "gregorian"}) {
         const Result r = Report({"--style", style});

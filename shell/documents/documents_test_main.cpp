@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
     using namespace velorith::tests;
     int failures = 0;
     for (const auto& make : {MakeRtfExportTest, MakeClipboardExportTest, MakeSaveReportTest,
-                             MakePanePrintTest, MakeHelpLinksTest}) {
+                             MakePanePrintTest, MakeHelpLinksTest, MakeIcsExportTest}) {
         const std::unique_ptr<QObject> test = make();
         failures += QTest::qExec(test.get(), argc, argv);
     }

@@ -11,5 +11,6 @@ std::unique_ptr<QObject> MakeClipboardExportTest();
 std::unique_ptr<QObject> MakeSaveReportTest();
 std::unique_ptr<QObject> MakePanePrintTest();
 std::unique_ptr<QObject> MakeHelpLinksTest();
+std::unique_ptr<QObject> MakeIcsExportTest();
 
 }  // namespace velorith::tests

@@ -1,0 +1,177 @@
+#include "exports/day_texts.h"
+
+#include <algorithm>
+
+#include "data/text_encoding.h"
+#include "reckoning/name_tables.h"
+
+namespace velorith::exports {
+
+std::string_view KindName(ReportKind kind) {
+    switch (kind) {
+        case ReportKind::Day:
+            return "day";
+        case ReportKind::Week:
+            return "week";
+        case ReportKind::Month:
+            return "month";
+        case ReportKind::Year:
+            return "year";
+        case ReportKind::Feasts:
+            return "feasts";
+        case ReportKind::Search:
+            return "search";
+        case ReportKind::Abbreviations:
+            return "abbr";
+    }
+    return "day";
+}
+
+std::string_view ReckoningName(int reckoning) {
+    switch (reckoning) {
+        case kWorld:
+            return "world";
+        case kJulian:
+            return "julian";
+        case kGregorian:
+            return "gregorian";
+        default:
+            return "";
+    }
+}
+
+std::string_view RankName(Rank rank) {
+    switch (rank) {
+        case Rank::None:
+            return "none";
+        case Rank::SixStichera:
+            return "sixStichera";
+        case Rank::Doxology:
+            return "doxology";
+        case Rank::Polyeleos:
+            return "polyeleos";
+        case Rank::Vigil:
+            return "vigil";
+        case Rank::GreatFeast:
+            return "greatFeast";
+    }
+    return "none";
+}
+
+int RankSign(Rank rank) {
+    switch (rank) {
+        case Rank::None:
+            return 0;
+        case Rank::SixStichera:
+            return 6;
+        case Rank::Doxology:
+            return 5;
+        case Rank::Polyeleos:
+            return 3;
+        case Rank::Vigil:
+            return 2;
+        case Rank::GreatFeast:
+            return 1;
+    }
+    return 0;
+}
+
+std::string_view SourceName(EntrySource source) {
+    switch (source) {
+        case EntrySource::MonthFile:
+            return "month";
+        case EntrySource::Relocatable:
+            return "relocatable";
+        case EntrySource::Relocatable1:
+            return "relocatable1";
+        case EntrySource::Special:
+            return "special";
+    }
+    return "month";
+}
+
+std::string_view FastLevelName(FastLevel level) {
+    switch (level) {
+        case FastLevel::None:
+            return "none";
+        case FastLevel::FastFree:
+            return "fastFree";
+        case FastLevel::NoMeat:
+            return "noMeat";
+        case FastLevel::Fish:
+            return "fish";
+        case FastLevel::Caviar:
+            return "caviar";
+        case FastLevel::Oil:
+            return "oil";
+        case FastLevel::HotNoOil:
+            return "hotNoOil";
+        case FastLevel::Dry:
+            return "dry";
+        case FastLevel::Total:
+            return "total";
+    }
+    return "none";
+}
+
+std::string DateText(int reckoning, const CalendarDate& date) {
+    std::string text = std::to_string(date.Day);
+    text += ' ';
+    text += MonthNames(CalendarMonth(reckoning, date.Month), kGenitive);
+    text += ' ';
+    text += std::to_string(date.Year);
+    text += " года";
+    text += CalNames(reckoning);
+    return text;
+}
+
+const DayEntry* PrincipalEntry(const DayInfo& day) {
+    for (const int group : {0, 1}) {
+        const auto it = std::find_if(day.Entries.begin(), day.Entries.end(), [&](const auto& e) {
+            return e.Group == group && !CleanText(e.Text).empty();
+        });
+        if (it != day.Entries.end()) return &*it;
+    }
+    return nullptr;
+}
+
+std::string PrincipalText(const DayInfo& day) {
+    const DayEntry* entry = PrincipalEntry(day);
+    return CleanText(entry ? entry->Text : day.WeekLine);
+}
+
+bool IsFastDay(const DayInfo& day) {
+    return day.Fast && day.Fast->Level != FastLevel::None && day.Fast->Level != FastLevel::FastFree;
+}
+
+std::string CleanText(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\n");
+    if (first == std::string_view::npos) return {};
+    text = text.substr(first, text.find_last_not_of(" \t\n") - first + 1);
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[pos]);
+        if (byte >= 0x20 && byte < 0x7F) {  // the common case: plain ASCII
+            out += text[pos++];
+            continue;
+        }
+        char32_t cp = 0;
+        const std::size_t length = DecodeUtf8(text, pos, cp);
+        if (length == 0) {
+            AppendUtf8(out, U'\uFFFD');
+            ++pos;
+            continue;
+        }
+        const bool control = cp < 0x20 || (cp >= 0x7F && cp < 0xA0);
+        if (!control || cp == U'\t' || cp == U'\n') out.append(text.substr(pos, length));
+        pos += length;
+    }
+    // Dropping a control character may leave spaces at an end.
+    const auto last = out.find_last_not_of(" \t\n");
+    out.resize(last == std::string::npos ? 0 : last + 1);
+    out.erase(0, std::min(out.size(), out.find_first_not_of(" \t\n")));
+    return out;
+}
+
+}  // namespace velorith::exports

@@ -1,0 +1,141 @@
+// The JSON of a report, read back with the JSON library.
+#include "exports/report_json.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "exports/test_days.h"
+
+namespace velorith::exports {
+namespace {
+
+using nlohmann::json;
+using namespace testing;
+
+json Parse(const ReportFrame& frame) {
+    const std::string text = RenderJson(frame);
+    EXPECT_TRUE(text.ends_with("}\n"));
+    return json::parse(text);
+}
+
+TEST(ReportJson, FrameOfADayReport) {
+    const json doc = Parse(FrameOf(ReportKind::Day, {Pascha2025()}));
+    EXPECT_EQ(doc["formatVersion"], 1);
+    EXPECT_EQ(doc["kind"], "day");
+    EXPECT_EQ(doc["reckoning"], "gregorian");
+    EXPECT_EQ(doc["title"], "");
+    EXPECT_FALSE(doc.contains("search"));
+    const json& first = doc["range"]["first"];
+    EXPECT_EQ(first["dayNumber"], DayNumber(kGregorian, 20, 4, 2025));
+    EXPECT_EQ(first["date"]["text"], "20 апреля 2025 года от Р.Х. по новому стилю");
+    EXPECT_EQ(first["civilDate"]["day"], 20);
+    EXPECT_EQ(doc["range"]["last"], first);
+    ASSERT_EQ(doc["days"].size(), 1u);
+}
+
+TEST(ReportJson, DatesWeekdayCycleAndRed) {
+    const json day = Parse(FrameOf(ReportKind::Day, {Pascha2025()}))["days"][0];
+    EXPECT_EQ(day["dates"]["gregorian"],
+              (json{{"year", 2025},
+                    {"month", 4},
+                    {"calendarMonth", 4},
+                    {"day", 20},
+                    {"text", "20 апреля 2025 года от Р.Х. по новому стилю"}}));
+    EXPECT_EQ(day["dates"]["julian"]["day"], 7);
+    EXPECT_EQ(day["dates"]["julian"]["text"], "7 апреля 2025 года от Р.Х. по старому стилю");
+    // The World year begins in September: April is its eighth month.
+    EXPECT_EQ(day["dates"]["world"]["month"], 8);
+    EXPECT_EQ(day["dates"]["world"]["calendarMonth"], 4);
+    EXPECT_EQ(day["dates"]["world"]["text"], "7 апреля 7533 года от Сотворения Мира");
+    EXPECT_EQ(day["weekday"],
+              (json{{"number", 7}, {"name", "Воскресенье"}, {"churchName", "Неделя"}}));
+    EXPECT_EQ(day["dayLine"], "Светлое Христово Воскресение.");
+    EXPECT_EQ(day["cyclePhrase"], "Пасха.");
+    EXPECT_TRUE(day["tone"].is_null());  // Bright Week has no tone
+    EXPECT_EQ(day["indiction"], (json{{"year", 85}, {"number", 15}}));
+    EXPECT_EQ(day["red"], true);
+    EXPECT_EQ(day["redWhy"], (json{{"sunday", true}, {"monthKey", false}, {"entry", true}}));
+    EXPECT_EQ(day["principal"], "Пасха Господня.");
+    EXPECT_EQ(day["highestRank"], "greatFeast");
+
+    const json weekday = Parse(FrameOf(ReportKind::Day, {FastWednesday()}))["days"][0];
+    EXPECT_EQ(weekday["tone"], 1);
+    EXPECT_EQ(weekday["red"], false);
+    EXPECT_EQ(weekday["weekday"]["number"], 3);
+    // No entry of group 0: the first of group 1 names the day.
+    EXPECT_EQ(weekday["principal"], "Предпразднство Введения во храм Пресвятой Богородицы.");
+}
+
+TEST(ReportJson, EntriesKeepOrderRankSignAndSource) {
+    const json entries = Parse(FrameOf(ReportKind::Day, {Pascha2025()}))["days"][0]["entries"];
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0], (json{{"group", 0},
+                                {"rank", "greatFeast"},
+                                {"rankSign", 1},
+                                {"text", "Пасха Господня."},
+                                {"source", "relocatable"},
+                                {"section", 1}}));
+    EXPECT_EQ(entries[1]["rank"], "none");
+    EXPECT_TRUE(entries[1]["rankSign"].is_null());
+    EXPECT_EQ(entries[1]["source"], "month");
+}
+
+TEST(ReportJson, FastAndReadingsOnlyWhenKnown) {
+    const json pascha = Parse(FrameOf(ReportKind::Day, {Pascha2025()}))["days"][0];
+    EXPECT_EQ(
+        pascha["fast"],
+        (json{{"level", "fastFree"}, {"reason", "Светлая седмица."}, {"line", "Поста нет."}}));
+    const json& liturgy = pascha["readings"]["services"][0];
+    EXPECT_EQ(liturgy["service"], "Лит.");
+    EXPECT_EQ(liturgy["pieces"], (json{"Ап. Деян. 1:1-8.", "Ев. Ин. 1:1-17."}));
+    EXPECT_FALSE(pascha["readings"].contains("noLiturgyReason"));
+
+    DayInfo plain = FastWednesday();
+    plain.Fast.reset();
+    const json day = Parse(FrameOf(ReportKind::Day, {plain}))["days"][0];
+    EXPECT_FALSE(day.contains("fast"));
+    EXPECT_FALSE(day.contains("readings"));
+}
+
+TEST(ReportJson, SearchCarriesTextAndHits) {
+    ReportFrame frame = FrameOf(ReportKind::Search, {Pascha2025(), FastWednesday()});
+    frame.FindText = "Пасх";
+    frame.WholeWord = true;
+    frame.HitCounts = {2, 1};
+    const json doc = Parse(frame);
+    EXPECT_EQ(doc["search"], (json{{"text", "Пасх"}, {"wholeWord", true}, {"totalHits", 3}}));
+    EXPECT_EQ(doc["days"][0]["hits"], 2);
+    EXPECT_EQ(doc["days"][1]["hits"], 1);
+    // Hit counts cut short read as none rather than past the end.
+    frame.HitCounts = {2};
+    EXPECT_EQ(Parse(frame)["days"][1]["hits"], 0);
+    // Other reports carry no hits.
+    EXPECT_FALSE(Parse(FrameOf(ReportKind::Week, {Pascha2025()}))["days"][0].contains("hits"));
+}
+
+TEST(ReportJson, EveryKindHasItsWord) {
+    const std::pair<ReportKind, const char*> kinds[] = {
+        {ReportKind::Day, "day"},           {ReportKind::Week, "week"},
+        {ReportKind::Month, "month"},       {ReportKind::Year, "year"},
+        {ReportKind::Feasts, "feasts"},     {ReportKind::Search, "search"},
+        {ReportKind::Abbreviations, "abbr"}};
+    for (const auto& [kind, word] : kinds) {
+        EXPECT_EQ(Parse(FrameOf(kind, {}))["kind"], word);
+    }
+    EXPECT_EQ(Parse(FrameOf(ReportKind::Abbreviations, {}))["days"], json::array());
+}
+
+TEST(ReportJson, MalformedTextNeverThrows) {
+    DayInfo day = FastWednesday();
+    day.Entries[0].Text = "Прп.\xFF\xFE Саввы\x01";
+    ReportFrame frame = FrameOf(ReportKind::Search, {day});
+    frame.FindText = "\xD0";
+    json doc;
+    ASSERT_NO_THROW(doc = Parse(frame));
+    EXPECT_EQ(doc["days"][0]["entries"][0]["text"], "Прп.\uFFFD\uFFFD Саввы");
+    EXPECT_EQ(doc["search"]["text"], "\uFFFD");
+}
+
+}  // namespace
+}  // namespace velorith::exports
