@@ -270,8 +270,8 @@ Renders a report of Velorith Calendar to standard output or a file.
   --style world|julian|gregorian    the reckoning (default gregorian)
   --date Y-M-D        the selected date in that reckoning; M counts in that reckoning's month
                       order (World: 1 = September ... 12 = August); default today
-  --find TEXT         text to search for (required with --report search)
-  --whole-word        whole-word search
+  --find TEXT         text to search for (with --report search only, which requires it)
+  --whole-word        whole-word search (with --report search only)
   --indiction         show the indiction line
   --all-styles        show every date in all three reckonings
   --readings, --no-readings   show each day's scripture readings (default: shown)
