@@ -58,7 +58,7 @@ struct DayFast {
 
 // One service's readings, e.g. Service "Лит." with "Ап. Деян. 1:1-8. Ев. Ин. 1:1-17.".
 struct ServiceReadings {
-    std::string Service;              // "Утр.", "Лит.", "6-й час", "Веч."
+    std::string Service;              // "Утр.", "1-й час", "6-й час", "Веч.", "Лит."
     std::vector<std::string> Pieces;  // each "Ап. Деян. 1:1-8." / "Ев. Ин. 1:1-17." / "Быт. 1:1-13."
     std::string Line;                 // the whole line the reports print
 };

@@ -43,17 +43,33 @@ ReadingSet OrdinaryOf(const Lectionary& lx, const CyclePosition& pos) {
     return set;
 }
 
-// The readings of the day in the order they are read.
-std::vector<const ReadingSet*> Arrange(const ReadingSet& ordinary,
-                                       const std::vector<const ReadingSet*>& own, bool saintsRead,
-                                       bool triodion) {
+// A feast read before the day's readings (or in their place on a weekday, for Great).
+bool ReadFirst(ReadingOrder order) {
+    return order == ReadingOrder::First || order == ReadingOrder::Great;
+}
+
+// A weekday of the weeks after Pentecost whose own readings are a great feast's of the Mother of
+// God or the Beheading's: the day's ordinary readings give way and are read the day before.
+bool GivesWayToGreatFeast(const Lectionary& lx, DayNum day, const CyclePosition& pos) {
+    if (pos.Movable || pos.WeekDay == 7) return false;
+    const CalendarDate date = DateOfDay(kJulian, day);
+    const ReadingSet* fixed = lx.Fixed(date.Month, date.Day);
+    return fixed != nullptr && fixed->Order == ReadingOrder::Great;
+}
+
+// The readings of the day in the order they are read. `ahead` is the next day's ordinary set
+// when that day gives way to a great feast (read "под зачало" after the day's own), else null;
+// `givesWay` drops the day's ordinary readings for the great feast's; `saintFirst` (a Saturday of
+// the weeks after Pentecost) reads a saint's before the day's.
+std::vector<const ReadingSet*> Arrange(const ReadingSet& ordinary, const ReadingSet* ahead,
+                                       bool givesWay, const std::vector<const ReadingSet*>& own,
+                                       bool saintsRead, bool triodion, bool saintFirst) {
     std::vector<const ReadingSet*> out;
     if (triodion && ordinary.Order != ReadingOrder::Feast) {
         // A great feast of the Lord in the Triodion (the Meeting) is read with the Triodion's
         // day, its own first.
         for (const ReadingSet* s : own)
-            if (s->Order == ReadingOrder::Feast || s->Order == ReadingOrder::First)
-                out.push_back(s);
+            if (s->Order == ReadingOrder::Feast || ReadFirst(s->Order)) out.push_back(s);
         out.push_back(&ordinary);
         for (const ReadingSet* s : own)
             if (s->Order == ReadingOrder::After && saintsRead) out.push_back(s);
@@ -62,21 +78,25 @@ std::vector<const ReadingSet*> Arrange(const ReadingSet& ordinary,
     if (ordinary.Order == ReadingOrder::Feast) {
         out.push_back(&ordinary);
         for (const ReadingSet* s : own)
-            if (s->Order == ReadingOrder::Feast || s->Order == ReadingOrder::First)
-                out.push_back(s);
+            if (s->Order == ReadingOrder::Feast || ReadFirst(s->Order)) out.push_back(s);
         return out;
     }
     for (const ReadingSet* s : own)
         if (s->Order == ReadingOrder::Feast) out.push_back(s);
     if (!out.empty()) return out;
     for (const ReadingSet* s : own)
-        if (s->Order == ReadingOrder::First) out.push_back(s);
-    bool replaced = false;
+        if (ReadFirst(s->Order)) out.push_back(s);
+    if (saintFirst)
+        for (const ReadingSet* s : own)
+            if (s->Order == ReadingOrder::After && saintsRead) out.push_back(s);
+    bool replaced = givesWay;
     for (const ReadingSet* s : own)
         if (s->Order == ReadingOrder::Own) out.push_back(s), replaced = true;
     if (!replaced) out.push_back(&ordinary);
-    for (const ReadingSet* s : own)
-        if (s->Order == ReadingOrder::After && saintsRead) out.push_back(s);
+    if (ahead != nullptr) out.push_back(ahead);
+    if (!saintFirst)
+        for (const ReadingSet* s : own)
+            if (s->Order == ReadingOrder::After && saintsRead) out.push_back(s);
     return out;
 }
 
@@ -131,11 +151,22 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest) {
     const bool passionOrBright =
         pos.Movable && pos.FromPascha >= kHolyMonday && pos.FromPascha < kThomasSunday;
     const bool triodion = pos.Movable && pos.FromPascha < 0;
-    const std::vector<const ReadingSet*> sets = Arrange(ordinary, own, !passionOrBright, triodion);
+    // The great feasts marked "great" on a weekday read their own alone; the day's
+    // ordinary readings are read the day before, after that day's own (not on a Sunday).
+    const bool givesWay = GivesWayToGreatFeast(lx, day, pos);
+    ReadingSet ahead;
+    if (!pos.Movable && pos.WeekDay != 7) {
+        const CyclePosition next = PositionOf(day + 1);
+        if (GivesWayToGreatFeast(lx, day + 1, next)) ahead = OrdinaryOf(lx, next);
+    }
+    const std::vector<const ReadingSet*> sets =
+        Arrange(ordinary, ahead.Empty() ? nullptr : &ahead, givesWay, own, !passionOrBright,
+                triodion, !pos.Movable && pos.WeekDay == 6);
 
-    std::vector<std::string> matins, hour, vespers, liturgy;
+    std::vector<std::string> matins, first, hour, vespers, liturgy;
     bool gospel = false;
     for (const ReadingSet* s : sets) {
+        Append(first, s->FirstHour, "");
         Append(hour, s->SixthHour, "");
         Append(vespers, s->Vespers, "");
         Append(liturgy, s->Apostle, "Ап. ");
@@ -144,8 +175,8 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest) {
         // A feast's Matins Gospel; on a Sunday only a great feast's sets the Resurrection
         // Gospel aside.
         const bool sundayKept =
-            pos.WeekDay == 7 && s->Order == ReadingOrder::First && highest < Rank::GreatFeast;
-        if (s == &ordinary || (s->Order != ReadingOrder::After && !sundayKept))
+            pos.WeekDay == 7 && ReadFirst(s->Order) && highest < Rank::GreatFeast;
+        if (s == &ordinary || (s->Order != ReadingOrder::After && s != &ahead && !sundayKept))
             Append(matins, s->Matins, "Ев. ");
     }
     if (matins.empty()) {
@@ -155,6 +186,7 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest) {
 
     DayReadings out;
     AddService(out, kMatinsService, std::move(matins));
+    AddService(out, kFirstHourService, std::move(first));
     AddService(out, kSixthHourService, std::move(hour));
     AddService(out, kVespersService, std::move(vespers));
     AddService(out, kLiturgyService, std::move(liturgy));

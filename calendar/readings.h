@@ -5,19 +5,24 @@
 // How a day's readings combine with a feast's or a saint's own:
 // - a great feast of the Lord (fixed or movable) reads its own alone: no ordinary readings and
 //   no saint's;
-// - the great feasts of the Mother of God and the feasts of the Forerunner and the chief
-//   apostles read their own first, then the day's;
+// - the Nativity of the Forerunner, the chief apostles and the Protection read their own first,
+//   then the day's;
+// - the twelve great feasts of the Mother of God and the Beheading of the Forerunner do so on a
+//   Sunday; on a weekday they read their own alone, and the weekday's ordinary readings are read
+//   the day before ("под зачало"), after that day's, unless that day is a Sunday;
 // - the Saturdays and Sundays before and after the Nativity and the Theophany and the Sunday of
 //   the Forefathers read theirs in place of the day's;
 // - a saint of polyeleos or vigil rank (the day's highest rank is Polyeleos or above) is read
-//   after the day's; the Sundays and Saturdays about the Exaltation and the Sundays of the
-//   Fathers of the Councils likewise;
+//   after the day's, but before it on a Saturday of the weeks after Pentecost (the Saturday
+//   being the saints' day); the Sundays and Saturdays about the Exaltation and the Sundays of
+//   the Fathers of the Councils likewise;
 // - no saint's readings in Holy Week and Bright Week.
 // On a Sunday, Matins reads the Resurrection Gospel of its turn unless a great feast has its
 // own Matins Gospel.
 //
 // Lines, one per service, in this order:
 //   "Утр.: Ев. Ин. 20:1-10."
+//   "1-й час: Иер. 11:18-12:5, 9-11, 14-15."  (Great Thursday only)
 //   "6-й час: Ис. 1:1-20."
 //   "Веч.: Быт. 1:1-13. Притч. 1:1-20."
 //   "Лит.: Ап. Деян. 1:1-8. Ев. Ин. 1:1-17."
@@ -33,6 +38,7 @@
 namespace velorith {
 
 inline constexpr std::string_view kMatinsService = "Утр.";
+inline constexpr std::string_view kFirstHourService = "1-й час";
 inline constexpr std::string_view kSixthHourService = "6-й час";
 inline constexpr std::string_view kVespersService = "Веч.";
 inline constexpr std::string_view kLiturgyService = "Лит.";

@@ -99,6 +99,12 @@ TEST_F(Readings, TheTriodionAndLent) {
         ASSERT_EQ(monday.Services.size(), 4u);
         EXPECT_EQ(monday.Services[0].Service, kMatinsService);
         EXPECT_EQ(monday.Services[3].Service, kLiturgyService);
+        // Great Thursday: Jeremiah at the First Hour (joined to Matins), not at the Sixth.
+        const DayReadings thursday = ReadingsOf(Data(), pascha - 3, Rank::None);
+        EXPECT_EQ(LineOf(thursday, kFirstHourService), "1-й час: Иер. 11:18-12:5, 9-11, 14-15.");
+        EXPECT_EQ(LineOf(thursday, kSixthHourService), "");
+        ASSERT_EQ(thursday.Services.size(), 4u);
+        EXPECT_EQ(thursday.Services[1].Service, kFirstHourService);
     }
 }
 
@@ -119,17 +125,44 @@ TEST_F(Readings, GreatFeastsOfTheLordReadTheirOwnAlone) {
     }
 }
 
-TEST_F(Readings, TheDormitionReadsItsOwnFirst) {
-    for (int year : {2021, 2022, 2026}) {
-        const DayNum day = Julian(15, 8, year);
+TEST_F(Readings, TheDormitionReadsItsOwnFirstOnASundayAndAloneOnAWeekday) {
+    const std::string feast = "Лит.: Ап. Флп. 2:5-11. Ев. Лк. 10:38-42; 11:27-28.";
+    // 15 August (old style) is a Sunday in 2022: the feast's, then the Sunday's.
+    {
+        const DayNum day = Julian(15, 8, 2022);
         const std::string line = Liturgy(day, Rank::GreatFeast);
-        EXPECT_TRUE(line.starts_with("Лит.: Ап. Флп. 2:5-11. Ев. Лк. 10:38-42; 11:27-28. Ап. "))
-            << line;
+        EXPECT_TRUE(line.starts_with(feast + " Ап. ")) << line;
         const CyclePosition pos = PositionOf(day);
         const std::string ordinary =
             "Ев. " + std::string(Data().Gospel(pos.GospelWeek, pos.WeekDay));
         EXPECT_TRUE(line.ends_with(ordinary + ".")) << line;
         EXPECT_EQ(Matins(day, Rank::GreatFeast), "Утр.: Ев. Лк. 1:39-49, 56.");
+    }
+    // A Saturday (2021) and a Friday (2026): the feast's alone; the day's own are read the day
+    // before, after that day's.
+    for (int year : {2021, 2026}) {
+        const DayNum day = Julian(15, 8, year);
+        EXPECT_EQ(Liturgy(day, Rank::GreatFeast), feast) << year;
+        const CyclePosition pos = PositionOf(day);
+        const CyclePosition eve = PositionOf(day - 1);
+        const std::string expected =
+            "Лит.: Ап. " + std::string(Data().Apostle(eve.ApostleWeek, eve.WeekDay)) + ". Ев. " +
+            std::string(Data().Gospel(eve.GospelWeek, eve.WeekDay)) + ". Ап. " +
+            std::string(Data().Apostle(pos.ApostleWeek, pos.WeekDay)) + ". Ев. " +
+            std::string(Data().Gospel(pos.GospelWeek, pos.WeekDay)) + ".";
+        EXPECT_EQ(Liturgy(day - 1, Rank::None), expected) << year;
+    }
+    // The Beheading on a Wednesday (2019): its own alone.
+    ASSERT_EQ(PositionOf(Julian(29, 8, 2019)).WeekDay, 3);
+    EXPECT_EQ(Liturgy(Julian(29, 8, 2019), Rank::GreatFeast),
+              "Лит.: Ап. Деян. 13:25-32. Ев. Мк. 6:14-30.");
+    // When the Entry falls on a Monday, the Sunday before reads its own alone.
+    for (int year = 1990; year <= 2030; ++year) {
+        const DayNum entry = Julian(21, 11, year);
+        if (PositionOf(entry).WeekDay != 1) continue;
+        const CyclePosition sunday = PositionOf(entry - 1);
+        const std::string own = "Ев. " + std::string(Data().Gospel(sunday.GospelWeek, 7)) + ".";
+        EXPECT_TRUE(Liturgy(entry - 1, Rank::None).ends_with(own)) << year;
     }
 }
 
@@ -141,6 +174,19 @@ TEST_F(Readings, ASaintIsReadAfterTheDayAtItsRank) {
     EXPECT_TRUE(vigil.starts_with(plain)) << vigil;
     EXPECT_TRUE(vigil.ends_with("Ап. Евр. 13:17-21. Ев. Лк. 6:17-23.")) << vigil;
     EXPECT_EQ(plain.find("Евр. 13:17-21"), std::string::npos);
+    // On a Saturday the saint's come first, then the day's.
+    int saturdays = 0;
+    for (int year = 2000; year <= 2040; ++year) {
+        const DayNum day = Julian(6, 12, year);
+        if (PositionOf(day).WeekDay != 6) continue;
+        ++saturdays;
+        const std::string day_only = Liturgy(day, Rank::None);
+        ASSERT_TRUE(day_only.starts_with("Лит.: ")) << day_only;
+        EXPECT_EQ(Liturgy(day, Rank::Vigil),
+                  "Лит.: Ап. Евр. 13:17-21. Ев. Лк. 6:17-23. " + day_only.substr(std::string("Лит.: ").size()))
+            << year;
+    }
+    EXPECT_GT(saturdays, 3);
     // In Holy Week and Bright Week a saint's readings give way.
     int passion = 0;
     for (int year = 1901; year <= 2100; ++year) {

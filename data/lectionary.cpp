@@ -31,16 +31,18 @@ std::vector<std::string> SplitReadings(std::string_view value) {
 }
 
 bool IsField(std::string_view field) {
-    return field == "a" || field == "g" || field == "m" || field == "h" || field == "v" ||
+    return field == "a" || field == "g" || field == "m" || field == "f" || field == "h" || field == "v" ||
            field == "order";
 }
 
-// Takes one "<head>.<field>" line into the set: fields a, g, m, h, v and order. False when the
+// Takes one "<head>.<field>" line into the set: fields a, g, m, f, h, v and order. False when the
 // field is unknown.
 bool SetField(ReadingSet& set, std::string_view field, std::string_view value) {
     if (field == "order") {
         if (value == "first")
             set.Order = ReadingOrder::First;
+        else if (value == "great")
+            set.Order = ReadingOrder::Great;
         else if (value == "own")
             set.Order = ReadingOrder::Own;
         else if (value == "feast")
@@ -52,6 +54,7 @@ bool SetField(ReadingSet& set, std::string_view field, std::string_view value) {
     std::vector<std::string>* list = field == "a"   ? &set.Apostle
                                      : field == "g" ? &set.Gospel
                                      : field == "m" ? &set.Matins
+                                     : field == "f" ? &set.FirstHour
                                      : field == "h" ? &set.SixthHour
                                      : field == "v" ? &set.Vespers
                                                     : nullptr;

@@ -20,7 +20,10 @@ class IniFile;
 // How a feast's or saint's own readings stand to the readings of the day.
 enum class ReadingOrder {
     After,  // the day's readings, then the feast's (saints of polyeleos and vigil rank)
-    First,  // the feast's, then the day's (great feasts of the Mother of God and of saints)
+    First,  // the feast's, then the day's (great feasts of the Forerunner, the apostles, ...)
+    Great,  // as First on a Sunday; on a weekday the feast's alone, the day's being read the day
+            // before with that day's own (the twelve great feasts of the Mother of God, the
+            // Beheading of the Forerunner)
     Own,    // the feast's in place of the day's (Sundays before and after the Nativity, ...)
     Feast,  // the feast's alone, and no saint's either (great feasts of the Lord)
 };
@@ -30,12 +33,13 @@ struct ReadingSet {
     std::vector<std::string> Apostle;
     std::vector<std::string> Gospel;
     std::vector<std::string> Matins;     // the Gospel of Matins
+    std::vector<std::string> FirstHour;  // the prophecy at the First Hour (Great Thursday)
     std::vector<std::string> SixthHour;  // Lent's Old Testament reading at the Sixth Hour
     std::vector<std::string> Vespers;    // Old Testament readings at Vespers
     ReadingOrder Order = ReadingOrder::After;
     bool Empty() const {
-        return Apostle.empty() && Gospel.empty() && Matins.empty() && SixthHour.empty() &&
-               Vespers.empty();
+        return Apostle.empty() && Gospel.empty() && Matins.empty() && FirstHour.empty() &&
+               SixthHour.empty() && Vespers.empty();
     }
 };
 
