@@ -3,6 +3,8 @@
 # make package  also makes the Debian package build/package/velorith_VERSION_ARCH.deb
 BUILD ?= build
 JOBS ?= $(shell nproc)
+# Extra CMake options, e.g. CMAKE_FLAGS=-DVELORITH_WERROR=ON (continuous integration does).
+CMAKE_FLAGS ?=
 
 .PHONY: deps build run test package clean
 
@@ -10,7 +12,7 @@ deps:
 	scripts/install-deps.sh
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j$(JOBS)
 
 run: build

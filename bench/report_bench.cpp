@@ -83,6 +83,19 @@ void SearchYear(benchmark::State& state, const fs::path& folder) {
         benchmark::DoNotOptimize(calendar->SetFindReport("николая", false));
 }
 
+// The day model of every day of the displayed year.
+void YearOfDays(benchmark::State& state, const fs::path& folder) {
+    auto calendar = CalendarOn(folder);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(calendar->Frame(ReportKind::Year));
+}
+
+void YearReportText(benchmark::State& state, const fs::path& folder) {
+    auto calendar = CalendarOn(folder);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(calendar->RenderText(ReportKind::Year));
+}
+
 void ReadYearReport(benchmark::State& state, const fs::path& folder) {
     auto calendar = CalendarOn(folder);
     const std::string bytes = Calendar::DocumentBytes(calendar->RenderReport(kYearTab));
@@ -95,6 +108,10 @@ void RegisterAll(const std::string& name, const fs::path& folder) {
     benchmark::RegisterBenchmark(("DayReport/" + name).c_str(), DayReport, folder)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark(("YearReport/" + name).c_str(), YearReport, folder)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("YearOfDays/" + name).c_str(), YearOfDays, folder)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("YearReportText/" + name).c_str(), YearReportText, folder)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(("SearchYear/" + name).c_str(), SearchYear, folder)
         ->Unit(benchmark::kMillisecond);

@@ -11,22 +11,18 @@
 #include <string>
 #include <vector>
 
+#include "data/signs.h"
 #include "reckoning/calendar_dates.h"
 #include "reckoning/movable_cycle.h"
 
 namespace velorith {
 
-// The rank sign of a commemoration, in rising order. The data marks them "{6}" (six stichera),
-// "{5}" (doxology), "{3}" (polyeleos), "{2}" (vigil), "{1}" (great feast); a line without a
-// marker has none.
-enum class Rank : std::uint8_t { None, SixStichera, Doxology, Polyeleos, Vigil, GreatFeast };
-
 // Where an entry of the day comes from.
 enum class EntrySource : std::uint8_t { MonthFile, Relocatable, Relocatable1, Special };
 
 struct DayEntry {
-    int Group = 0;       // 0..4: the feast or principal saints, saints, more saints, notes
-    Rank Sign = Rank::None;
+    int Group = 0;       // 0..4: the feast or principal saints, saints, more saints, icons, notes
+    Rank Sign = Rank::None;  // the rank sign (None for lines without one and for notes)
     EntrySource Source = EntrySource::MonthFile;
     int Section = 0;     // the entry's section number in its table; 0 for the month file
     std::string Value;   // the data's text after the sign marker, RTF inline markup and all
@@ -77,7 +73,9 @@ struct DayInfo {
     int Reckoning = kJulian;                 // the reckoning the day is displayed in
     std::array<CalendarDate, 4> Dates{};     // 1..3 (element 0 unused)
     int WeekDay = 1;                         // 1 = Monday .. 7 = Sunday
-    std::string WeekLine;                    // the day line: titles or weekday and cycle phrase
+    std::string WeekLine;                    // the day line as plain text: titles or weekday and
+                                             // cycle phrase, then the tone
+    std::string WeekLineValue;               // the same as a report writes it (RTF, no line end)
     std::string CyclePhrase;                 // e.g. "3-я по Пасхе."
     int Tone = 0;                            // 1..8, 0 when the day has none
     GreatIndiction Indiction;                // of the day's World year

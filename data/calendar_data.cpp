@@ -3,28 +3,28 @@
 #include "data/section_reader.h"
 #include "data/signs.h"
 #include "data/text_encoding.h"
-#include "data/year_assembly.h"
 
 namespace velorith {
 namespace {
 
 template <typename Entry>
-void MarkRed(const Table<Entry>& table, DayNum first, DayNum last, std::vector<bool>& red) {
+void MarkRed(const Table<Entry>& table, const Placements& placed, DayNum first, DayNum last,
+             std::vector<bool>& red) {
     auto mark = [&](DayNum day) {
         if (day != 0 && day >= first && day <= last)
             red[static_cast<std::size_t>(day - first + 1)] = true;
     };
-    for (const Entry& e : table) {
-        if (!e.Red) continue;
-        mark(e.Date);
-        if constexpr (requires { e.PrevDate; }) mark(e.PrevDate);
+    for (int k = 1; k <= table.Count() && placed.Has(k); ++k) {
+        if (!table[k].Red) continue;
+        mark(placed[k].Date);
+        mark(placed[k].PrevDate);
     }
 }
 
 }  // namespace
 
 CalendarData::CalendarData(const std::filesystem::path& folder)
-    : BaseFiles(MakeBaseFiles(folder)) {}
+    : BaseFiles(MakeBaseFiles(folder)), folder_(folder) {}
 
 void CalendarData::LoadTables() {
     tables.Relocatable = LoadRelocatable(BaseFiles[kRelocatableFile]);
@@ -33,6 +33,7 @@ void CalendarData::LoadTables() {
     tables.Weekdays1 = LoadWeekdays1(BaseFiles[kWeekdays1File]);
     tables.SpecWeekDays = LoadSpecWeekDays(BaseFiles[kSpecWeekDaysFile]);
     tables.Special = LoadSpecial(BaseFiles[kSpecialFile]);
+    lectionary = Lectionary::Load(folder_ / kReadingsFileName);
 }
 
 std::vector<std::string_view> CalendarData::SectionLines(int julianDay, int julianMonth,
@@ -51,15 +52,20 @@ std::vector<std::string> CalendarData::MonthSection(int julianDay, int julianMon
 MonthDayTexts CalendarData::MonthDay(int julianDay, int julianMonth, int julianYearDays) {
     MonthDayTexts day;
     for (const std::string_view line : SectionLines(julianDay, julianMonth, julianYearDays)) {
-        const KeyValue kv = SplitKey(line);
-        const std::string key = LowerUtf8(kv.key);
-        if (key == "red") {
-            day.red = true;
-            day.Red = kv.value == "1";  // the last "red" line decides, as ReadKey does
+        const KeyValueView kv = SplitKeyView(line);
+        // The keys of a month file are ASCII ("0".."4", "red"), so no lower-cased copy is made.
+        const std::string_view key = kv.key;
+        const auto isRed = [](std::string_view k) {
+            return k.size() == 3 && (k[0] | 0x20) == 'r' && (k[1] | 0x20) == 'e' &&
+                   (k[2] | 0x20) == 'd';
+        };
+        if (isRed(key)) {
+            day.anyRedKey = true;
+            day.gridRed = kv.value == "1";  // the last "red" line decides, as ReadKey does
         } else if (key.size() == 1 && key[0] >= '0' && key[0] <= '3') {
-            day.groups[static_cast<std::size_t>(key[0] - '0')] += SignedLine(kv.value);
+            day.groups[static_cast<std::size_t>(key[0] - '0')].push_back(SignedTextLine(kv.value));
         } else if (key == "4") {
-            day.groups[4] += IndentedLine(kv.value);
+            day.groups[4].push_back(NoteTextLine(kv.value));
         }
     }
     return day;
@@ -72,10 +78,11 @@ std::string CalendarData::MonthKey(int julianDay, int julianMonth, int julianYea
 }
 
 void CalendarData::SetYearDates(const DateState& state) {
-    velorith::SetYearDates(tables, state.PaschaInfo);
+    displayed_ = Placements(state.PaschaInfo.PaschaYear);
 }
 
-void CalendarData::SetRedDays(DateState& state) {
+void CalendarData::SetRedDays(const DateState& state) {
+    Revalidate();
     const DateRec& cur = state.Cur();
     const int length = cur.Month >= 1 && cur.Month <= 12 ? cur.MonthDays[cur.Month] : 0;
     RedDays.assign(static_cast<std::size_t>(std::max(length, 0)) + 1, false);
@@ -84,17 +91,14 @@ void CalendarData::SetRedDays(DateState& state) {
     const DayNum last = cur.MonthLast;
 
     if (state.CurCal == kGregorian) {
-        // The Gregorian month spans two Julian months: walk its days through the Julian dates.
-        state.SaveDate();
+        // The Gregorian month spans two Julian months: each day is looked up by its Julian date.
         int k = 1;
         for (DayNum c = first; c <= last && k <= length; ++c, ++k) {
-            state.CurDay = c;
-            state.DayToJulian();
-            const DateRec& julian = state.Dates[kJulian];
+            const CalendarDate julian = DateOfDay(kJulian, c);
             RedDays[static_cast<std::size_t>(k)] =
-                MonthKey(julian.Day, julian.Month, julian.YearDays, "Red") == "1";
+                MonthKey(julian.Day, julian.Month, IsLeapYear(kJulian, julian.Year) ? 366 : 365,
+                         "Red") == "1";
         }
-        state.RestoreDate();
     } else {
         // A World year holds the February of its Julian year, so its length picks the file too.
         const int julianMonth = state.CurCal == kJulian ? cur.Month : (cur.Month + 7) % 12 + 1;
@@ -109,12 +113,13 @@ void CalendarData::SetRedDays(DateState& state) {
 
     // The month grid's index of a day number is its distance from the month's first day.
     const DayNum gridLast = std::min<DayNum>(last, first + length - 1);
-    MarkRed(tables.Relocatable, first, gridLast, RedDays);
-    MarkRed(tables.Relocatable1, first, gridLast, RedDays);
-    MarkRed(tables.Special, first, gridLast, RedDays);
-    MarkRed(tables.Weekdays, first, gridLast, RedDays);
-    MarkRed(tables.Weekdays1, first, gridLast, RedDays);
-    MarkRed(tables.SpecWeekDays, first, gridLast, RedDays);
+    const YearPlacements& placed = *displayed_;
+    MarkRed(tables.Relocatable, placed.Relocatable, first, gridLast, RedDays);
+    MarkRed(tables.Relocatable1, placed.Relocatable1, first, gridLast, RedDays);
+    MarkRed(tables.Special, placed.Special, first, gridLast, RedDays);
+    MarkRed(tables.Weekdays, placed.Weekdays, first, gridLast, RedDays);
+    MarkRed(tables.Weekdays1, placed.Weekdays1, first, gridLast, RedDays);
+    MarkRed(tables.SpecWeekDays, placed.SpecWeekDays, first, gridLast, RedDays);
 }
 
 void CalendarData::Attach(DateState& state) {

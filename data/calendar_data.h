@@ -10,7 +10,9 @@
 
 #include "data/base_files.h"
 #include "data/data_file_cache.h"
+#include "data/lectionary.h"
 #include "data/tables.h"
+#include "data/year_placements.h"
 #include "reckoning/date_state.h"
 #include "reckoning/navigation.h"
 
@@ -18,18 +20,24 @@ namespace velorith {
 
 // What a month file says of one day, ready for the day report.
 struct MonthDayTexts {
-    bool red = false;                   // a "red" line of any value: red in the day report
-    bool Red = false;                   // "Red" is exactly "1": red in the month grid
-    std::array<std::string, 5> groups;  // lines of groups 0..4, each ending in "\par" CR LF
+    bool anyRedKey = false;           // a "red" line of any value: red in the day report
+    bool gridRed = false;             // "Red" is exactly "1": red in the month grid
+    std::array<TextLines, 5> groups;  // lines of groups 0..4 in file order
 };
+
+// The lectionary's file in the data folder; it is not one of the base files.
+inline constexpr std::string_view kReadingsFileName = "Readings.DAT";
 
 class CalendarData : public MonthListener, public YearAssembler {
   public:
     // Builds BaseFiles for the data folder; the tables stay empty until LoadTables.
     explicit CalendarData(const std::filesystem::path& folder);
 
-    // Runs the six loaders (at start-up, once).
+    // Runs the six loaders and loads the lectionary (at start-up, once).
     void LoadTables();
+    // Begins a round of look-ups: each month file's status is asked again on its next read, so
+    // a changed file is read anew. Each report and each month shown begins one.
+    void Revalidate() { monthFiles_.Revalidate(); }
 
     // The lines of the section of a Julian date, read through the month-file cache.
     std::vector<std::string> MonthSection(int julianDay, int julianMonth, int julianYearDays);
@@ -38,10 +46,16 @@ class CalendarData : public MonthListener, public YearAssembler {
     // The value of a key of that section (last occurrence, key compared ignoring case).
     std::string MonthKey(int julianDay, int julianMonth, int julianYearDays, std::string_view key);
 
-    // Places every entry in the year of state.PaschaInfo (after SetYearInfo).
+    // The placements of a Julian year, computed on first use and kept for the next few asks.
+    std::shared_ptr<const YearPlacements> Placements(int julianYear) {
+        return placements_.Get(tables, julianYear);
+    }
+    // The placements of the displayed year: those of state.PaschaInfo's year (after
+    // SetYearInfo) become the ones the red days are marked from.
     void SetYearDates(const DateState& state);
+    const YearPlacements& Displayed() const { return *displayed_; }
     // Marks RedDays for the displayed month of state (after the month's boundaries are set).
-    void SetRedDays(DateState& state);
+    void SetRedDays(const DateState& state);
 
     // Binds a date state: registers this object as its month listener, so that SetMonthInfo
     // marks the red days, and lets the argument-free forms below act on it.
@@ -51,6 +65,7 @@ class CalendarData : public MonthListener, public YearAssembler {
 
     BaseFileList BaseFiles;
     Tables tables;
+    Lectionary lectionary;  // the readings of the days, from kReadingsFileName
     // Red days of the displayed month, indexed 1..month length (element 0 unused).
     std::vector<bool> RedDays;
 
@@ -58,7 +73,10 @@ class CalendarData : public MonthListener, public YearAssembler {
     // The section's lines as views into the cached file: valid until the cache is asked again.
     std::vector<std::string_view> SectionLines(int julianDay, int julianMonth, int julianYearDays);
 
+    std::filesystem::path folder_;
     DataFileCache monthFiles_;
+    PlacementCache placements_;
+    std::shared_ptr<const YearPlacements> displayed_ = std::make_shared<const YearPlacements>();
     DateState* state_ = nullptr;
 };
 

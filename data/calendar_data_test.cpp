@@ -21,7 +21,10 @@ TEST(DataFileCache, ParsesOnceAndAgainWhenTheFileChanges) {
         ASSERT_EQ(cache.Get(file).Section(1).size(), 1u);
     EXPECT_EQ(cache.ParseCount(), 1u);
 
+    // Within a round of look-ups the file is not asked again; the next round sees the change.
     dir.Write("a.DAT", "[1]\n0=one\n0=two\n");  // another size
+    EXPECT_EQ(cache.Get(file).Section(1).size(), 1u);
+    cache.Revalidate();
     EXPECT_EQ(cache.Get(file).Section(1).size(), 2u);
     EXPECT_EQ(cache.ParseCount(), 2u);
 
@@ -29,11 +32,14 @@ TEST(DataFileCache, ParsesOnceAndAgainWhenTheFileChanges) {
     dir.Write("a.DAT", "[1]\n0=one\n0=TWO\n");
     const auto t = std::filesystem::last_write_time(file);
     std::filesystem::last_write_time(file, t + std::chrono::seconds(5));
+    cache.Revalidate();
     EXPECT_EQ(cache.Get(file).Section(1).back(), "0=TWO");
 
     std::filesystem::remove(file);
+    cache.Revalidate();
     EXPECT_TRUE(cache.Get(file).Section(1).empty());
     dir.Write("a.DAT", "[1]\n0=back\n");
+    cache.Revalidate();
     EXPECT_EQ(cache.Get(file).Section(1).front(), "0=back");
 }
 
@@ -59,17 +65,17 @@ TEST(CalendarData, MonthDayGroupsAndRedMarks) {
               "3={3} Икона.\n2=a\n2=b\n[3]\nred=2\n");
     CalendarData data(dir.path());
     const MonthDayTexts one = data.MonthDay(1, 3, 365);
-    EXPECT_TRUE(one.red);
-    EXPECT_FALSE(one.Red);
-    EXPECT_EQ(one.groups[0], "\\f1 (+)\\f0  Праздник.\\par\r\n");
-    EXPECT_EQ(one.groups[1], "\\f1  · \\f0  Мч. Вонифатия.\\par\r\n");
-    EXPECT_EQ(one.groups[4], "\\f1    \\f0  Пост.\\par\r\n");
+    EXPECT_TRUE(one.anyRedKey);
+    EXPECT_FALSE(one.gridRed);
+    EXPECT_EQ(LinesRtf(one.groups[0]), "\\f1 (+)\\f0  Праздник.\\par\r\n");
+    EXPECT_EQ(LinesRtf(one.groups[1]), "\\f1  · \\f0  Мч. Вонифатия.\\par\r\n");
+    EXPECT_EQ(LinesRtf(one.groups[4]), "\\f1    \\f0  Пост.\\par\r\n");
     const MonthDayTexts two = data.MonthDay(2, 3, 365);
-    EXPECT_TRUE(two.red);
-    EXPECT_TRUE(two.Red);
-    EXPECT_EQ(two.groups[2], "\\f1  · \\f0  a\\par\r\n\\f1  · \\f0  b\\par\r\n");
-    EXPECT_EQ(two.groups[3], "\\f1  + \\f0  Икона.\\par\r\n");
-    EXPECT_FALSE(data.MonthDay(3, 3, 365).Red);
+    EXPECT_TRUE(two.anyRedKey);
+    EXPECT_TRUE(two.gridRed);
+    EXPECT_EQ(LinesRtf(two.groups[2]), "\\f1  · \\f0  a\\par\r\n\\f1  · \\f0  b\\par\r\n");
+    EXPECT_EQ(LinesRtf(two.groups[3]), "\\f1  + \\f0  Икона.\\par\r\n");
+    EXPECT_FALSE(data.MonthDay(3, 3, 365).gridRed);
     EXPECT_EQ(data.MonthKey(2, 3, 365, "RED"), "1");
     EXPECT_TRUE(data.MonthSection(1, 13, 365).empty());
     EXPECT_TRUE(data.MonthSection(4, 3, 365).empty());

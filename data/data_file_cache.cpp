@@ -13,16 +13,26 @@ DataFileCache::Stamp DataFileCache::StampOf(const std::filesystem::path& file) {
     return {true, static_cast<std::uintmax_t>(st.st_size), st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
 }
 
+void DataFileCache::Revalidate() {
+    for (Entry& e : entries_)
+        e.checked = false;
+}
+
 const IniFile& DataFileCache::Get(const std::filesystem::path& file) {
+    const auto found = std::find_if(entries_.begin(), entries_.end(),
+                                    [&file](const Entry& e) { return e.path == file; });
+    if (found != entries_.end() && found->checked) {
+        entries_.splice(entries_.begin(), entries_, found);
+        return *entries_.front().file;
+    }
     const Stamp stamp = StampOf(file);
-    for (auto it = entries_.begin(); it != entries_.end(); ++it) {
-        if (it->path != file) continue;
-        if (it->stamp == stamp) {
-            entries_.splice(entries_.begin(), entries_, it);
+    if (found != entries_.end()) {
+        if (found->stamp == stamp) {
+            found->checked = true;
+            entries_.splice(entries_.begin(), entries_, found);
             return *entries_.front().file;
         }
-        entries_.erase(it);
-        break;
+        entries_.erase(found);
     }
 
     Entry entry{file, stamp, nullptr};

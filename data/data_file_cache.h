@@ -1,6 +1,8 @@
 // Parsed data files kept between reads. A file is parsed again when its size or modification
 // time changes, so edits to the data show without a restart, while a report that visits every
-// day of a year parses each month file once.
+// day of a year parses each month file once. A file's status is asked once per round of
+// look-ups: Revalidate() begins a round (each report, each month shown), so a year's walk pays
+// for no system call per day.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +21,8 @@ class DataFileCache {
     // The parsed file; an empty one when it is missing or unreadable. The reference stays valid
     // until the next call.
     const IniFile& Get(const std::filesystem::path& file);
+    // The next Get of each file asks for its status again.
+    void Revalidate();
 
     // Parses done so far (for tests and benchmarks).
     std::uint64_t ParseCount() const { return parseCount_; }
@@ -39,6 +43,7 @@ class DataFileCache {
         std::filesystem::path path;
         Stamp stamp;
         std::shared_ptr<const IniFile> file;
+        bool checked = true;  // its status was asked in this round
     };
 
     std::size_t capacity_;

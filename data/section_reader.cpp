@@ -60,11 +60,15 @@ bool NextLine(std::span<const std::string_view>& rest, std::string_view& line) {
     return NextLineIn(rest, line);
 }
 
-KeyValue SplitKey(std::string_view line) {
+KeyValueView SplitKeyView(std::string_view line) {
     const std::size_t eq = line.find('=');
     if (eq == std::string_view::npos) return {};
-    return {std::string(StripSpaces(line.substr(0, eq))),
-            std::string(StripSpaces(line.substr(eq + 1)))};
+    return {StripSpaces(line.substr(0, eq)), StripSpaces(line.substr(eq + 1))};
+}
+
+KeyValue SplitKey(std::string_view line) {
+    const KeyValueView kv = SplitKeyView(line);
+    return {std::string(kv.key), std::string(kv.value)};
 }
 
 std::string FindKey(std::span<const std::string_view> lines, std::string_view key) {

@@ -33,6 +33,12 @@ struct KeyValue {
 // Splits at the first "=", spaces (only the space character) stripped from both ends of key and
 // value; both empty when the line holds no "=".
 KeyValue SplitKey(std::string_view line);
+// The same as views into the line, for readers that copy nothing they do not keep.
+struct KeyValueView {
+    std::string_view key;
+    std::string_view value;
+};
+KeyValueView SplitKeyView(std::string_view line);
 
 // The value of `key` in the given section lines (last occurrence, key compared ignoring case).
 std::string FindKey(std::span<const std::string_view> lines, std::string_view key);

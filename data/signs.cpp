@@ -7,30 +7,80 @@ namespace velorith {
 namespace {
 
 // Each sign is three characters wide in the monospaced font 1, so the signs form a column.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kSigns = {{
-    {"{1}", "\\f1 (+)\\f0  "},
-    {"{2}", "\\f1  +)\\f0  "},
-    {"{3}", "\\f1  + \\f0  "},
-    {"{5}", "\\f1  c \\f0  "},
-    {"{6}", "\\f1  \xD1\x88 \\f0  "},  // Cyrillic small sha
+struct Sign {
+    std::string_view marker;
+    std::string_view prefix;
+    std::string_view plain;  // what a reader shows of the prefix
+    Rank rank;
+};
+
+constexpr std::array<Sign, 5> kSigns = {{
+    {"{1}", "\\f1 (+)\\f0  ", "(+) ", Rank::GreatFeast},
+    {"{2}", "\\f1  +)\\f0  ", " +) ", Rank::Vigil},
+    {"{3}", "\\f1  + \\f0  ", " +  ", Rank::Polyeleos},
+    {"{5}", "\\f1  c \\f0  ", " c  ", Rank::Doxology},
+    {"{6}", "\\f1  \xD1\x88 \\f0  ", " \xD1\x88  ", Rank::SixStichera},  // Cyrillic small sha
 }};
 
 constexpr std::string_view kDotPrefix = "\\f1  \xC2\xB7 \\f0  ";  // middle dot
+constexpr std::string_view kPlainDot = " \xC2\xB7  ";
+constexpr std::string_view kPlainIndent = "    ";
 
 }  // namespace
 
-std::string ConvertSigns(std::string_view value) {
-    for (const auto& [marker, prefix] : kSigns) {
-        if (!value.starts_with(marker)) continue;
-        std::string_view rest = value.substr(marker.size());
+TextLine SignedTextLine(std::string_view value) {
+    TextLine line;
+    std::string_view rest = value;
+    for (const Sign& sign : kSigns) {
+        if (!value.starts_with(sign.marker)) continue;
+        rest = value.substr(sign.marker.size());
         while (!rest.empty() && rest.front() == ' ')
             rest.remove_prefix(1);
-        std::string out(prefix);
-        out += rest;
-        return out;
+        line.Sign = sign.rank;
+        break;
     }
-    std::string out(kDotPrefix);
+    line.Value = rest;
+    return line;
+}
+
+TextLine NoteTextLine(std::string_view value) {
+    TextLine line;
+    line.Note = true;
+    line.Value = value;
+    return line;
+}
+
+std::string_view LinePrefix(Rank sign, bool note) {
+    if (note) return Indent;
+    for (const Sign& s : kSigns)
+        if (s.rank == sign) return s.prefix;
+    return kDotPrefix;
+}
+
+std::string_view PlainLinePrefix(Rank sign, bool note) {
+    if (note) return kPlainIndent;
+    for (const Sign& s : kSigns)
+        if (s.rank == sign) return s.plain;
+    return kPlainDot;
+}
+
+void AppendLineRtf(std::string& out, Rank sign, bool note, std::string_view value) {
+    out += LinePrefix(sign, note);
     out += value;
+    out += kParLineEnd;
+}
+
+std::string LinesRtf(const TextLines& lines) {
+    std::string out;
+    for (const TextLine& line : lines)
+        AppendLineRtf(out, line.Sign, line.Note, line.Value);
+    return out;
+}
+
+std::string ConvertSigns(std::string_view value) {
+    const TextLine line = SignedTextLine(value);
+    std::string out(LinePrefix(line.Sign, false));
+    out += line.Value;
     return out;
 }
 

@@ -1,10 +1,39 @@
 // The rank-sign markers of text values and the RTF prefixes that print them.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velorith {
+
+// The rank sign of a commemoration, in rising order. The data marks them "{6}" (six stichera),
+// "{5}" (doxology), "{3}" (polyeleos), "{2}" (vigil), "{1}" (great feast); a line without a
+// marker has none.
+enum class Rank : std::uint8_t { None, SixStichera, Doxology, Polyeleos, Vigil, GreatFeast };
+
+// One text line of the data as the reports use it.
+struct TextLine {
+    Rank Sign = Rank::None;
+    bool Note = false;  // a line of group 4: indented, never a sign
+    std::string Value;  // the text after the sign marker (RTF inline markup and all)
+};
+using TextLines = std::vector<TextLine>;
+
+// A line of groups 0..3 (its marker read off) and a line of group 4.
+TextLine SignedTextLine(std::string_view value);
+TextLine NoteTextLine(std::string_view value);
+
+// The RTF a report writes before a line's text: the sign column (a middle dot for a line
+// without a sign, blank for a note).
+std::string_view LinePrefix(Rank sign, bool note);
+// The visible sign column of the plain text: the prefix as a reader shows it.
+std::string_view PlainLinePrefix(Rank sign, bool note);
+// Appends the line as a report writes it: prefix, text, "\par" CR LF.
+void AppendLineRtf(std::string& out, Rank sign, bool note, std::string_view value);
+// The lines one after another as a report writes them.
+std::string LinesRtf(const TextLines& lines);
 
 // Blank prefix of lines without a sign: three spaces in font 1.
 inline constexpr std::string_view Indent = "\\f1    \\f0  ";

@@ -33,7 +33,7 @@ Table<Entry> LoadTable(const std::filesystem::path& file, Apply apply) {
 }
 
 // The keys of the text lines that carry a rank sign, and the field each one adds to.
-constexpr std::array<std::pair<std::string_view, std::string EntryTexts::*>, 7> kSignedTexts = {{
+constexpr std::array<std::pair<std::string_view, TextLines EntryTexts::*>, 7> kSignedTexts = {{
     {"0", &EntryTexts::Text0},
     {"11", &EntryTexts::Text11},
     {"19", &EntryTexts::Text19},
@@ -47,11 +47,11 @@ constexpr std::array<std::pair<std::string_view, std::string EntryTexts::*>, 7> 
 bool ApplyText(EntryTexts& e, std::string_view key, std::string_view value) {
     for (const auto& [name, field] : kSignedTexts) {
         if (key != name) continue;
-        e.*field += SignedLine(value);
+        (e.*field).push_back(SignedTextLine(value));
         return true;
     }
     if (key == "4") {
-        e.Text4 += IndentedLine(value);
+        e.Text4.push_back(NoteTextLine(value));
         return true;
     }
     return false;

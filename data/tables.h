@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "data/signs.h"
 #include "reckoning/date_state.h"
 
 namespace velorith {
@@ -32,22 +33,21 @@ class Table {
     std::vector<Entry> entries_;
 };
 
-// Text groups of an entry file: each field holds RTF lines, each ending in "\par" CR LF.
+// Text groups of an entry file, each the lines of its key in file order.
 struct EntryTexts {
-    std::string Text0;
-    std::string Text11;
-    std::string Text19;
-    std::string Text21;
-    std::string Text29;
-    std::string Text31;
-    std::string Text39;
-    std::string Text4;
+    TextLines Text0;
+    TextLines Text11;
+    TextLines Text19;
+    TextLines Text21;
+    TextLines Text29;
+    TextLines Text31;
+    TextLines Text39;
+    TextLines Text4;
 };
 
 struct RelocatableEntry : EntryTexts {
     bool Red = false;
     std::int16_t Days = 0;
-    DayNum Date = 0;
 };
 
 struct Relocatable1Entry : EntryTexts {
@@ -55,21 +55,16 @@ struct Relocatable1Entry : EntryTexts {
     std::int16_t Day = 0;
     std::int16_t Month = 0;
     std::int16_t Weekday = 0;
-    DayNum Date = 0;
-    DayNum PrevDate = 0;
 };
 
 struct SpecialEntry : EntryTexts {
     bool Red = false;
-    DayNum Date = 0;
-    DayNum PrevDate = 0;
 };
 
 struct WeekdaysEntry {
     bool Red = false;
     std::int16_t Days = 0;
     std::string Title;
-    DayNum Date = 0;
 };
 
 struct Weekdays1Entry {
@@ -78,24 +73,12 @@ struct Weekdays1Entry {
     std::int16_t Month = 0;
     std::int16_t Weekday = 0;
     std::string Title;
-    DayNum Date = 0;
-    DayNum PrevDate = 0;
 };
 
 struct SpecWeekDaysEntry {
     bool Red = false;
     std::string Title;
-    DayNum Date = 0;
-    DayNum PrevDate = 0;
 };
-
-// Whether the entry is placed on day d: on its date of the current year or, for the tables
-// placed near a fixed date, of the year before.
-template <typename Entry>
-bool FallsOn(const Entry& e, DayNum d) {
-    if constexpr (requires { e.PrevDate; }) return e.Date == d || e.PrevDate == d;
-    return e.Date == d;
-}
 
 struct Tables {
     Table<RelocatableEntry> Relocatable;

@@ -60,14 +60,14 @@ TEST(LoadTables, TextKeysAddLinesInFileOrder) {
     const auto table = LoadRelocatable(file);
     ASSERT_EQ(table.Count(), 1);
     const auto& e = table[1];
-    EXPECT_EQ(e.Text0, "\\f1 (+)\\f0  Пасха.\\par\r\n\\f1  · \\f0  Второй.\\par\r\n");
-    EXPECT_EQ(e.Text11, "\\f1  · \\f0  Первая.\\par\r\n\\f1  + \\f0  Вторая.\\par\r\n");
-    EXPECT_EQ(e.Text19, "\\f1  · \\f0  a\\par\r\n");
-    EXPECT_EQ(e.Text21, "\\f1  · \\f0  b\\par\r\n");
-    EXPECT_EQ(e.Text29, "\\f1  · \\f0  c\\par\r\n");
-    EXPECT_EQ(e.Text31, "\\f1  · \\f0  d\\par\r\n");
-    EXPECT_EQ(e.Text39, "\\f1  · \\f0  e\\par\r\n");
-    EXPECT_EQ(e.Text4, "\\f1    \\f0  {1} Примечание.\\par\r\n");
+    EXPECT_EQ(LinesRtf(e.Text0), "\\f1 (+)\\f0  Пасха.\\par\r\n\\f1  · \\f0  Второй.\\par\r\n");
+    EXPECT_EQ(LinesRtf(e.Text11), "\\f1  · \\f0  Первая.\\par\r\n\\f1  + \\f0  Вторая.\\par\r\n");
+    EXPECT_EQ(LinesRtf(e.Text19), "\\f1  · \\f0  a\\par\r\n");
+    EXPECT_EQ(LinesRtf(e.Text21), "\\f1  · \\f0  b\\par\r\n");
+    EXPECT_EQ(LinesRtf(e.Text29), "\\f1  · \\f0  c\\par\r\n");
+    EXPECT_EQ(LinesRtf(e.Text31), "\\f1  · \\f0  d\\par\r\n");
+    EXPECT_EQ(LinesRtf(e.Text39), "\\f1  · \\f0  e\\par\r\n");
+    EXPECT_EQ(LinesRtf(e.Text4), "\\f1    \\f0  {1} Примечание.\\par\r\n");
     EXPECT_EQ(e.Days, 0);
 }
 
@@ -86,7 +86,7 @@ TEST(LoadTables, NumberKeysReadLenientlyAndTheLastOneCounts) {
     EXPECT_EQ(r1[1].Day, 25);
     EXPECT_EQ(r1[1].Month, 12);
     EXPECT_EQ(r1[1].Weekday, -7);
-    EXPECT_EQ(r1[1].Text11, "\\f1  · \\f0  x\\par\r\n");
+    EXPECT_EQ(LinesRtf(r1[1].Text11), "\\f1  · \\f0  x\\par\r\n");
 
     const auto w1 = LoadWeekdays1(dir.Write("w1.DAT", "[1]\nday=2\nmonth=2\nweekday=6\n0=Title\n"));
     ASSERT_EQ(w1.Count(), 1);

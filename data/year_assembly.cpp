@@ -1,5 +1,7 @@
 #include "data/year_assembly.h"
 
+#include <algorithm>
+
 #include <array>
 
 namespace velorith {
@@ -22,21 +24,28 @@ DayNum PlaceNear(int day, int month, int weekday, int year) {
 }
 
 template <typename Entry>
-void PlaceAnchored(Table<Entry>& table, const PaschaInfoRec& pascha) {
-    for (Entry& e : table) {
-        e.Date = PlaceNear(e.Day, e.Month, e.Weekday, pascha.PaschaYear);
-        e.PrevDate = PlaceNear(e.Day, e.Month, e.Weekday, pascha.PaschaYear - 1);
+Placements PlaceAnchored(const Table<Entry>& table, const PaschaInfoRec& pascha) {
+    Placements placed(table.Count());
+    int k = 1;
+    for (const Entry& e : table) {
+        placed[k].Date = PlaceNear(e.Day, e.Month, e.Weekday, pascha.PaschaYear);
+        placed[k].PrevDate = PlaceNear(e.Day, e.Month, e.Weekday, pascha.PaschaYear - 1);
+        ++k;
     }
+    return placed;
 }
 
 template <typename Entry>
-void ClearDates(Table<Entry>& table) {
-    for (Entry& e : table)
-        e.Date = e.PrevDate = 0;
+Placements PlaceByPascha(const Table<Entry>& table, DayNum pascha) {
+    Placements placed(table.Count());
+    int k = 1;
+    for (const Entry& e : table)
+        placed[k++].Date = pascha + e.Days;
+    return placed;
 }
 
 // Rules W. Returns the value of entry 3 that rule S4 of the same year compares with.
-DayNum PlaceSpecWeekDays(Table<SpecWeekDaysEntry>& t, const YearPass& y) {
+DayNum PlaceSpecWeekDays(Placements& t, const YearPass& y) {
     auto put = [&t, &y](int k, DayNum v) {
         if (t.Has(k)) (y.prev ? t[k].PrevDate : t[k].Date) = v;
     };
@@ -74,7 +83,7 @@ DayNum PlaceSpecWeekDays(Table<SpecWeekDaysEntry>& t, const YearPass& y) {
 // Writes Special entries of one year; the first value for a missing entry stops the assembly.
 class SpecialWriter {
   public:
-    SpecialWriter(Table<SpecialEntry>& table, const YearPass& pass, DayNum specWeekDay3)
+    SpecialWriter(Placements& table, const YearPass& pass, DayNum specWeekDay3)
         : table_(table), y(pass), w3(specWeekDay3) {}
 
     bool Put(int k, DayNum v) {
@@ -83,7 +92,7 @@ class SpecialWriter {
         return true;
     }
 
-    Table<SpecialEntry>& table_;
+    Placements& table_;
     const YearPass& y;
     DayNum w3;
 };
@@ -190,11 +199,42 @@ bool RuleS9(SpecialWriter& w) {
     return true;
 }
 
+// The leave-taking of the Annunciation on 26 March, withheld from Palm Sunday to the end of
+// Bright Week, where the Church keeps no afterfeast.
+bool RuleAnnunciationLeaveTaking(SpecialWriter& w) {
+    const DayNum P = w.y.P;
+    const DayNum n = w.y.J(26, 3);
+    return w.Put(65, n >= P - 7 && n <= P + 6 ? 0 : n);
+}
+
 // The Sunday nearest a fixed date: the next one from Thursday on, else the one before.
 bool RuleNearSunday(SpecialWriter& w, int k, int day, int month) {
     const DayNum n = w.y.J(day, month);
     const int d = WeekDayOf(n);
     return w.Put(k, 7 - d < 4 ? n + 7 - d : NearWeekday(n, -7));
+}
+
+void IndexByDay(YearPlacements& placed) {
+    const auto add = [&placed](const Placements& days, PlacedTable table) {
+        for (int k = 1; k <= days.Count(); ++k) {
+            const Placement& p = days[k];
+            if (p.Date != 0) placed.ByDay.push_back({p.Date, table, k});
+            if (p.PrevDate != 0 && p.PrevDate != p.Date)
+                placed.ByDay.push_back({p.PrevDate, table, k});
+        }
+    };
+    add(placed.Weekdays, PlacedTable::Weekdays);
+    add(placed.Weekdays1, PlacedTable::Weekdays1);
+    add(placed.SpecWeekDays, PlacedTable::SpecWeekDays);
+    add(placed.Relocatable, PlacedTable::Relocatable);
+    add(placed.Relocatable1, PlacedTable::Relocatable1);
+    add(placed.Special, PlacedTable::Special);
+    std::sort(placed.ByDay.begin(), placed.ByDay.end(),
+              [](const PlacedEntry& a, const PlacedEntry& b) {
+                  if (a.Day != b.Day) return a.Day < b.Day;
+                  if (a.Table != b.Table) return a.Table < b.Table;
+                  return a.Section < b.Section;
+              });
 }
 
 }  // namespace
@@ -207,28 +247,30 @@ DayNum NearWeekday(DayNum n, int w) {
     return 0;
 }
 
-void SetYearDates(Tables& tables, const PaschaInfoRec& pascha) {
+YearPlacements PlaceYear(const Tables& tables, const PaschaInfoRec& pascha) {
     const int y = pascha.PaschaYear;
     const YearPass current{y, pascha.CurPascha, false};
     const YearPass previous{y - 1, pascha.PrevPascha, true};
 
-    for (auto& e : tables.Relocatable)
-        e.Date = pascha.CurPascha + e.Days;
-    PlaceAnchored(tables.Relocatable1, pascha);
-    for (auto& e : tables.Weekdays)
-        e.Date = pascha.CurPascha + e.Days;
-    PlaceAnchored(tables.Weekdays1, pascha);
+    YearPlacements placed;
+    placed.PaschaYear = y;
+    placed.CurPascha = pascha.CurPascha;
+    placed.PrevPascha = pascha.PrevPascha;
+    placed.Relocatable = PlaceByPascha(tables.Relocatable, pascha.CurPascha);
+    placed.Relocatable1 = PlaceAnchored(tables.Relocatable1, pascha);
+    placed.Weekdays = PlaceByPascha(tables.Weekdays, pascha.CurPascha);
+    placed.Weekdays1 = PlaceAnchored(tables.Weekdays1, pascha);
 
-    // An entry that no rule reaches has no date, rather than one left from another year.
-    ClearDates(tables.SpecWeekDays);
-    const DayNum w3Current = PlaceSpecWeekDays(tables.SpecWeekDays, current);
-    const DayNum w3Previous = PlaceSpecWeekDays(tables.SpecWeekDays, previous);
+    // An entry that no rule reaches has no date.
+    placed.SpecWeekDays = Placements(tables.SpecWeekDays.Count());
+    const DayNum w3Current = PlaceSpecWeekDays(placed.SpecWeekDays, current);
+    const DayNum w3Previous = PlaceSpecWeekDays(placed.SpecWeekDays, previous);
 
-    ClearDates(tables.Special);
-    SpecialWriter cur(tables.Special, current, w3Current);
-    SpecialWriter prev(tables.Special, previous, w3Previous);
+    placed.Special = Placements(tables.Special.Count());
+    SpecialWriter cur(placed.Special, current, w3Current);
+    SpecialWriter prev(placed.Special, previous, w3Previous);
     using Rule = bool (*)(SpecialWriter&);
-    const std::array<Rule, 13> rules = {
+    const std::array<Rule, 14> rules = {
         RuleS1,
         RuleS2,
         RuleS3,
@@ -242,10 +284,44 @@ void SetYearDates(Tables& tables, const PaschaInfoRec& pascha) {
         RuleS9,
         [](SpecialWriter& w) { return RuleNearSunday(w, 63, 16, 7); },
         [](SpecialWriter& w) { return RuleNearSunday(w, 64, 11, 10); },
+        RuleAnnunciationLeaveTaking,
     };
     for (const Rule rule : rules) {
-        if (!rule(cur) || !rule(prev)) return;
+        if (!rule(cur) || !rule(prev)) break;
     }
+    IndexByDay(placed);
+    return placed;
+}
+
+std::span<const PlacedEntry> YearPlacements::On(DayNum d) const {
+    const auto [first, last] = std::equal_range(
+        ByDay.begin(), ByDay.end(), PlacedEntry{d, PlacedTable::Weekdays, 0},
+        [](const PlacedEntry& a, const PlacedEntry& b) { return a.Day < b.Day; });
+    return {first, last};
+}
+
+YearPlacements PlaceYear(const Tables& tables, int julianYear) {
+    PaschaInfoRec pascha;
+    pascha.PaschaYear = static_cast<std::int16_t>(julianYear);
+    pascha.CurPascha = JulianPascha(julianYear);
+    pascha.PrevPascha = JulianPascha(julianYear - 1);
+    return PlaceYear(tables, pascha);
+}
+
+std::shared_ptr<const YearPlacements> PlacementCache::Get(const Tables& tables, int julianYear) {
+    const auto found = std::find_if(years_.begin(), years_.end(), [julianYear](const auto& p) {
+        return p->PaschaYear == julianYear;
+    });
+    std::shared_ptr<const YearPlacements> year;
+    if (found != years_.end()) {
+        year = *found;
+        years_.erase(found);
+    } else {
+        year = std::make_shared<const YearPlacements>(PlaceYear(tables, julianYear));
+        if (years_.size() >= kKept) years_.erase(years_.begin());
+    }
+    years_.push_back(year);
+    return year;
 }
 
 }  // namespace velorith

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "data/tables.h"
+#include "data/year_placements.h"
 #include "reckoning/date_state.h"
 
 namespace velorith {
@@ -10,8 +11,5 @@ namespace velorith {
 // such weekday before n, 0 the Sunday before n. Any other w gives 0 (no date).
 DayNum NearWeekday(DayNum n, int w);
 
-// Writes Date and PrevDate of all six tables for the Julian year pascha.PaschaYear, whose
-// Pascha is pascha.CurPascha, and the year before, whose Pascha is pascha.PrevPascha.
-void SetYearDates(Tables& tables, const PaschaInfoRec& pascha);
 
 }  // namespace velorith

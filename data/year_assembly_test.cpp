@@ -2,17 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include "reckoning/test_dates.h"
+#include "reckoning/calendar_dates.h"
 
 namespace velorith {
 namespace {
 
-// The Pascha data of Julian year y, as SetYearInfo leaves it.
+// The Pascha data of Julian year y that the placing reads.
 PaschaInfoRec PaschaOf(int y) {
-    DateState state;
-    state.SetRange(1, 3000);
-    testing::SelectDate(state, kJulian, y, 6, 1);
-    return state.PaschaInfo;
+    PaschaInfoRec p;
+    p.PaschaYear = static_cast<std::int16_t>(y);
+    p.CurPascha = JulianPascha(y);
+    p.PrevPascha = JulianPascha(y - 1);
+    return p;
 }
 
 DayNum J(int d, int m, int y) {
@@ -65,7 +66,7 @@ TEST(NearWeekday, AroundTheNativity) {
     EXPECT_EQ(NearWeekday(n, 32767), 0);
 }
 
-TEST(SetYearDates, PlacesByPaschaAndByWeekdayNearADate) {
+TEST(PlaceYear, PlacesByPaschaAndByWeekdayNearADate) {
     Tables t;
     t.Relocatable.Add().Days = 0;
     t.Relocatable.Add().Days = -7;
@@ -78,62 +79,62 @@ TEST(SetYearDates, PlacesByPaschaAndByWeekdayNearADate) {
     bad.Day = 1, bad.Month = 13, bad.Weekday = 7;
 
     const PaschaInfoRec p = PaschaOf(2024);
-    SetYearDates(t, p);
-    EXPECT_EQ(t.Relocatable[1].Date, p.CurPascha);
-    EXPECT_EQ(t.Relocatable[2].Date, p.CurPascha - 7);
-    EXPECT_EQ(t.Weekdays[1].Date, p.CurPascha + 49);
-    EXPECT_EQ(t.Relocatable1[1].Date, J(23, 12, 2024));
-    EXPECT_EQ(t.Relocatable1[1].PrevDate, NearWeekday(J(25, 12, 2023), -7));
-    EXPECT_EQ(t.Weekdays1[1].Date, J(30, 12, 2024));
-    EXPECT_EQ(t.Relocatable1[2].Date, 0);  // an anchor that names no date
-    EXPECT_EQ(t.Relocatable1[2].PrevDate, 0);
+    YearPlacements pt = PlaceYear(t, p);
+    EXPECT_EQ(pt.Relocatable[1].Date, p.CurPascha);
+    EXPECT_EQ(pt.Relocatable[2].Date, p.CurPascha - 7);
+    EXPECT_EQ(pt.Weekdays[1].Date, p.CurPascha + 49);
+    EXPECT_EQ(pt.Relocatable1[1].Date, J(23, 12, 2024));
+    EXPECT_EQ(pt.Relocatable1[1].PrevDate, NearWeekday(J(25, 12, 2023), -7));
+    EXPECT_EQ(pt.Weekdays1[1].Date, J(30, 12, 2024));
+    EXPECT_EQ(pt.Relocatable1[2].Date, 0);  // an anchor that names no date
+    EXPECT_EQ(pt.Relocatable1[2].PrevDate, 0);
 }
 
-TEST(SetYearDates, MeetingWhenPaschaFallsOnTheTwentySecondOfMarch) {
+TEST(PlaceYear, MeetingWhenPaschaFallsOnTheTwentySecondOfMarch) {
     const int y = FindYear([](int year, const PaschaInfoRec& p) {
         return year % 4 != 0 && p.CurPascha == J(22, 3, year);
     });
     Tables t = FullTables();
     const PaschaInfoRec p = PaschaOf(y);
-    SetYearDates(t, p);
+    YearPlacements pt = PlaceYear(t, p);
     ASSERT_EQ(J(2, 2, y), p.CurPascha - 48);
-    EXPECT_EQ(t.Special[3].Date, p.CurPascha - 49);
-    EXPECT_EQ(t.Special[2].Date, p.CurPascha - 50);
+    EXPECT_EQ(pt.Special[3].Date, p.CurPascha - 49);
+    EXPECT_EQ(pt.Special[2].Date, p.CurPascha - 50);
     for (int k = 4; k <= 10; ++k)
-        EXPECT_EQ(t.Special[k].Date, 0) << k;
+        EXPECT_EQ(pt.Special[k].Date, 0) << k;
 }
 
-TEST(SetYearDates, MeetingWithAFullAfterfeast) {
+TEST(PlaceYear, MeetingWithAFullAfterfeast) {
     const int y = FindYear(
         [](int year, const PaschaInfoRec& p) { return p.CurPascha - J(2, 2, year) >= 64; });
     Tables t = FullTables();
-    SetYearDates(t, PaschaOf(y));
+    YearPlacements pt = PlaceYear(t, PaschaOf(y));
     const DayNum n = J(2, 2, y);
-    EXPECT_EQ(t.Special[2].Date, n - 1);
-    EXPECT_EQ(t.Special[3].Date, n);
+    EXPECT_EQ(pt.Special[2].Date, n - 1);
+    EXPECT_EQ(pt.Special[3].Date, n);
     for (int k = 4; k <= 9; ++k)
-        EXPECT_EQ(t.Special[k].Date, n + k - 3) << k;
-    EXPECT_EQ(t.Special[10].Date, n + 7);
+        EXPECT_EQ(pt.Special[k].Date, n + k - 3) << k;
+    EXPECT_EQ(pt.Special[10].Date, n + 7);
 }
 
-TEST(SetYearDates, NativitySundayAndTheJulySunday) {
+TEST(PlaceYear, NativitySundayAndTheJulySunday) {
     Tables t = FullTables();
     const int sundayYear =
         FindYear([](int year, const PaschaInfoRec&) { return WeekDayOf(J(25, 12, year)) == 7; });
-    SetYearDates(t, PaschaOf(sundayYear));
-    EXPECT_EQ(t.Special[1].Date, J(26, 12, sundayYear));
+    YearPlacements pt = PlaceYear(t, PaschaOf(sundayYear));
+    EXPECT_EQ(pt.Special[1].Date, J(26, 12, sundayYear));
 
     const int wednesday =
         FindYear([](int year, const PaschaInfoRec&) { return WeekDayOf(J(16, 7, year)) == 3; });
-    SetYearDates(t, PaschaOf(wednesday));
-    EXPECT_EQ(t.Special[63].Date, J(13, 7, wednesday));
+    pt = PlaceYear(t, PaschaOf(wednesday));
+    EXPECT_EQ(pt.Special[63].Date, J(13, 7, wednesday));
     const int thursday =
         FindYear([](int year, const PaschaInfoRec&) { return WeekDayOf(J(16, 7, year)) == 4; });
-    SetYearDates(t, PaschaOf(thursday));
-    EXPECT_EQ(t.Special[63].Date, J(19, 7, thursday));
+    pt = PlaceYear(t, PaschaOf(thursday));
+    EXPECT_EQ(pt.Special[63].Date, J(19, 7, thursday));
 }
 
-TEST(SetYearDates, SpecWeekDaysBranches) {
+TEST(PlaceYear, SpecWeekDaysBranches) {
     Tables t = FullTables();
     auto saturdayOn = [](int day) {
         return [day](int year, const PaschaInfoRec&) {
@@ -141,73 +142,72 @@ TEST(SetYearDates, SpecWeekDaysBranches) {
         };
     };
     const int y24 = FindYear(saturdayOn(24));
-    SetYearDates(t, PaschaOf(y24));
-    EXPECT_EQ(t.SpecWeekDays[4].Date, 0);
-    EXPECT_EQ(t.SpecWeekDays[5].Date, J(24, 10, y24));
-    EXPECT_EQ(t.SpecWeekDays[6].Date, J(17, 10, y24));
+    YearPlacements pt = PlaceYear(t, PaschaOf(y24));
+    EXPECT_EQ(pt.SpecWeekDays[4].Date, 0);
+    EXPECT_EQ(pt.SpecWeekDays[5].Date, J(24, 10, y24));
+    EXPECT_EQ(pt.SpecWeekDays[6].Date, J(17, 10, y24));
 
     const int y22 = FindYear(saturdayOn(22));
-    SetYearDates(t, PaschaOf(y22));
-    EXPECT_EQ(t.SpecWeekDays[4].Date, J(15, 10, y22));
-    EXPECT_EQ(t.SpecWeekDays[5].Date, 0);
-    EXPECT_EQ(t.SpecWeekDays[6].Date, 0);
+    pt = PlaceYear(t, PaschaOf(y22));
+    EXPECT_EQ(pt.SpecWeekDays[4].Date, J(15, 10, y22));
+    EXPECT_EQ(pt.SpecWeekDays[5].Date, 0);
+    EXPECT_EQ(pt.SpecWeekDays[6].Date, 0);
 
     const int y23 = FindYear(saturdayOn(23));
-    SetYearDates(t, PaschaOf(y23));
-    EXPECT_EQ(t.SpecWeekDays[4].Date, J(23, 10, y23));
-    EXPECT_EQ(t.SpecWeekDays[5].Date, 0);
+    pt = PlaceYear(t, PaschaOf(y23));
+    EXPECT_EQ(pt.SpecWeekDays[4].Date, J(23, 10, y23));
+    EXPECT_EQ(pt.SpecWeekDays[5].Date, 0);
 
     const int meeting = FindYear(
         [](int year, const PaschaInfoRec& p) { return p.CurPascha - 57 == J(2, 2, year); });
-    SetYearDates(t, PaschaOf(meeting));
-    EXPECT_EQ(t.SpecWeekDays[1].Date, 0);
-    EXPECT_EQ(t.SpecWeekDays[2].Date, J(2, 2, meeting));
+    pt = PlaceYear(t, PaschaOf(meeting));
+    EXPECT_EQ(pt.SpecWeekDays[1].Date, 0);
+    EXPECT_EQ(pt.SpecWeekDays[2].Date, J(2, 2, meeting));
 
     // With only two entries the others are skipped, and rule S4 compares with no date.
     Tables two;
     two.SpecWeekDays.Add();
     two.SpecWeekDays.Add();
-    SetYearDates(two, PaschaOf(meeting));
-    EXPECT_EQ(two.SpecWeekDays[2].Date, J(2, 2, meeting));
+    YearPlacements ptwo = PlaceYear(two, PaschaOf(meeting));
+    EXPECT_EQ(ptwo.SpecWeekDays[2].Date, J(2, 2, meeting));
 }
 
-TEST(SetYearDates, AShortSpecialTableEndsAtTheFirstMissingEntry) {
+TEST(PlaceYear, AShortSpecialTableEndsAtTheFirstMissingEntry) {
     const PaschaInfoRec p = PaschaOf(2025);
     Tables t;
     for (int i = 0; i < 20; ++i)
         t.Special.Add();
-    SetYearDates(t, p);
-    EXPECT_EQ(t.Special[1].Date, NearWeekday(J(25, 12, 2025), 7));
-    EXPECT_EQ(t.Special[1].PrevDate, NearWeekday(J(25, 12, 2024), 7));
-    EXPECT_EQ(t.Special[19].Date, DayNumber(kGregorian, 9, 5, 2025));
-    EXPECT_EQ(t.Special[19].PrevDate, DayNumber(kGregorian, 9, 5, 2024));
-    EXPECT_NE(t.Special[20].Date, 0);
-    EXPECT_NE(t.Special[20].PrevDate, 0);
+    YearPlacements pt = PlaceYear(t, p);
+    EXPECT_EQ(pt.Special[1].Date, NearWeekday(J(25, 12, 2025), 7));
+    EXPECT_EQ(pt.Special[1].PrevDate, NearWeekday(J(25, 12, 2024), 7));
+    EXPECT_EQ(pt.Special[19].Date, DayNumber(kGregorian, 9, 5, 2025));
+    EXPECT_EQ(pt.Special[19].PrevDate, DayNumber(kGregorian, 9, 5, 2024));
+    EXPECT_NE(pt.Special[20].Date, 0);
+    EXPECT_NE(pt.Special[20].PrevDate, 0);
 
     // Eleven entries: rule S3 writes entry 11 for the current year, then meets the missing 12.
     Tables eleven;
     for (int i = 0; i < 11; ++i)
         eleven.Special.Add();
-    eleven.Special[11].PrevDate = 12345;  // left from an earlier year
-    SetYearDates(eleven, p);
-    EXPECT_EQ(eleven.Special[11].Date, J(24, 2, 2025));
-    EXPECT_EQ(eleven.Special[11].PrevDate, 0);
-    EXPECT_NE(eleven.Special[10].PrevDate, 0);
+    YearPlacements peleven = PlaceYear(eleven, p);
+    EXPECT_EQ(peleven.Special[11].Date, J(24, 2, 2025));
+    EXPECT_EQ(peleven.Special[11].PrevDate, 0);
+    EXPECT_NE(peleven.Special[10].PrevDate, 0);
 }
 
 // Every placement of 1901..2100 is the weekday its rule promises, in the year it belongs to.
-TEST(SetYearDates, SweepOfTwoCenturies) {
+TEST(PlaceYear, SweepOfTwoCenturies) {
     Tables t = FullTables();
     for (int y = 1901; y <= 2100; ++y) {
         SCOPED_TRACE(y);
         const PaschaInfoRec info = PaschaOf(y);
-        SetYearDates(t, info);
+        YearPlacements pt = PlaceYear(t, info);
         for (int pass = 0; pass < 2; ++pass) {
             const int year = y - pass;
             const DayNum P = pass ? info.PrevPascha : info.CurPascha;
-            auto s = [&](int k) { return pass ? t.Special[k].PrevDate : t.Special[k].Date; };
+            auto s = [&](int k) { return pass ? pt.Special[k].PrevDate : pt.Special[k].Date; };
             auto w = [&](int k) {
-                return pass ? t.SpecWeekDays[k].PrevDate : t.SpecWeekDays[k].Date;
+                return pass ? pt.SpecWeekDays[k].PrevDate : pt.SpecWeekDays[k].Date;
             };
             ASSERT_EQ(WeekDayOf(P), 7);
 
@@ -260,6 +260,41 @@ TEST(SetYearDates, SweepOfTwoCenturies) {
             }
         }
     }
+}
+
+// A year's placements are the same whether it is placed alone or after other years, and the
+// cache gives back the one value it computed.
+TEST(PlaceYear, AYearIsTheSameAloneOrAfterOthers) {
+    Tables t = FullTables();
+    t.Relocatable.Add().Days = 5;
+    auto& r1 = t.Relocatable1.Add();
+    r1.Day = 25, r1.Month = 12, r1.Weekday = -7;
+    const YearPlacements alone = PlaceYear(t, 2025);
+    PlacementCache cache;
+    for (const int y : {2024, 2026, 1990, 2100, 2025, 2023})
+        cache.Get(t, y);
+    EXPECT_EQ(*cache.Get(t, 2025), alone);
+    EXPECT_EQ(cache.Get(t, 2025), cache.Get(t, 2025));
+    EXPECT_EQ(PlaceYear(t, PaschaOf(2025)), alone);
+    EXPECT_NE(*cache.Get(t, 2024), alone);
+}
+
+// The Annunciation's leave-taking stands on 26 March, but not from Palm Sunday to the end of
+// Bright Week.
+TEST(PlaceYear, AnnunciationLeaveTakingIsWithheldInHolyAndBrightWeek) {
+    Tables t = FullTables();
+    t.Special.Add();  // section 65
+    int withheld = 0;
+    for (int y = 1901; y <= 2100; ++y) {
+        const YearPlacements placed = PlaceYear(t, y);
+        const DayNum n = J(26, 3, y);
+        const DayNum p = JulianPascha(y);
+        const bool holy = n >= p - 7 && n <= p + 6;
+        EXPECT_EQ(placed.Special[65].Date, holy ? 0 : n) << y;
+        EXPECT_EQ(placed.Special[65].PrevDate, PlaceYear(t, y - 1).Special[65].Date) << y;
+        withheld += holy;
+    }
+    EXPECT_GT(withheld, 10);  // Pascha falls from 22 March on, so many years withhold it
 }
 
 }  // namespace

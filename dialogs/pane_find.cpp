@@ -4,6 +4,8 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include "dialogs/pane_hyphens.h"
+
 namespace velorith {
 
 bool FindNextInPane(QTextEdit* pane, const QString& text, bool wholeWord) {
@@ -11,7 +13,11 @@ bool FindNextInPane(QTextEdit* pane, const QString& text, bool wholeWord) {
     const QTextCursor current = pane->textCursor();
     QTextDocument::FindFlags flags;
     if (wholeWord) flags |= QTextDocument::FindWholeWords;
-    const QTextCursor found = pane->document()->find(text, current.selectionEnd(), flags);
+    // A hyphen of the text may stand as the pane's non-breaking one in the document.
+    const QTextCursor found =
+        text.contains(QLatin1Char('-'))
+            ? pane->document()->find(PaneSearchPattern(text), current.selectionEnd(), flags)
+            : pane->document()->find(text, current.selectionEnd(), flags);
     if (found.isNull()) return false;
     pane->setTextCursor(found);
     pane->ensureCursorVisible();

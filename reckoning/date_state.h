@@ -81,6 +81,14 @@ class DateState {
     void SaveDate();
     void RestoreDate();
 
+    // A copy to walk: the same date and data, no month listener, so moving the copy marks
+    // nothing of the window's month.
+    DateState Detached() const {
+        DateState copy = *this;
+        copy.monthListener_ = nullptr;
+        return copy;
+    }
+
     // Makes d the current day number with its weekday, and derives its date in the three
     // reckonings (through the Julian one). The boundaries of year, month and week stay.
     void MoveToDay(DayNum d);

@@ -117,10 +117,6 @@ void Navigator::Refuse() {
     if (view_ != nullptr) view_->Beep();
 }
 
-void Navigator::PutBack(int i, int oldIndex) {
-    if (view_ != nullptr) view_->PutComboBack(i, oldIndex);
-}
-
 bool Navigator::SwitchCal(int k) {
     if (!IsReckoning(k) || !s_.InRange(k, s_.CurDay)) return false;
     s_.CurCal = static_cast<std::int16_t>(k);
@@ -154,62 +150,61 @@ bool Navigator::MoveChecked(std::int64_t days) {
     return true;
 }
 
-void Navigator::GoCombo(int i, int newIndex, int oldIndex) {
+bool Navigator::Choose(DateUnit unit, int newIndex, int oldIndex) {
     const std::int64_t delta = std::int64_t{newIndex} - oldIndex;
     bool accepted = true;
-    switch (i) {
-        case kCalSelector:
+    switch (unit) {
+        case DateUnit::Reckoning:
             accepted = SwitchCal(newIndex + 1);
             break;
-        case kYearSelector:
+        case DateUnit::Year:
             // The list offers only years of the range; anything else is put back too.
             accepted = SetYear(std::int64_t{s_.MinYears[s_.CurCal]} + newIndex, 0);
             break;
-        case kMonthSelector:
+        case DateUnit::Month:
             accepted = newIndex >= 0 && newIndex <= 11;
             if (accepted) {
                 s_.Cur().Month = static_cast<std::int16_t>(newIndex + 1);
                 RecalcMonth();
             }
             break;
-        case kWeekSelector:
+        case DateUnit::Week:
             accepted = MoveChecked(delta * 7);
             break;
-        case kDaySelector:
+        case DateUnit::Day:
             accepted = MoveChecked(delta);
             break;
         default:
             break;
     }
-    if (!accepted) PutBack(i, oldIndex);
-    Redraw();
+    return accepted;
 }
 
-void Navigator::GoPrev(int i) {
-    Step(i, -1);
+void Navigator::StepBack(DateUnit unit) {
+    Step(unit, -1);
 }
 
-void Navigator::GoNext(int i) {
-    Step(i, 1);
+void Navigator::StepOn(DateUnit unit) {
+    Step(unit, 1);
 }
 
-void Navigator::Step(int i, int dir) {
+void Navigator::Step(DateUnit unit, int dir) {
     DateRec& r = s_.Cur();
     bool accepted = false;
-    switch (i) {
-        case kCalSelector:
+    switch (unit) {
+        case DateUnit::Reckoning:
             accepted = SwitchCal((s_.CurCal - 1 + dir + 3) % 3 + 1);
             break;
-        case kYearSelector:
+        case DateUnit::Year:
             accepted = SetYear(r.Year + dir, 0);
             break;
-        case kMonthSelector:
+        case DateUnit::Month:
             accepted = StepMonth(dir);
             break;
-        case kWeekSelector:
+        case DateUnit::Week:
             accepted = MoveChecked(std::int64_t{dir} * 7);
             break;
-        case kDaySelector:
+        case DateUnit::Day:
             accepted = MoveChecked(dir);
             break;
         default:
@@ -264,7 +259,7 @@ void Navigator::GoToday() {
     Redraw();
 }
 
-void Navigator::mnuCal_Click(int k) {
+void Navigator::ChooseReckoning(int k) {
     if (!SwitchCal(k)) {
         Refuse();
         return;

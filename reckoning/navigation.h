@@ -20,9 +20,6 @@ class CalendarView {
     virtual void SetWeeks() = 0;           // week selector list
     virtual void CheckCalMenu(int k) = 0;  // check reckoning menu item k, uncheck the others
     virtual void Beep() = 0;               // a refused step
-    // Puts selector i's list index back to oldIndex after a refused choice; the window does
-    // so without the selector lock, so the nested click finds nothing changed.
-    virtual void PutComboBack(int i, int oldIndex) = 0;
 };
 
 // The placing of every table entry in the current year (the data layer).
@@ -43,14 +40,8 @@ using TodayClock = std::function<CivilDate()>;
 // Today's date by the computer's local clock.
 CivilDate LocalToday();
 
-// Selector numbers of the date selector bar.
-enum Selector : int {
-    kCalSelector = 0,
-    kYearSelector,
-    kMonthSelector,
-    kWeekSelector,
-    kDaySelector
-};
+// What a date is stepped or chosen by: the reckoning, the year, the month, the week, the day.
+enum class DateUnit : int { Reckoning = 0, Year, Month, Week, Day };
 
 class Navigator {
   public:
@@ -73,21 +64,24 @@ class Navigator {
     void MoveDays(int n);
 
     // User-level operations. A step that would leave the working range changes nothing: it
-    // beeps, or a selector's choice is put back. Each ends by redrawing the grid and the
-    // report (GoDay the report only; mnuCal_Click only when the switch was made).
-    void GoCombo(int i, int newIndex, int oldIndex);  // a choice in selector i
-    void GoPrev(int i);                               // "<" of selector i
-    void GoNext(int i);                               // ">" of selector i
+    // beeps, or a choice is refused. Each ends by redrawing the grid and the report (GoDay the
+    // report only; ChooseReckoning only when the switch was made); Choose leaves the redrawing
+    // to its caller, who first puts back the list whose choice was refused.
+    // The value at newIndex of a list of the unit's values (reckonings 1..3, the range's years,
+    // months 1..12, the year's weeks, the week's days), the list showing oldIndex before;
+    // false, with nothing changed, when refused.
+    bool Choose(DateUnit unit, int newIndex, int oldIndex);
+    void StepBack(DateUnit unit);      // one unit back
+    void StepOn(DateUnit unit);        // one unit on
     void GoNearMonth(int d, int dir);  // day d of the previous (dir = 1) or next month
     void GoDay(int d);                 // day d of the displayed month
     void GoToday();
-    void mnuCal_Click(int k);  // reckoning menu item k = 1..3
+    void ChooseReckoning(int k);  // reckoning k = 1..3
+    void Redraw();
 
   private:
-    void Redraw();
     void Refuse();
-    void PutBack(int i, int oldIndex);
-    void Step(int i, int dir);
+    void Step(DateUnit unit, int dir);
     void MoveBy(std::int64_t s);
     bool MoveChecked(std::int64_t days);
     bool SwitchCal(int k);

@@ -14,6 +14,16 @@ using Log = std::vector<std::string>;
 // Records every call the navigation makes on the window and the data layer, in order.
 class Recorder : public CalendarView, public YearAssembler, public MonthListener {
   public:
+    // What the window does with a choice from a list: a refused one puts the list back, then
+    // everything is redrawn.
+    void Choose(Navigator& nav, DateUnit unit, int newIndex, int oldIndex) {
+        if (!nav.Choose(unit, newIndex, oldIndex))
+            log.push_back("PutComboBack " + std::to_string(static_cast<int>(unit)) + " " +
+                          std::to_string(oldIndex));
+        nav.Redraw();
+    }
+
+  public:
     explicit Recorder(const DateState& s) : s_(s) {}
     void SetGridCal() override { log.push_back("SetGridCal"); }
     void SetTabReport() override { log.push_back("SetTabReport"); }
@@ -21,9 +31,6 @@ class Recorder : public CalendarView, public YearAssembler, public MonthListener
     void SetWeeks() override { log.push_back("SetWeeks"); }
     void CheckCalMenu(int k) override { log.push_back("CheckCalMenu " + std::to_string(k)); }
     void Beep() override { log.push_back("Beep"); }
-    void PutComboBack(int i, int oldIndex) override {
-        log.push_back("PutComboBack " + std::to_string(i) + " " + std::to_string(oldIndex));
-    }
     void SetYearDates() override {
         log.push_back("SetYearDates " + std::to_string(s_.PaschaInfo.PaschaYear));
     }
@@ -101,17 +108,17 @@ class NavigationTest : public ::testing::Test {
 
 TEST_F(NavigationTest, NextMonthShortensTheDay) {
     Select(kGregorian, 2025, 1, 31);
-    nav.GoNext(kMonthSelector);
+    nav.StepOn(DateUnit::Month);
     EXPECT_EQ(Ymd(kGregorian), (std::array<int, 3>{2025, 2, 28}));
     // A month within the year re-marks red days and reassembles nothing.
     EXPECT_EQ(rec.log, (Log{"SetRedDays", "SetGridCal", "SetTabReport"}));
 
     Select(kJulian, 2024, 1, 31);
-    nav.GoNext(kMonthSelector);
+    nav.StepOn(DateUnit::Month);
     EXPECT_EQ(Ymd(kJulian), (std::array<int, 3>{2024, 2, 29}));
 
     Select(kJulian, 2025, 3, 31);
-    nav.GoPrev(kMonthSelector);
+    nav.StepBack(DateUnit::Month);
     EXPECT_EQ(Ymd(kJulian), (std::array<int, 3>{2025, 2, 28}));
     ExpectConsistent();
 }
@@ -119,7 +126,7 @@ TEST_F(NavigationTest, NextMonthShortensTheDay) {
 TEST_F(NavigationTest, WorldMonthStepCrossesIntoTheNextYear) {
     Select(kWorld, 7532, 12, 1);
     EXPECT_EQ(Ymd(kJulian), (std::array<int, 3>{2024, 8, 1}));
-    nav.GoNext(kMonthSelector);
+    nav.StepOn(DateUnit::Month);
     EXPECT_EQ(Ymd(kWorld), (std::array<int, 3>{7533, 1, 1}));
     EXPECT_EQ(Ymd(kJulian), (std::array<int, 3>{2024, 9, 1}));
     // The year changed: the assembly sees the new year's Pascha before the red days.
@@ -127,7 +134,7 @@ TEST_F(NavigationTest, WorldMonthStepCrossesIntoTheNextYear) {
               (Log{"SetYearDates 2025", "SetRedDays", "SetWeeks", "SetGridCal", "SetTabReport"}));
     ExpectConsistent();
 
-    nav.GoPrev(kMonthSelector);
+    nav.StepBack(DateUnit::Month);
     EXPECT_EQ(Ymd(kWorld), (std::array<int, 3>{7532, 12, 1}));
     EXPECT_EQ(s.PaschaInfo.PaschaYear, 2024);
 }
@@ -136,27 +143,27 @@ TEST_F(NavigationTest, RefusedStepsBeepAndChangeNothing) {
     struct Case {
         int k, y, m, d;
         bool next;
-        int selector;
+        DateUnit unit;
     };
     const Case cases[] = {
-        {kGregorian, 1901, 6, 15, false, kYearSelector},
-        {kGregorian, 1901, 1, 1, false, kDaySelector},
-        {kGregorian, 1901, 1, 5, false, kWeekSelector},
-        {kGregorian, 1901, 1, 20, false, kMonthSelector},
-        {kGregorian, 2100, 12, 28, true, kWeekSelector},
-        {kGregorian, 2100, 12, 31, true, kDaySelector},
-        {kGregorian, 2100, 3, 1, true, kYearSelector},
-        {kGregorian, 2100, 12, 1, true, kMonthSelector},
-        {kWorld, 7608, 12, 31, true, kDaySelector},  // Julian 31 August 2100
-        {kWorld, 7409, 1, 1, false, kDaySelector},   // Julian 1 September 1900
+        {kGregorian, 1901, 6, 15, false, DateUnit::Year},
+        {kGregorian, 1901, 1, 1, false, DateUnit::Day},
+        {kGregorian, 1901, 1, 5, false, DateUnit::Week},
+        {kGregorian, 1901, 1, 20, false, DateUnit::Month},
+        {kGregorian, 2100, 12, 28, true, DateUnit::Week},
+        {kGregorian, 2100, 12, 31, true, DateUnit::Day},
+        {kGregorian, 2100, 3, 1, true, DateUnit::Year},
+        {kGregorian, 2100, 12, 1, true, DateUnit::Month},
+        {kWorld, 7608, 12, 31, true, DateUnit::Day},  // Julian 31 August 2100
+        {kWorld, 7409, 1, 1, false, DateUnit::Day},   // Julian 1 September 1900
     };
     for (const Case& c : cases) {
         Select(c.k, c.y, c.m, c.d);
         const Snapshot before = Snap();
         if (c.next) {
-            nav.GoNext(c.selector);
+            nav.StepOn(c.unit);
         } else {
-            nav.GoPrev(c.selector);
+            nav.StepBack(c.unit);
         }
         EXPECT_EQ(rec.log, kRefused) << c.y << "-" << c.m << "-" << c.d;
         EXPECT_EQ(Snap(), before) << c.y << "-" << c.m << "-" << c.d;
@@ -168,36 +175,36 @@ TEST_F(NavigationTest, SwitchOutsideTheOtherReckoningsRangeIsRefused) {
     Select(kJulian, 2100, 12, 25);
     const Snapshot before = Snap();
 
-    nav.GoCombo(kCalSelector, 2, 1);
+    rec.Choose(nav, DateUnit::Reckoning, 2, 1);
     EXPECT_EQ(rec.log, (Log{"PutComboBack 0 1", "SetGridCal", "SetTabReport"}));
     EXPECT_EQ(Snap(), before);
 
     rec.log.clear();
-    nav.mnuCal_Click(kGregorian);
+    nav.ChooseReckoning(kGregorian);
     EXPECT_EQ(rec.log, (Log{"Beep"}));  // the menu redraws only an accepted change
     EXPECT_EQ(Snap(), before);
 
     rec.log.clear();
-    nav.GoNext(kCalSelector);
+    nav.StepOn(DateUnit::Reckoning);
     EXPECT_EQ(rec.log, kRefused);
     EXPECT_EQ(Snap(), before);
 
     // Its World year 7609 is past the range too (it ends on Julian 31 August 2100).
     rec.log.clear();
-    nav.GoPrev(kCalSelector);
+    nav.StepBack(DateUnit::Reckoning);
     EXPECT_EQ(rec.log, kRefused);
     EXPECT_EQ(Snap(), before);
 
     // Two weeks earlier the Gregorian date is still in 2100.
     nav.MoveWeeks(-2);
-    nav.mnuCal_Click(kGregorian);
+    nav.ChooseReckoning(kGregorian);
     EXPECT_EQ(s.CurCal, kGregorian);
     EXPECT_EQ(Ymd(kGregorian), (std::array<int, 3>{2100, 12, 25}));
 }
 
 TEST_F(NavigationTest, SwitchingReckoningRecomputesItsBoundaries) {
     Select(kGregorian, 2025, 1, 5);  // Julian 23 December 2024
-    nav.mnuCal_Click(kJulian);
+    nav.ChooseReckoning(kJulian);
     EXPECT_EQ(s.CurCal, kJulian);
     EXPECT_EQ(s.Dates[kJulian].YearFirst, DayNumber(kJulian, 1, 1, 2024));
     EXPECT_EQ(s.PaschaInfo.PaschaYear, 2024);
@@ -206,17 +213,17 @@ TEST_F(NavigationTest, SwitchingReckoningRecomputesItsBoundaries) {
     ExpectConsistent();
 
     // Elsewhere in the Gregorian reckoning, then Julian again: nothing left over.
-    nav.mnuCal_Click(kGregorian);
-    nav.GoNext(kYearSelector);
-    nav.GoNext(kYearSelector);
+    nav.ChooseReckoning(kGregorian);
+    nav.StepOn(DateUnit::Year);
+    nav.StepOn(DateUnit::Year);
     rec.log.clear();
-    nav.GoCombo(kCalSelector, 1, 2);
+    rec.Choose(nav, DateUnit::Reckoning, 1, 2);
     EXPECT_EQ(s.Dates[kJulian].YearFirst, DayNumber(kJulian, 1, 1, 2026));
     EXPECT_EQ(rec.log.back(), "SetTabReport");
     ExpectConsistent();
 
-    nav.GoNext(kCalSelector);
-    nav.GoNext(kCalSelector);
+    nav.StepOn(DateUnit::Reckoning);
+    nav.StepOn(DateUnit::Reckoning);
     EXPECT_EQ(s.CurCal, kWorld);
     EXPECT_EQ(s.Dates[kWorld].YearFirst, DayNumber(kJulian, 1, 9, 2026));
     ExpectConsistent();
@@ -226,7 +233,7 @@ TEST_F(NavigationTest, WeekChoiceIntoThePreviousYear) {
     // Gregorian 2000 began on a Saturday; Monday 3 January is in week 2.
     Select(kGregorian, 2000, 1, 3);
     EXPECT_EQ(s.Cur().Week, 2);
-    nav.GoCombo(kWeekSelector, 0, 1);
+    rec.Choose(nav, DateUnit::Week, 0, 1);
     EXPECT_EQ(Ymd(kGregorian), (std::array<int, 3>{1999, 12, 27}));
     EXPECT_EQ(Ymd(kJulian), (std::array<int, 3>{1999, 12, 14}));
     EXPECT_EQ(Ymd(kWorld), (std::array<int, 3>{7508, 4, 14}));
@@ -238,10 +245,10 @@ TEST_F(NavigationTest, WeekChoiceIntoThePreviousYear) {
     // A choice that leaves the range is put back.
     Select(kGregorian, 1901, 1, 7);
     const Snapshot before = Snap();
-    nav.GoCombo(kWeekSelector, 0, 2);
+    rec.Choose(nav, DateUnit::Week, 0, 2);
     EXPECT_EQ(rec.log, (Log{"PutComboBack 3 2", "SetGridCal", "SetTabReport"}));
     EXPECT_EQ(Snap(), before);
-    nav.GoCombo(kDaySelector, 0, 7);
+    rec.Choose(nav, DateUnit::Day, 0, 7);
     EXPECT_EQ(Snap(), before);
 }
 
@@ -328,32 +335,32 @@ TEST_F(NavigationTest, TodayKeepsTheCurrentReckoning) {
 
 TEST_F(NavigationTest, ChoicesFromTheSelectors) {
     Select(kJulian, 2025, 5, 31);
-    nav.GoCombo(kYearSelector, 2024 - 1901, 2025 - 1901);
+    rec.Choose(nav, DateUnit::Year, 2024 - 1901, 2025 - 1901);
     EXPECT_EQ(Ymd(kJulian), (std::array<int, 3>{2024, 5, 31}));
-    nav.GoCombo(kMonthSelector, 5, 4);
+    rec.Choose(nav, DateUnit::Month, 5, 4);
     EXPECT_EQ(Ymd(kJulian), (std::array<int, 3>{2024, 6, 30}));
-    nav.GoCombo(kDaySelector, 3, 1);
+    rec.Choose(nav, DateUnit::Day, 3, 1);
     EXPECT_EQ(Ymd(kJulian), (std::array<int, 3>{2024, 7, 2}));
     ExpectConsistent();
 
     // Indices no list offers are put back, and nothing changes.
     const Snapshot before = Snap();
     rec.log.clear();
-    nav.GoCombo(kYearSelector, 5000, 0);
-    nav.GoCombo(kYearSelector, -1, 0);
-    nav.GoCombo(kMonthSelector, 12, 0);
-    nav.GoCombo(kCalSelector, -1, 1);
-    nav.GoCombo(kCalSelector, 3, 1);
-    nav.GoCombo(kWeekSelector, 2147483647, -2147483647);
-    nav.GoCombo(9, 1, 0);
+    rec.Choose(nav, DateUnit::Year, 5000, 0);
+    rec.Choose(nav, DateUnit::Year, -1, 0);
+    rec.Choose(nav, DateUnit::Month, 12, 0);
+    rec.Choose(nav, DateUnit::Reckoning, -1, 1);
+    rec.Choose(nav, DateUnit::Reckoning, 3, 1);
+    rec.Choose(nav, DateUnit::Week, 2147483647, -2147483647);
+    rec.Choose(nav, static_cast<DateUnit>(9), 1, 0);
     EXPECT_EQ(Snap(), before);
     EXPECT_EQ(rec.log.front(), "PutComboBack 1 0");
 
     rec.log.clear();
-    nav.mnuCal_Click(0);
-    nav.mnuCal_Click(4);
-    nav.GoPrev(-1);
-    nav.GoNext(5);
+    nav.ChooseReckoning(0);
+    nav.ChooseReckoning(4);
+    nav.StepBack(static_cast<DateUnit>(-1));
+    nav.StepOn(static_cast<DateUnit>(5));
     nav.MoveDays(100000);
     nav.MoveWeeks(-2147483647);
     EXPECT_EQ(Snap(), before);
@@ -367,15 +374,15 @@ TEST_F(NavigationTest, RandomWalkKeepsTheInvariants) {
     for (int step = 0; step < 20000; ++step) {
         switch (pick(0, 7)) {
             case 0:
-                nav.GoPrev(pick(0, 4));
+                nav.StepBack(static_cast<DateUnit>(pick(0, 4)));
                 break;
             case 1:
-                nav.GoNext(pick(0, 4));
+                nav.StepOn(static_cast<DateUnit>(pick(0, 4)));
                 break;
             case 2: {
-                const int i = pick(0, 4);
-                const int old = i == kWeekSelector ? s.Cur().Week - 1 : pick(0, 6);
-                nav.GoCombo(i, pick(0, i == kYearSelector ? 199 : 11), old);
+                const auto unit = static_cast<DateUnit>(pick(0, 4));
+                const int old = unit == DateUnit::Week ? s.Cur().Week - 1 : pick(0, 6);
+                rec.Choose(nav, unit, pick(0, unit == DateUnit::Year ? 199 : 11), old);
                 break;
             }
             case 3:
@@ -385,13 +392,13 @@ TEST_F(NavigationTest, RandomWalkKeepsTheInvariants) {
                 nav.GoNearMonth(pick(1, 31), pick(1, 2));
                 break;
             case 5:
-                nav.mnuCal_Click(pick(1, 3));
+                nav.ChooseReckoning(pick(1, 3));
                 break;
             case 6:
                 nav.GoToday();
                 break;
             default:
-                nav.GoCombo(kWeekSelector, pick(0, s.Cur().YearWeeks - 1), s.Cur().Week - 1);
+                rec.Choose(nav, DateUnit::Week, pick(0, s.Cur().YearWeeks - 1), s.Cur().Week - 1);
                 break;
         }
         ASSERT_NO_FATAL_FAILURE(ExpectConsistent()) << "step " << step;

@@ -1,5 +1,12 @@
 #include "reports/calendar.h"
 
+#include <algorithm>
+
+#include "calendar/day_builder.h"
+#include "reckoning/name_tables.h"
+#include "reports/report_heading.h"
+#include "reports/rtf_reader.h"
+
 #include "data/file_bytes.h"
 #include "data/ini_file.h"
 #include "reports/day_report.h"
@@ -35,21 +42,134 @@ void Calendar::SetYearDates() {
 }
 
 std::string Calendar::RenderReport(int tab) {
-    const ReportContext context{state_, data_, settings_};
     switch (tab) {
         case kDayTab:
-            return DayReport(context);
+            return Render(ReportKind::Day);
         case kWeekTab:
-            return WeekReport(context, *this);
+            return Render(ReportKind::Week);
         case kMonthTab:
-            return MonthReport(context);
+            return Render(ReportKind::Month);
         case kYearTab:
-            return YearReport(context);
+            return Render(ReportKind::Year);
         case kFeastsTab:
-            return FeastsReport(context);
+            return Render(ReportKind::Feasts);
         default:
             return {};
     }
+}
+
+namespace {
+
+template <typename S>
+std::string RenderIn(ReportKind kind, ReportContext context) {
+    switch (kind) {
+        case ReportKind::Day:
+            return DayReportIn<S>(context);
+        case ReportKind::Week:
+            return WeekReportIn<S>(context);
+        case ReportKind::Month:
+            return MonthReportIn<S>(context);
+        case ReportKind::Year:
+            return YearReportIn<S>(context);
+        case ReportKind::Feasts:
+            return FeastsReportIn<S>(context);
+        case ReportKind::Search:
+        case ReportKind::Abbreviations:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string Calendar::Render(ReportKind kind) {
+    data_.Revalidate();
+    return RenderIn<RtfStyle>(kind, ReportContext{state_, data_, settings_});
+}
+
+std::string Calendar::RenderText(ReportKind kind, std::string_view findText, bool wholeWord) {
+    data_.Revalidate();
+    const ReportContext context{state_, data_, settings_};
+    if (kind == ReportKind::Search)
+        return SearchReportIn<TextStyle>(context, findText, wholeWord).value_or("");
+    if (kind == ReportKind::Abbreviations) {
+        std::string text = RtfToPlainText(AbbrDocument());
+        if (!text.empty()) text += '\n';
+        return text;
+    }
+    return RenderIn<TextStyle>(kind, context);
+}
+
+DayInfo Calendar::DayAt(DayNum day) {
+    data_.Revalidate();
+    return DayOf(day);
+}
+
+DayInfo Calendar::DayOf(DayNum day) {
+    const DayContext context = DayContextOf(day, state_.CurCal);
+    return BuildDayInfo(context, *data_.Placements(context.Pascha.PaschaYear), data_,
+                        DayOptionsOf(settings_));
+}
+
+ReportFrame Calendar::Frame(ReportKind kind, std::string_view findText, bool wholeWord) {
+    ReportFrame frame;
+    frame.Kind = kind;
+    frame.Reckoning = state_.CurCal;
+    const DateRec& cur = state_.Cur();
+    const auto dateText = [this](DayNum d) {
+        const CalendarDate date = DateOfDay(state_.CurCal, d);
+        return std::to_string(date.Day) + " " +
+               std::string(MonthNames(CalendarMonth(state_.CurCal, date.Month), kGenitive)) +
+               " " + std::to_string(date.Year) + " года";
+    };
+    std::vector<DayNum> days;
+    switch (kind) {
+        case ReportKind::Day:
+            frame.First = frame.Last = state_.CurDay;
+            break;
+        case ReportKind::Week:
+            frame.First = cur.WeekFirst;
+            frame.Last = cur.WeekLast;
+            frame.Title = "Седмица с " + dateText(frame.First) + " по " + dateText(frame.Last) +
+                          std::string(CalNames(state_.CurCal));
+            break;
+        case ReportKind::Month:
+            frame.First = cur.MonthFirst;
+            frame.Last = cur.MonthLast;
+            frame.Title = std::string(MonthNames(CalendarMonth(state_.CurCal, cur.Month),
+                                                 kNominative)) +
+                          " " + std::to_string(cur.Year) + " года" +
+                          std::string(CalNames(state_.CurCal));
+            break;
+        case ReportKind::Year:
+        case ReportKind::Feasts:
+        case ReportKind::Search:
+        case ReportKind::Abbreviations:
+            frame.First = cur.YearFirst;
+            frame.Last = cur.YearLast;
+            frame.Title = YearTitle(state_);
+            break;
+    }
+    if (kind == ReportKind::Day || kind == ReportKind::Week || kind == ReportKind::Month ||
+        kind == ReportKind::Year) {
+        for (DayNum d = frame.First; d <= frame.Last; ++d)
+            days.push_back(d);
+    } else if (kind == ReportKind::Feasts) {
+        days = FeastDays(state_);
+    } else if (kind == ReportKind::Search) {
+        frame.FindText = findText;
+        frame.WholeWord = wholeWord;
+        for (const auto& [day, hits] :
+             SearchHits(ReportContext{state_, data_, settings_}, findText, wholeWord)) {
+            days.push_back(day);
+            frame.HitCounts.push_back(hits);
+        }
+    }
+    frame.Days.reserve(days.size());
+    data_.Revalidate();
+    for (const DayNum d : days)
+        frame.Days.push_back(DayOf(d));
+    return frame;
 }
 
 TabUpdate Calendar::SetTabReport(int tab, bool force) {
@@ -64,6 +184,7 @@ TabUpdate Calendar::SetTabReport(int tab, bool force) {
 }
 
 std::optional<std::string> Calendar::SetFindReport(std::string_view text, bool wholeWord) {
+    data_.Revalidate();
     return SearchReport(ReportContext{state_, data_, settings_}, text, wholeWord);
 }
 

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/report_frame.h"
 #include "data/calendar_data.h"
 #include "reckoning/date_state.h"
 #include "reckoning/navigation.h"
@@ -59,6 +60,22 @@ class Calendar final : public YearAssembler {
     void SetYearDates() override;
     const std::vector<bool>& RedDays() const { return data_.RedDays; }
 
+    // The document of a day, week, month, year or great-feasts report for the current date; the
+    // date state is the same afterwards. Empty for the search and abbreviations, which have
+    // their own calls.
+    std::string Render(ReportKind kind);
+    // Any report as plain text (UTF-8, one line per paragraph, each ending in LF), drawn from the
+    // day model: what a pane shows of the document, without its markup. The search needs its
+    // text; the abbreviations are their document's text.
+    std::string RenderText(ReportKind kind, std::string_view findText = {}, bool wholeWord = false);
+
+    // Everything known of a day, shown in the current reckoning, with the additions the
+    // report settings switch on. Nothing of the selected date moves.
+    DayInfo DayAt(DayNum day);
+    // The days a report of the current date lists, as facts: the day, its week, month or year,
+    // the great feasts of the year, or the days of the year where the search text stands.
+    ReportFrame Frame(ReportKind kind, std::string_view findText = {}, bool wholeWord = false);
+
     // The document of tab 0..4 (day, week, month, year, great feasts) for the current date.
     // The date state is the same afterwards; the render cache is not touched. Empty for the
     // other tabs.
@@ -85,6 +102,9 @@ class Calendar final : public YearAssembler {
     static std::string DocumentBytes(std::string_view document) { return RtfToCp1251(document); }
 
   private:
+    // DayAt within a round of look-ups already begun.
+    DayInfo DayOf(DayNum day);
+
     DateState state_;
     CalendarData data_;
     ReportSettings settings_;

@@ -8,24 +8,30 @@
 
 namespace velorith {
 
-std::string AddTitle(std::string a, std::string_view t) {
-    if (!a.empty()) a += ' ';
-    a += t;
-    return a;
+DayOptions DayOptionsOf(const ReportSettings& settings) {
+    return {settings.ShowFasting, settings.ShowReadings};
 }
 
-std::string AddTail(std::string a, std::string_view t) {
-    if (!a.empty() && a.back() == '.') a.pop_back();
-    a += t;
-    return a;
+template <typename S>
+const DayInfo& BasicDayBlock<S>::Info() {
+    const DayContext now = DayContextOf(c_.state);
+    if (now.Day != built_.Day || now.Reckoning != built_.Reckoning || now.Week != built_.Week ||
+        now.Pascha != built_.Pascha) {
+        const auto placed = c_.data.Placements(now.Pascha.PaschaYear);
+        info_ = BuildDayInfo(now, *placed, c_.data, DayOptionsOf(c_.settings));
+        built_ = now;
+    }
+    return info_;
 }
 
-std::string_view DayBlock::MonthName(int cal, int form) const {
+template <typename S>
+std::string_view BasicDayBlock<S>::MonthName(int cal, int form) const {
     const DateRec& rec = c_.state.Dates[static_cast<std::size_t>(cal)];
     return MonthNames(CalendarMonth(cal, rec.Month), form);
 }
 
-std::string DayBlock::DayMonthYear(int cal) const {
+template <typename S>
+std::string BasicDayBlock<S>::DayMonthYear(int cal) const {
     const DateRec& rec = c_.state.Dates[static_cast<std::size_t>(cal)];
     std::string text = std::to_string(rec.Day);
     text += ' ';
@@ -36,25 +42,27 @@ std::string DayBlock::DayMonthYear(int cal) const {
     return text;
 }
 
-std::string DayBlock::IndictionLine() const {
+template <typename S>
+std::string BasicDayBlock<S>::IndictionLine() {
     if (!c_.settings.ShowIndiction) return {};
-    const GreatIndiction g = GreatIndictionOf(c_.state.Dates[kWorld].Year);
-    std::string line(kEol);
-    line += Indent;
+    const GreatIndiction g = Info().Indiction;
+    std::string line(S::Eol);
+    line += S::Indent;
     line += std::to_string(g.Year);
     line += "-й год ";
     line += std::to_string(g.Number);
     line += "-го индиктиона";
-    line += kEol;
+    line += S::Eol;
     return line;
 }
 
-std::string DayBlock::DateLines(bool showYear, bool showCal) const {
+template <typename S>
+std::string BasicDayBlock<S>::DateLines(bool showYear, bool showCal) const {
     const DateState& s = c_.state;
     const bool all = c_.settings.ShowAllStyles;
     const DateRec& cur = s.Cur();
-    std::string text(kEol);
-    text += Indent;
+    std::string text(S::Eol);
+    text += S::Indent;
     text += std::to_string(cur.Day);
     text += ' ';
     text += MonthName(s.CurCal, kGenitive);
@@ -64,137 +72,96 @@ std::string DayBlock::DateLines(bool showYear, bool showCal) const {
         text += " года";
     }
     if (showCal || all) text += CalNames(s.CurCal);
-    text += kEol;
+    text += S::Eol;
     if (all) {
         // The other two reckonings, in a fixed order for each current one.
         static constexpr std::array<std::array<int, 2>, 4> kOthers = {
             {{0, 0}, {kJulian, kGregorian}, {kGregorian, kWorld}, {kJulian, kWorld}}};
         for (const int k : kOthers[static_cast<std::size_t>(s.CurCal)]) {
-            text += Indent;
+            text += S::Indent;
             text += DayMonthYear(k);
             text += CalNames(k);
-            text += kEol;
+            text += S::Eol;
         }
     }
-    text += kEol;
+    text += S::Eol;
     return text;
 }
 
-std::string DayBlock::WeekLine() {
-    const DateState& s = c_.state;
-    const Tables& t = c_.data.tables;
-    const DayNum day = s.CurDay;
-    std::string titles;
-    std::string tails;
-    bool hasTail = false;
-    const auto take = [&](bool red, const std::string& title) {
-        if (red) RedDay = true;
-        if (!title.empty() && title.front() == ',') {
-            tails = AddTail(std::move(tails), title);
-            hasTail = true;
-        } else {
-            titles = AddTitle(std::move(titles), title);
-        }
-    };
-    const auto takeAll = [&](const auto& table) {
-        for (const auto& e : table) {
-            if (FallsOn(e, day)) take(e.Red, e.Title);
-        }
-    };
-    takeAll(t.Weekdays);
-    takeAll(t.Weekdays1);
-    takeAll(t.SpecWeekDays);
-
+template <typename S>
+std::string BasicDayBlock<S>::WeekLine() {
+    const DayInfo& info = Info();
     std::string line;
-    if (!titles.empty()) {
-        line = Indent;
-        line += titles;
-    }
-    if (titles.empty() || hasTail) {
-        line += Indent;
-        line += DayNames(s.CurWeekDay, kChurchDay);
-        line += ' ';
-        AppendCyclePhrase(line, s.Cur().Week, s.CurWeekDay, s.PaschaInfo.PaschaWeek,
-                          s.PaschaInfo.FirstPentWeek);
-    }
-    if (hasTail) line = AddTail(std::move(line), tails);
-    line += ToneText(ToneOf(day, s.PaschaInfo.CurPascha, s.PaschaInfo.PrevPascha));
-    line += kEol;
+    S::AppendValue(line, info.WeekLineValue, info.WeekLine);
+    line += S::Eol;
     return line;
 }
 
-std::string DayBlock::DayHeading(bool showYear) {
+template <typename S>
+std::string BasicDayBlock<S>::DayHeading(bool showYear) {
     std::string text = DateLines(showYear, false);
     text += WeekLine();
-    text += kEol;
+    text += S::Eol;
     return text;
 }
 
-namespace {
-
-// Each entry in turn wraps what the day holds so far: its "before" lines go in front of the
-// group, its "after" lines behind it.
-void WrapEntry(std::array<std::string, 5>& groups, const EntryTexts& e, bool textZeroFirst) {
-    groups[0] = textZeroFirst ? e.Text0 + groups[0] : groups[0] + e.Text0;
-    groups[1] = e.Text11 + groups[1] + e.Text19;
-    groups[2] = e.Text21 + groups[2] + e.Text29;
-    groups[3] = e.Text31 + groups[3] + e.Text39;
-    groups[4] += e.Text4;
-}
-
-}  // namespace
-
-std::string DayBlock::DayTexts() {
-    const DateState& s = c_.state;
-    const DayNum day = s.CurDay;
-    if (s.CurWeekDay == 7) RedDay = true;
-
-    const DateRec& julian = s.Dates[kJulian];
-    MonthDayTexts month = c_.data.MonthDay(julian.Day, julian.Month, julian.YearDays);
-    if (month.red) RedDay = true;
-    std::array<std::string, 5>& groups = month.groups;
-
-    const Tables& t = c_.data.tables;
-    const bool pascha = day == s.PaschaInfo.CurPascha;
-    const auto wrapAll = [&](const auto& table, bool textZeroFirst) {
-        for (const auto& e : table) {
-            if (!FallsOn(e, day)) continue;
-            if (e.Red) RedDay = true;
-            WrapEntry(groups, e, textZeroFirst);
-        }
-    };
-    wrapAll(t.Relocatable, pascha);
-    wrapAll(t.Relocatable1, false);
-    wrapAll(t.Special, false);
-
+template <typename S>
+std::string BasicDayBlock<S>::DayTexts() {
+    const DayInfo& info = Info();
     std::string text;
-    for (const auto& g : groups) {
-        if (g.empty()) continue;
-        text += kEol;
-        text += g;
+    int group = -1;
+    for (const DayEntry& e : info.Entries) {
+        if (e.Group != group) {
+            text += S::Eol;
+            group = e.Group;
+        }
+        S::AppendLine(text, e.Sign, e.Group == 4, e.Value, e.Text);
+    }
+    // The readings and the fast, when switched on, close the day as notes of its own.
+    std::vector<std::string_view> notes;
+    if (info.Readings) {
+        for (const ServiceReadings& service : info.Readings->Services)
+            notes.push_back(service.Line);
+        if (!info.Readings->NoLiturgyReason.empty())
+            notes.push_back(info.Readings->NoLiturgyReason);
+    }
+    if (info.Fast && !info.Fast->Line.empty()) notes.push_back(info.Fast->Line);
+    if (!notes.empty()) {
+        text += S::Eol;
+        for (const std::string_view note : notes) {
+            std::string typed;
+            S::AppendTyped(typed, note);
+            S::AppendLine(text, Rank::None, true, typed, note);
+        }
     }
     return text;
 }
 
-std::string DayBlock::ColouredBlock(bool withIndiction, bool showYear, bool showCal) {
-    RedDay = false;
+template <typename S>
+std::string BasicDayBlock<S>::ColouredBlock(bool withIndiction, bool showYear, bool showCal) {
     std::string body;
     if (withIndiction) body = IndictionLine();
     body += DateLines(showYear, showCal);
     body += WeekLine();
     body += DayTexts();
-    std::string block(RedDay ? kRed : kNavy);
+    std::string block(Info().Red() ? S::Red : S::Navy);
     block += body;
     return block;
 }
 
-std::string DayReport(ReportContext context) {
-    RtfDocument doc(Prologue(context.settings, false));
-    DayBlock block(context);
+template <typename S>
+std::string DayReportIn(ReportContext context) {
+    StyledDocument<S> doc(S::Prologue(context.settings, false));
+    BasicDayBlock<S> block(context);
     std::string body = block.ColouredBlock(true, true, true);
-    body += kEpilogue;
+    body += S::Epilogue;
     doc.AddPiece(body);
     return std::move(doc).Take();
 }
+
+template class BasicDayBlock<RtfStyle>;
+template class BasicDayBlock<TextStyle>;
+template std::string DayReportIn<RtfStyle>(ReportContext);
+template std::string DayReportIn<TextStyle>(ReportContext);
 
 }  // namespace velorith

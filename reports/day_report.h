@@ -1,34 +1,33 @@
 // The day block: the texts that show one day (indiction, date lines, the day's place in the
-// movable cycle with its tone, and its entries), and the day report made of them. Every other
-// report repeats the block for each day it lists.
+// movable cycle with its tone, and its entries), rendered from the day's DayInfo, and the day
+// report made of them. Every other report repeats the block for each day it lists.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "calendar/day_builder.h"
 #include "reports/report_context.h"
+#include "reports/report_style.h"
 
 namespace velorith {
 
-// Title joining for the day line: titles are separated by one blank; a tail (a title that
-// begins with ",") continues the text before it in place of its final full stop.
-std::string AddTitle(std::string a, std::string_view t);
-std::string AddTail(std::string a, std::string_view t);
-
-// Makes the texts of the working day (CurDay with its three dates computed).
-class DayBlock {
+// Renders the working day of a report's walk (the walk's CurDay with its three dates, its
+// week and its year's Pascha data) in style S.
+template <typename S>
+class BasicDayBlock {
   public:
-    explicit DayBlock(ReportContext context) : c_(context) {}
+    explicit BasicDayBlock(ReportContext context) : c_(context) {}
 
-    // Set by WeekLine and DayTexts when the day is red; the caller resets it before each day.
-    bool RedDay = false;
+    // The DayInfo of the walk's current day, built when the day, its week or its year changed.
+    const DayInfo& Info();
 
     // Month name of Dates(cal), form 1 nominative or 2 genitive.
     std::string_view MonthName(int cal, int form) const;
     // "<day> <month> <year> года" of Dates(cal), the month in the genitive.
     std::string DayMonthYear(int cal) const;
     // The great indiction line; empty unless ShowIndiction.
-    std::string IndictionLine() const;
+    std::string IndictionLine();
     // The date of the working day, in the other reckonings too with ShowAllStyles.
     std::string DateLines(bool showYear, bool showCal) const;
     // The titles of the day, or its weekday and place in the movable cycle; then the tone.
@@ -36,17 +35,29 @@ class DayBlock {
     // The date lines and the day line, then an empty line: how a listed day of the great feasts
     // report and of the search opens.
     std::string DayHeading(bool showYear);
-    // The day's entries from its month file and the tables, in groups 0..4.
+    // The day's entries from its month file and the tables, in groups 0..4; then, when they are
+    // switched on, its readings and its fast.
     std::string DayTexts();
 
-    // RedDay reset, then the four texts with the day's colour in front.
+    // The four texts with the day's colour in front.
     std::string ColouredBlock(bool withIndiction, bool showYear, bool showCal);
 
   private:
     ReportContext c_;
+    DayInfo info_;
+    DayContext built_{-1, 0, 0, {}};
 };
 
+using DayBlock = BasicDayBlock<RtfStyle>;
+
 // The day report of the current date (the "День" pane).
-std::string DayReport(ReportContext context);
+template <typename S>
+std::string DayReportIn(ReportContext context);
+inline std::string DayReport(ReportContext context) {
+    return DayReportIn<RtfStyle>(context);
+}
+
+// The day block's options from the report settings.
+DayOptions DayOptionsOf(const ReportSettings& settings);
 
 }  // namespace velorith

@@ -134,13 +134,5 @@ TEST_F(DayReportTest, IndictionAndAllStyles) {
               std::string::npos);
 }
 
-TEST(TitleJoining, AddTitleAndAddTail) {
-    EXPECT_EQ(AddTitle("", "А."), "А.");
-    EXPECT_EQ(AddTitle("А.", "Б."), "А. Б.");
-    EXPECT_EQ(AddTail("", ", а."), ", а.");
-    EXPECT_EQ(AddTail("Слово.", ", а."), "Слово, а.");
-    EXPECT_EQ(AddTail("Слово", ", а."), "Слово, а.");
-}
-
 }  // namespace
 }  // namespace velorith

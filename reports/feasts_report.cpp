@@ -1,5 +1,6 @@
 #include "reports/feasts_report.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <vector>
@@ -50,23 +51,25 @@ constexpr std::array<FixedFeast, 5> kGreat = {{
     {1, 10, "ПОКРОВ ПРЕСВЯТОЙ ВЛАДЫЧИЦЫ НАШЕЙ БОГОРОДИЦЫ И ПРИСНОДЕВЫ МАРИИ."},
 }};
 
+template <typename S>
 std::string Heading(std::string_view lead, std::string_view title) {
     std::string text(lead);
-    text += Indent;
-    text += kRed;
+    text += S::Indent;
+    text += S::Red;
     text += title;
-    text += kNavy;
-    AppendRule(text);
+    text += S::Navy;
+    AppendRuleIn<S>(text);
     return text;
 }
 
 // Writes the rows in the order of the year and empties the list.
-void FlushHits(HitList& hits, RtfDocument& doc) {
+template <typename S>
+void FlushHits(HitList& hits, StyledDocument<S>& doc) {
     SortHits(hits);
     for (const HitRow& row : hits) {
         std::string piece = row.heading;
         piece += row.text;
-        AppendRule(piece);
+        AppendRuleIn<S>(piece);
         doc.AddPiece(piece);
     }
     hits.clear();
@@ -74,54 +77,76 @@ void FlushHits(HitList& hits, RtfDocument& doc) {
 
 }  // namespace
 
-std::string FeastsReport(ReportContext c) {
-    DateState& s = c.state;
-    s.SaveDate();
+std::vector<DayNum> FeastDays(const DateState& state) {
+    const DisplayedYear year = NoteDisplayedYear(state);
+    const DayNum pascha = state.PaschaInfo.CurPascha;
+    std::vector<DayNum> days{pascha};
+    for (const MovableFeast& feast : kMovable)
+        days.push_back(pascha + feast.offset);
+    const auto place = [&](const auto& feasts) {
+        for (const FixedFeast& feast : feasts) {
+            const DayNum d = PlaceJulianDate(year, feast.day, feast.month);
+            if (d != 0) days.push_back(d);
+        }
+    };
+    place(kTwelveFixed);
+    place(kGreat);
+    std::sort(days.begin(), days.end());
+    days.erase(std::unique(days.begin(), days.end()), days.end());
+    return days;
+}
+
+template <typename S>
+std::string FeastsReportIn(ReportContext shown) {
+    DateState s = shown.state.Detached();
+    const ReportContext c{s, shown.data, shown.settings};
     const DisplayedYear year = NoteDisplayedYear(s);
     const DayNum pascha = s.PaschaInfo.CurPascha;
-    DayBlock block(c);
+    BasicDayBlock<S> block(c);
 
-    RtfDocument doc(TitledPrologue(c.settings, YearTitle(s)));
+    StyledDocument<S> doc(TitledPrologueIn<S>(c.settings, YearTitle(s)));
 
     MoveWorkingDate(s, pascha);
-    std::string piece(kRed);
+    std::string piece(S::Red);
     piece += block.DateLines(false, false);
-    piece += Indent;
+    piece += S::Indent;
     piece += kPascha;
-    piece += kNavy;
-    piece += kEol;
-    AppendRule(piece);
-    piece += kEol;
+    piece += S::Navy;
+    piece += S::Eol;
+    AppendRuleIn<S>(piece);
+    piece += S::Eol;
     doc.AddPiece(piece);
 
-    doc.AddPiece(Heading({}, "Двунадесятые переходящие праздники"));
+    doc.AddPiece(Heading<S>({}, "Двунадесятые переходящие праздники"));
     for (const MovableFeast& feast : kMovable) {
         MoveWorkingDateAndWeek(s, pascha + feast.offset);
         piece = block.DayHeading(false);
-        piece += Indent;
+        piece += S::Indent;
         piece += feast.text;
-        piece += kEol;
-        AppendRule(piece);
-        if (feast.offset == 49) piece += kEol;
+        piece += S::Eol;
+        AppendRuleIn<S>(piece);
+        if (feast.offset == 49) piece += S::Eol;
         doc.AddPiece(piece);
     }
 
     HitList hits;
-    doc.AddPiece(Heading({}, "Двунадесятые непереходящие праздники"));
+    doc.AddPiece(Heading<S>({}, "Двунадесятые непереходящие праздники"));
     for (const FixedFeast& feast : kTwelveFixed) {
-        AddFoundDay(block, c, year, feast.day, feast.month, feast.text, hits);
+        AddFoundDay<S>(block, c, year, feast.day, feast.month, feast.text, hits);
     }
     FlushHits(hits, doc);
 
-    doc.AddPiece(Heading(kEol, "Великие праздники"));
+    doc.AddPiece(Heading<S>(S::Eol, "Великие праздники"));
     for (const FixedFeast& feast : kGreat) {
-        AddFoundDay(block, c, year, feast.day, feast.month, feast.text, hits);
+        AddFoundDay<S>(block, c, year, feast.day, feast.month, feast.text, hits);
     }
     FlushHits(hits, doc);
 
-    doc.AddPiece(kEpilogue);
-    s.RestoreDate();
+    doc.AddPiece(S::Epilogue);
     return std::move(doc).Take();
 }
+
+template std::string FeastsReportIn<RtfStyle>(ReportContext);
+template std::string FeastsReportIn<TextStyle>(ReportContext);
 
 }  // namespace velorith

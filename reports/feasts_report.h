@@ -4,11 +4,19 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "reports/report_context.h"
+#include "reports/report_style.h"
 
 namespace velorith {
 
-std::string FeastsReport(ReportContext context);
+template <typename S>
+std::string FeastsReportIn(ReportContext context);
+inline std::string FeastsReport(ReportContext context) {
+    return FeastsReportIn<RtfStyle>(context);
+}
+// The days of those feasts in the displayed year, in calendar order.
+std::vector<DayNum> FeastDays(const DateState& state);
 
 }  // namespace velorith

@@ -19,8 +19,9 @@ DayNum PlaceJulianDate(const DisplayedYear& year, int julianDay, int julianMonth
     return year.Holds(d) ? d : 0;
 }
 
-bool AddFoundDay(DayBlock& block, ReportContext c, const DisplayedYear& year, int julianDay,
-                 int julianMonth, std::string_view text, HitList& hitList) {
+template <typename S>
+bool AddFoundDay(BasicDayBlock<S>& block, ReportContext c, const DisplayedYear& year,
+                 int julianDay, int julianMonth, std::string_view text, HitList& hitList) {
     const DayNum d = PlaceJulianDate(year, julianDay, julianMonth);
     if (d == 0) return false;
     MoveWorkingDate(c.state, d);
@@ -28,11 +29,16 @@ bool AddFoundDay(DayBlock& block, ReportContext c, const DisplayedYear& year, in
     HitRow row;
     row.day = d;
     row.heading = block.DayHeading(false);
-    row.text = ConvertSigns(text);
-    row.text += kEol;
+    const TextLine line = SignedTextLine(text);
+    S::AppendLine(row.text, line.Sign, false, line.Value, PlainTextOf(line.Value));
     hitList.push_back(std::move(row));
     return true;
 }
+
+template bool AddFoundDay<RtfStyle>(BasicDayBlock<RtfStyle>&, ReportContext,
+                                    const DisplayedYear&, int, int, std::string_view, HitList&);
+template bool AddFoundDay<TextStyle>(BasicDayBlock<TextStyle>&, ReportContext,
+                                     const DisplayedYear&, int, int, std::string_view, HitList&);
 
 void SortHits(HitList& hitList) {
     std::stable_sort(hitList.begin(), hitList.end(),

@@ -35,8 +35,9 @@ DayNum PlaceJulianDate(const DisplayedYear& year, int julianDay, int julianMonth
 // Places the Julian date on its day of the displayed year and, when it falls there, makes that
 // day the working day and adds a row: the date lines and day line, and `text` with its rank
 // sign and an end of line. Returns false, adding nothing, when the date is not in the year.
-bool AddFoundDay(DayBlock& block, ReportContext context, const DisplayedYear& year, int julianDay,
-                 int julianMonth, std::string_view text, HitList& hitList);
+template <typename S>
+bool AddFoundDay(BasicDayBlock<S>& block, ReportContext context, const DisplayedYear& year,
+                 int julianDay, int julianMonth, std::string_view text, HitList& hitList);
 
 // Sorts the rows by day, keeping the order in which rows of one day were found.
 void SortHits(HitList& hitList);

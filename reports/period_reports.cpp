@@ -9,9 +9,10 @@ namespace velorith {
 namespace {
 
 // The colour goes back to navy so that the dotted line after a red day is navy.
+template <typename S>
 std::string DaySeparator() {
-    std::string text(kNavy);
-    AppendRule(text);
+    std::string text(S::Navy);
+    AppendRuleIn<S>(text);
     return text;
 }
 
@@ -22,23 +23,24 @@ bool ShowsIndiction(const DateState& s, DayNum first) {
 
 // The month and year reports: the titled days first..last, each ruled off; with monthHeadings
 // every month opens with its name.
-std::string DaysReport(ReportContext c, std::string_view title, DayNum first, DayNum last,
+template <typename S>
+std::string DaysReport(ReportContext shown, std::string_view title, DayNum first, DayNum last,
                        bool monthHeadings) {
-    DateState& s = c.state;
-    s.SaveDate();
-    DayBlock block(c);
-    RtfDocument doc(TitledPrologue(c.settings, title));
+    DateState s = shown.state.Detached();
+    const ReportContext c{s, shown.data, shown.settings};
+    BasicDayBlock<S> block(c);
+    StyledDocument<S> doc(TitledPrologueIn<S>(c.settings, title));
 
-    const std::string separator = DaySeparator();
+    const std::string separator = DaySeparator<S>();
     int lastMonth = 0;
     for (DayNum d = first; d <= last; ++d) {
         MoveWorkingDateAndWeek(s, d);
         if (monthHeadings && s.Cur().Month != lastMonth) {
-            std::string heading(kNavy);
-            heading += kEol;
-            heading += Indent;
+            std::string heading(S::Navy);
+            heading += S::Eol;
+            heading += S::Indent;
             heading += block.MonthName(s.CurCal, kNominative);
-            AppendRule(heading);
+            AppendRuleIn<S>(heading);
             doc.AddPiece(heading);
             lastMonth = s.Cur().Month;
         }
@@ -46,81 +48,82 @@ std::string DaysReport(ReportContext c, std::string_view title, DayNum first, Da
         piece += separator;
         doc.AddPiece(piece);
     }
-    doc.AddPiece(kEpilogue);
-    s.RestoreDate();
+    doc.AddPiece(S::Epilogue);
     return std::move(doc).Take();
 }
 
 }  // namespace
 
-std::string WeekReport(ReportContext c, YearAssembler& assembler) {
-    DateState& s = c.state;
-    s.SaveDate();
+template <typename S>
+std::string WeekReportIn(ReportContext shown) {
+    DateState s = shown.state.Detached();
+    const ReportContext c{s, shown.data, shown.settings};
     const DateRec cur = s.Cur();
     const bool withYear =
         c.settings.ShowAllStyles || cur.WeekFirst < cur.YearFirst || cur.WeekLast > cur.YearLast;
-    // The year whose Pascha data and entries are in place; a day of another year brings its own.
+    // The year whose Pascha data is in place; a day of another year brings its own, and its
+    // entries with it.
     int loadedYear = cur.Year;
-    bool crossed = false;
 
-    DayBlock block(c);
+    BasicDayBlock<S> block(c);
     std::string title;
     std::string days;
     for (DayNum d = cur.WeekFirst; d <= cur.WeekLast; ++d) {
         MoveWorkingDate(s, d);
         if (s.Cur().Year != loadedYear) {
             s.SetYearInfo();
-            assembler.SetYearDates();
             loadedYear = s.Cur().Year;
-            crossed = true;
         }
         if (d == cur.WeekFirst) {
-            title = kEol;
-            title += Indent;
+            title = S::Eol;
+            title += S::Indent;
             title += "Седмица";
-            title += kEol;
-            title += Indent;
+            title += S::Eol;
+            title += S::Indent;
             title += "с ";
             title += block.DayMonthYear(s.CurCal);
-            title += kEol;
+            title += S::Eol;
         }
         days += block.ColouredBlock(ShowsIndiction(s, cur.WeekFirst), withYear, false);
-        days += kNavy;
-        days += kCrLf;
-        AppendRule(days);
+        days += S::Navy;
+        days += S::PieceEnd;
+        AppendRuleIn<S>(days);
     }
-    title += Indent;
+    title += S::Indent;
     title += "по ";
     title += block.DayMonthYear(s.CurCal);
     title += CalNames(s.CurCal);
-    AppendRule(title);
+    AppendRuleIn<S>(title);
 
-    RtfDocument doc(Prologue(c.settings, true));
+    StyledDocument<S> doc(S::Prologue(c.settings, true));
     title += days;
-    title += kEpilogue;
+    title += S::Epilogue;
     doc.AddPiece(title);
-
-    s.RestoreDate();
-    if (crossed) {
-        s.SetYearInfo();
-        assembler.SetYearDates();
-    }
     return std::move(doc).Take();
 }
 
-std::string MonthReport(ReportContext c) {
+template <typename S>
+std::string MonthReportIn(ReportContext c) {
     const DateState& s = c.state;
-    DayBlock block(c);
+    BasicDayBlock<S> block(c);
     std::string title(block.MonthName(s.CurCal, kNominative));
     title += ' ';
     title += std::to_string(s.Cur().Year);
     title += " года";
     title += CalNames(s.CurCal);
-    return DaysReport(c, title, s.Cur().MonthFirst, s.Cur().MonthLast, false);
+    return DaysReport<S>(c, title, s.Cur().MonthFirst, s.Cur().MonthLast, false);
 }
 
-std::string YearReport(ReportContext c) {
-    return DaysReport(c, YearTitle(c.state), c.state.Cur().YearFirst, c.state.Cur().YearLast, true);
+template <typename S>
+std::string YearReportIn(ReportContext c) {
+    return DaysReport<S>(c, YearTitle(c.state), c.state.Cur().YearFirst, c.state.Cur().YearLast, true);
 }
+
+template std::string WeekReportIn<RtfStyle>(ReportContext);
+template std::string WeekReportIn<TextStyle>(ReportContext);
+template std::string MonthReportIn<RtfStyle>(ReportContext);
+template std::string MonthReportIn<TextStyle>(ReportContext);
+template std::string YearReportIn<RtfStyle>(ReportContext);
+template std::string YearReportIn<TextStyle>(ReportContext);
 
 }  // namespace velorith

@@ -133,8 +133,15 @@ TEST_F(WeekAcrossNewYear, EachDayTakesItsOwnYearsEntries) {
                                   : CalendarOn(folder_, kGregorian, 2026, 1, 2);
         const std::string dayBefore = calendar->RenderReport(kDayTab);
         const Snapshot before = Take(calendar->State());
+        const YearPlacements placedBefore = calendar->Data().Displayed();
+        const std::vector<bool> redBefore = calendar->RedDays();
         const std::string doc = calendar->RenderReport(kWeekTab);
         EXPECT_EQ(Take(calendar->State()), before);
+        // Every placement of the displayed year is as it was, and so are the grid's red days.
+        EXPECT_EQ(calendar->Data().Displayed(), placedBefore);
+        EXPECT_EQ(calendar->Data().Displayed(),
+                  PlaceYear(calendar->Data().tables, day == 30 ? 2025 : 2026));
+        EXPECT_EQ(calendar->RedDays(), redBefore);
         EXPECT_NE(doc.find("Седмица\\par\r\n" + std::string(kIndent) +
                            "с 28 декабря 2025 года\\par\r\n" + std::string(kIndent) +
                            "по 3 января 2026 года от Р.Х. по новому стилю\\par\r\n" + kDots),

@@ -12,13 +12,17 @@ std::string YearTitle(const DateState& state) {
     return title;
 }
 
-std::string TitledPrologue(const ReportSettings& settings, std::string_view title) {
-    std::string head = Prologue(settings, true);
-    head += kEol;
-    head += Indent;
+template <typename S>
+std::string TitledPrologueIn(const ReportSettings& settings, std::string_view title) {
+    std::string head = S::Prologue(settings, true);
+    head += S::Eol;
+    head += S::Indent;
     head += title;
-    AppendRule(head);
+    AppendRuleIn<S>(head);
     return head;
 }
+
+template std::string TitledPrologueIn<RtfStyle>(const ReportSettings&, std::string_view);
+template std::string TitledPrologueIn<TextStyle>(const ReportSettings&, std::string_view);
 
 }  // namespace velorith

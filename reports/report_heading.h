@@ -1,6 +1,8 @@
 // The title lines the period reports open with.
 #pragma once
 
+#include "reports/report_style.h"
+
 #include <string>
 #include <string_view>
 
@@ -14,6 +16,7 @@ namespace velorith {
 std::string YearTitle(const DateState& state);
 
 // A period document's prologue (navy) and, after an empty line, its indented title ruled off.
-std::string TitledPrologue(const ReportSettings& settings, std::string_view title);
+template <typename S>
+std::string TitledPrologueIn(const ReportSettings& settings, std::string_view title);
 
 }  // namespace velorith

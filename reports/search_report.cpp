@@ -1,5 +1,6 @@
 #include "reports/search_report.h"
 
+#include <type_traits>
 #include <vector>
 
 #include "data/section_reader.h"
@@ -13,6 +14,7 @@
 namespace velorith {
 namespace {
 
+template <typename S>
 class Search {
   public:
     Search(ReportContext c, std::string_view lowerSearch, bool wholeWord)
@@ -25,8 +27,8 @@ class Search {
     // Every text of one placed table entry, in group order.
     void SearchEntry(DayNum day, const EntryTexts& e) {
         if (!year_.Holds(day)) return;
-        for (const std::string* t : {&e.Text0, &e.Text11, &e.Text19, &e.Text21, &e.Text29,
-                                     &e.Text31, &e.Text39, &e.Text4}) {
+        for (const TextLines* t : {&e.Text0, &e.Text11, &e.Text19, &e.Text21, &e.Text29,
+                                   &e.Text31, &e.Text39, &e.Text4}) {
             FindInEntry(day, *t);
         }
     }
@@ -45,7 +47,7 @@ class Search {
                     if (kv.key.size() != 1 || kv.key[0] < '0' || kv.key[0] > '4') continue;
                     const auto marked =
                         MarkOccurrences(kv.value, s_, wholeWord_, SearchSource::kMonthLine);
-                    if (marked) AddFoundDay(block_, c_, year_, d, m, *marked, hits_);
+                    if (marked) AddFoundDay<S>(block_, c_, year_, d, m, *marked, hits_);
                 }
             }
         }
@@ -54,23 +56,33 @@ class Search {
     HitList& Hits() { return hits_; }
 
   private:
-    void FindInEntry(DayNum day, const std::string& text) {
+    void FindInEntry(DayNum day, const TextLines& lines) {
+        if (lines.empty()) return;
+        std::string text;
+        for (const TextLine& line : lines)
+            AppendLineRtf(text, line.Sign, line.Note, line.Value);
         const auto marked = MarkOccurrences(text, s_, wholeWord_, SearchSource::kEntryText);
         if (!marked) return;
         MoveWorkingDateAndWeek(c_.state, day);
+        std::string found = *marked;
+        if constexpr (!std::is_same_v<S, RtfStyle>) {
+            found.clear();
+            for (const TextLine& line : lines)
+                S::AppendLine(found, line.Sign, line.Note, line.Value, PlainTextOf(line.Value));
+        }
         if (!hits_.empty() && hits_.back().day == day) {
-            hits_.back().text += *marked;
+            hits_.back().text += found;
             return;
         }
         HitRow row;
         row.day = day;
         row.heading = block_.DayHeading(true);
-        row.text = *marked;
+        row.text = std::move(found);
         hits_.push_back(std::move(row));
     }
 
     ReportContext c_;
-    DayBlock block_;
+    BasicDayBlock<S> block_;
     DisplayedYear year_;
     std::string_view s_;
     bool wholeWord_;
@@ -91,7 +103,45 @@ void MergeDays(HitList& hits) {
     hits = std::move(merged);
 }
 
+// Every hit of the displayed year, sorted by day; a day found in several texts has a row each.
+template <typename S>
+HitList FindAll(ReportContext c, std::string_view lowerSearch, bool wholeWord) {
+    const DateState& s = c.state;
+    Search<S> search(c, lowerSearch, wholeWord);
+    const Tables& t = c.data.tables;
+    const auto placed = c.data.Placements(s.PaschaInfo.PaschaYear);
+    for (int k = 1; k <= t.Relocatable.Count() && placed->Relocatable.Has(k); ++k)
+        search.SearchEntry(placed->Relocatable[k].Date, t.Relocatable[k]);
+    for (int k = 1; k <= t.Relocatable1.Count() && placed->Relocatable1.Has(k); ++k) {
+        search.SearchEntry(placed->Relocatable1[k].Date, t.Relocatable1[k]);
+        search.SearchEntry(placed->Relocatable1[k].PrevDate, t.Relocatable1[k]);
+    }
+    for (int k = 1; k <= t.Special.Count() && placed->Special.Has(k); ++k) {
+        search.SearchEntry(placed->Special[k].Date, t.Special[k]);
+        search.SearchEntry(placed->Special[k].PrevDate, t.Special[k]);
+    }
+    search.SearchMonthFiles();
+    HitList hits = std::move(search.Hits());
+    SortHits(hits);
+    return hits;
+}
+
 }  // namespace
+
+std::vector<std::pair<DayNum, int>> SearchHits(ReportContext shown, std::string_view text,
+                                               bool wholeWord) {
+    std::vector<std::pair<DayNum, int>> days;
+    if (text.find_first_not_of(' ') == std::string_view::npos) return days;
+    DateState s = shown.state.Detached();
+    for (const HitRow& row :
+         FindAll<TextStyle>({s, shown.data, shown.settings}, LowerUtf8(text), wholeWord)) {
+        if (!days.empty() && days.back().first == row.day)
+            ++days.back().second;
+        else
+            days.emplace_back(row.day, 1);
+    }
+    return days;
+}
 
 int FebruaryJulianYear(const DateState& state) {
     const DateRec& cur = state.Cur();
@@ -103,70 +153,61 @@ int FebruaryJulianYear(const DateState& state) {
     return julianYear;
 }
 
-std::optional<std::string> SearchReport(ReportContext c, std::string_view text, bool wholeWord) {
+template <typename S>
+std::optional<std::string> SearchReportIn(ReportContext shown, std::string_view text,
+                                          bool wholeWord) {
     if (text.find_first_not_of(' ') == std::string_view::npos) return std::nullopt;
     const std::string lowerSearch = LowerUtf8(text);
-    DateState& s = c.state;
-    s.SaveDate();
+    DateState s = shown.state.Detached();
+    const ReportContext c{s, shown.data, shown.settings};
     const std::string title = YearTitle(s);  // before the search moves the working day
 
-    Search search(c, lowerSearch, wholeWord);
-    const Tables& t = c.data.tables;
-    for (const auto& e : t.Relocatable)
-        search.SearchEntry(e.Date, e);
-    for (const auto& e : t.Relocatable1) {
-        search.SearchEntry(e.Date, e);
-        search.SearchEntry(e.PrevDate, e);
-    }
-    for (const auto& e : t.Special) {
-        search.SearchEntry(e.Date, e);
-        search.SearchEntry(e.PrevDate, e);
-    }
-    search.SearchMonthFiles();
-    HitList& hits = search.Hits();
-    SortHits(hits);
+    HitList hits = FindAll<S>(c, lowerSearch, wholeWord);
     MergeDays(hits);
 
-    std::string head = Prologue(c.settings, true);
-    head += kEol;
-    head += Indent;
+    std::string head = S::Prologue(c.settings, true);
+    head += S::Eol;
+    head += S::Indent;
     head += title;
-    head += kEol;
-    head += kEol;
-    head += Indent;
+    head += S::Eol;
+    head += S::Eol;
+    head += S::Indent;
     head += "Строка поиска: \"";
-    head += kRed;
-    head += RtfEscapeText(text);  // typed text must not open groups or start control words
-    head += kNavy;
+    head += S::Red;
+    S::AppendTyped(head, text);
+    head += S::Navy;
     head += "\"";
-    head += kEol;
-    head += kEol;
-    RtfDocument doc(head);
+    head += S::Eol;
+    head += S::Eol;
+    StyledDocument<S> doc(head);
     for (const HitRow& row : hits) {
         std::string piece(DotLine);
-        piece += kEol;
+        piece += S::Eol;
         piece += row.heading;
         piece += row.text;
-        piece += kEol;
+        piece += S::Eol;
         doc.AddPiece(piece);
     }
     if (hits.empty()) {
         std::string piece(DotLine);
-        piece += kEol;
-        piece += kEol;
-        piece += Indent;
+        piece += S::Eol;
+        piece += S::Eol;
+        piece += S::Indent;
         piece += "Ничего не найдено";
-        piece += kEol;
-        piece += kEol;
+        piece += S::Eol;
+        piece += S::Eol;
         doc.AddPiece(piece);
     }
     std::string last(DotLine);
-    last += kEol;
-    last += kEpilogue;
+    last += S::Eol;
+    last += S::Epilogue;
     doc.AddPiece(last);
-
-    s.RestoreDate();
     return std::move(doc).Take();
 }
+
+template std::optional<std::string> SearchReportIn<RtfStyle>(ReportContext, std::string_view,
+                                                              bool);
+template std::optional<std::string> SearchReportIn<TextStyle>(ReportContext, std::string_view,
+                                                               bool);
 
 }  // namespace velorith

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QTableWidget>
+#include <functional>
 #include <vector>
 
 #include "shell/month_grid_model.h"
@@ -32,6 +33,30 @@ class CellGrid : public QTableWidget {
     void SetBackground(const Rgb& color);
     QSize sizeHint() const override { return fixedSize_; }
 
+    // Column widths, row heights and the frame grow by `factor` from the sizes the grid was
+    // made with; the font is the caller's to scale, and the cells take it at the next Show.
+    void SetScale(double factor);
+
+    // Cells the grid marks over their own colours: today with a frame, and the selected cell
+    // with a focus rectangle while the grid has the keyboard focus. Row -1 marks nothing.
+    struct Marks {
+        int todayRow = -1;
+        int todayCol = -1;
+        int focusRow = -1;
+        int focusCol = -1;
+    };
+    // The grid asks for its marks each time it draws; without a source it marks nothing.
+    void SetMarkSource(std::function<Marks()> source) { marks_ = std::move(source); }
+    // The tooltip of a cell, as plain text; empty for none.
+    void SetToolTipSource(std::function<QString(int row, int col)> source) {
+        toolTips_ = std::move(source);
+    }
+    // A key pressed while the grid has the focus; true when it was used. The grid's own moves
+    // of a current cell are never made.
+    void SetKeyHandler(std::function<bool(const QKeyEvent&)> handler) {
+        keys_ = std::move(handler);
+    }
+
   signals:
     void leftClicked(int row, int col);
     void rightClicked(const QPoint& globalPos);
@@ -39,10 +64,20 @@ class CellGrid : public QTableWidget {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     QSize fixedSize_;
     bool numbersRight_ = true;
+    std::vector<int> colTwips_;
+    std::vector<int> rowTwips_;
+    std::function<Marks()> marks_;
+    std::function<QString(int, int)> toolTips_;
+    std::function<bool(const QKeyEvent&)> keys_;
 };
 
 QColor ToQColor(const Rgb& c);

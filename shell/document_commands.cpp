@@ -10,6 +10,7 @@
 #include "dialogs/find_dialog.h"
 #include "dialogs/font_choice.h"
 #include "dialogs/pane_find.h"
+#include "dialogs/pane_hyphens.h"
 #include "dialogs/range_dialog.h"
 #include "reports/calendar.h"
 #include "shell/documents/clipboard_export.h"
@@ -69,7 +70,8 @@ void MainWindow::mnuFont_Click() {
 void MainWindow::mnuFind_Click() {
     if (!findDialog_) findDialog_ = new FindDialog([this] { return CurrentPane(); }, this);
     QTextCursor selection = CurrentPane()->textCursor();
-    findDialog_->ShowFor(selection.hasSelection() ? selection.selectedText() : QString());
+    findDialog_->ShowFor(selection.hasSelection() ? WithReportHyphens(selection.selectedText())
+                                                  : QString());
 }
 
 void MainWindow::mnuFindSelText_Click() {

@@ -61,6 +61,7 @@ MainWindow::MainWindow(Calendar& calendar, Navigator& navigator, TempFiles* temp
 
     BuildControls();
     BuildMenus();
+    BuildAdditions();
 
     // The window never gets smaller than this; there is no upper limit.
     setMinimumSize(640, 460);
@@ -75,6 +76,7 @@ MainWindow::MainWindow(Calendar& calendar, Navigator& navigator, TempFiles* temp
     mnuTab[0]->setChecked(true);
     mnuIndiction->setChecked(calendar_.Settings().ShowIndiction);
     mnuAllStyles->setChecked(calendar_.Settings().ShowAllStyles);
+    mnuReadings->setChecked(calendar_.Settings().ShowReadings);
     mnuFirstWD[s.FirstWeekday == 7 ? 0 : 1]->setChecked(true);
     cbFind->setEnabled(false);
 
@@ -165,9 +167,14 @@ void MainWindow::BuildControls() {
         selectors_->Next(i)->setGeometry(Px(2445) - 2, top, Px(135) + 4, Px(315));
     }
     connect(selectors_, &SelectorBar::comboChosen, this,
-            [this](int i, int now, int before) { navigator_.GoCombo(i, now, before); });
-    connect(selectors_, &SelectorBar::stepPrev, this, [this](int i) { navigator_.GoPrev(i); });
-    connect(selectors_, &SelectorBar::stepNext, this, [this](int i) { navigator_.GoNext(i); });
+            [this](int i, int now, int before) {
+                if (!navigator_.Choose(UnitOf(i), now, before)) PutComboBack(i, before);
+                navigator_.Redraw();
+            });
+    connect(selectors_, &SelectorBar::stepPrev, this,
+            [this](int i) { navigator_.StepBack(UnitOf(i)); });
+    connect(selectors_, &SelectorBar::stepNext, this,
+            [this](int i) { navigator_.StepOn(UnitOf(i)); });
 
     MSFlexGrid1 =
         new CellGrid({345, 300, 300, 300, 300, 300, 300}, std::vector<int>(7, 255), true, Con1);
@@ -223,6 +230,7 @@ void MainWindow::ApplyPlacement(const WindowSettings& w) {
 
 void MainWindow::LayOut() {
     if (isMinimized()) return;
+    ScaleRightPanel();
     QWidget* client = centralWidget();
     int cw = client->width();
     int ch = client->height();
@@ -253,6 +261,7 @@ void MainWindow::LoadAbbreviations() {
     std::string bytes = calendar_.AbbrDocument();
     paneDocs_[6] = bytes;
     LoadRtf(*Pane(6)->document(), bytes);
+    LayOutPane(6);
     Pane(6)->moveCursor(QTextCursor::Start);
 }
 

@@ -8,13 +8,17 @@
 #include <array>
 #include <string>
 
+#include "calendar/day_info.h"
 #include "reckoning/navigation.h"
+#include "shell/cell_grid.h"
 #include "shell/month_grid_model.h"
 
 class QAction;
 class QCheckBox;
 class QLineEdit;
+class QKeyEvent;
 class QMenu;
+class QPrintPreviewDialog;
 class QPushButton;
 class QTabWidget;
 class QTextEdit;
@@ -25,7 +29,9 @@ class AboutDialog;
 class Calendar;
 class CellGrid;
 class FindDialog;
+class GoToDateDialog;
 class RangeDialog;
+class ReadableColumn;
 class SelectorBar;
 class SettingsStore;
 class TempFiles;
@@ -50,7 +56,9 @@ class MainWindow : public QMainWindow, public CalendarView {
     void SetWeeks() override;
     void CheckCalMenu(int k) override;
     void Beep() override;
-    void PutComboBack(int i, int oldIndex) override;
+    // Puts selector i's list index back to oldIndex after a refused choice, without the
+    // selector lock, so the nested choice finds nothing changed.
+    void PutComboBack(int i, int oldIndex);
 
     void SetDatesCal();
     void SetWeekDaysNames();
@@ -84,14 +92,28 @@ class MainWindow : public QMainWindow, public CalendarView {
     // Today's date for the range dialog (the navigator has its own copy of the clock).
     void SetTodayClock(TodayClock clock) { today_ = std::move(clock); }
 
+    // The month grid's keys: true when the key moved the date (or was refused at the range's
+    // end), false for a key the grid does not use.
+    bool MonthGridKey(const QKeyEvent& key);
+    // Today's frame and the focus cell of the month grid.
+    CellGrid::Marks MonthGridMarks() const;
+    // The tooltip of a cell of the month grid; empty for the weekday names and empty cells.
+    QString MonthCellToolTip(int row, int col) const;
+    // How much the right-hand panel has grown on a wide window (1 at the design size).
+    double PanelScale() const { return panelScale_; }
+    GoToDateDialog* GoToDate() const;
+    QPrintPreviewDialog* Preview() const;
+
   public slots:
     void SSTab1_Click(int previousTab);
     void mnuTab_Click(int i);
     void mnuIndiction_Click();
     void mnuAllStyles_Click();
+    void mnuReadings_Click();
     void mnuFirstWD_Click(int i);
     void mnuCal_Click(int k);
     void mnuToday_Click();
+    void mnuGoToDate_Click();
     void MSFlexGrid1_Click(int row, int col);
     void MSFlexGrid2_Click(int row, int col);
     void strFind_Change();
@@ -103,6 +125,7 @@ class MainWindow : public QMainWindow, public CalendarView {
     void mnuFind_Click();
     void mnuFindSelText_Click();
     void mnuPrint_Click();
+    void mnuPreview_Click();
     void mnuFont_Click();
     void mnuRange_Click();
     void mnuHelp_Click();
@@ -128,6 +151,12 @@ class MainWindow : public QMainWindow, public CalendarView {
     std::string PaneBytes(int i) const;  // the pane's document as a saved file holds it
     QString ProposedFileName() const;
     void NewRange(int first, int last);
+    // The additions to the window: the month grid's keys, marks and tooltips, the panes'
+    // layout without a caret, and the wide-screen scaling.
+    void BuildAdditions();
+    void LayOutPane(int i);
+    void ScaleRightPanel();
+    void GoToChosenDate(int year, int month, int day);
 
     Calendar& calendar_;
     Navigator& navigator_;
@@ -171,12 +200,17 @@ class MainWindow : public QMainWindow, public CalendarView {
     std::array<QAction*, 2> mnuFirstWD{};
     QAction* mnuIndiction = nullptr;
     QAction* mnuAllStyles = nullptr;
+    QAction* mnuReadings = nullptr;
 
     QPointer<FindDialog> findDialog_;
     // One range dialog and one About box at a time: a second copy of the range dialog would
     // show the range from before the first one changed it, and "Да" there would undo it.
     QPointer<RangeDialog> rangeDialog_;
     QPointer<AboutDialog> aboutDialog_;
+    QPointer<GoToDateDialog> goToDateDialog_;
+    QPointer<QPrintPreviewDialog> preview_;
+    std::array<ReadableColumn*, kPaneCount> columns_{};
+    double panelScale_ = 1.0;
 };
 
 }  // namespace velorith

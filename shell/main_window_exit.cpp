@@ -28,6 +28,7 @@ ExitSettings MainWindow::CollectExitSettings() const {
     v.FontItalic = r.FontItalic;
     v.ShowIndiction = r.ShowIndiction;
     v.ShowAllStyles = r.ShowAllStyles;
+    v.ShowReadings = r.ShowReadings;
     v.LastDir = lastDir_;
     v.MinYear = s.MinYears[kJulian];
     v.MaxYear = s.MaxYears[kJulian];

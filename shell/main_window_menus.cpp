@@ -46,6 +46,8 @@ void MainWindow::BuildMenus() {
     mnuFile->addSeparator();
     connect(Item(mnuFile, "mnuPrint", "&Печать...", Qt::CTRL | Qt::Key_P), &QAction::triggered,
             this, &MainWindow::mnuPrint_Click);
+    connect(Item(mnuFile, "mnuPreview", "П&редварительный просмотр"), &QAction::triggered, this,
+            &MainWindow::mnuPreview_Click);
     mnuFile->addSeparator();
     connect(Item(mnuFile, "mnuExit", "В&ыход", Qt::CTRL | Qt::Key_X), &QAction::triggered, this,
             &MainWindow::mnuExit_Click);
@@ -64,6 +66,8 @@ void MainWindow::BuildMenus() {
     mnuCalendar->addSeparator();
     connect(Item(mnuCalendar, "mnuToday", "С&егодня", Qt::CTRL | Qt::Key_F4), &QAction::triggered,
             this, &MainWindow::mnuToday_Click);
+    connect(Item(mnuCalendar, "mnuGoToDate", "&Перейти к дате...", Qt::CTRL | Qt::Key_G),
+            &QAction::triggered, this, &MainWindow::mnuGoToDate_Click);
 
     mnuView = Menu(bar, "mnuView", "&Вид");
     static constexpr const char* kTabs[] = {"&День",     "&Седмица", "&Месяц",     "&Год",
@@ -77,6 +81,10 @@ void MainWindow::BuildMenus() {
         connect(item, &QAction::triggered, this, [this, i] { mnuTab_Click(i); });
         mnuTab.at(static_cast<std::size_t>(i)) = item;
     }
+    mnuView->addSeparator();
+    mnuReadings = Item(mnuView, "mnuReadings", "&Чтения");
+    mnuReadings->setCheckable(true);
+    connect(mnuReadings, &QAction::triggered, this, &MainWindow::mnuReadings_Click);
 
     mnuSetup = Menu(bar, "mnuSetup", "&Настройка");
     connect(Item(mnuSetup, "mnuFont", "&Шрифт..."), &QAction::triggered, this,

@@ -239,6 +239,7 @@ class MainWindowTest : public QObject {
                                         QKeySequence(Qt::Key_F3), false},
                                        {"-", "3", {}, false},
                                        {"mnuPrint", "&Печать...", ctrl(Qt::Key_P), false},
+                                       {"mnuPreview", "П&редварительный просмотр", {}, false},
                                        {"-", "4", {}, false},
                                        {"mnuExit", "В&ыход", ctrl(Qt::Key_X), false}});
         CompareMenu(p.W().CalendarMenu(),
@@ -246,7 +247,8 @@ class MainWindowTest : public QObject {
                      {"mnuCal_2", "от Р.Х. по &старому стилю", ctrl(Qt::Key_F2), true},
                      {"mnuCal_3", "от Р.Х. по &новому стилю", ctrl(Qt::Key_F3), true},
                      {"-", "5", {}, false},
-                     {"mnuToday", "С&егодня", ctrl(Qt::Key_F4), false}});
+                     {"mnuToday", "С&егодня", ctrl(Qt::Key_F4), false},
+                     {"mnuGoToDate", "&Перейти к дате...", ctrl(Qt::Key_G), false}});
         std::vector<MenuRow> view;
         const char* tabs[] = {"&День",     "&Седмица", "&Месяц",     "&Год",
                               "&Основные", "&Выборка", "Сокр&ащения"};
@@ -256,6 +258,8 @@ class MainWindowTest : public QObject {
             view.push_back({names[i].constData(), tabs[i],
                             QKeySequence(Qt::SHIFT | static_cast<Qt::Key>(Qt::Key_F1 + i)), true});
         }
+        view.push_back({"-", "view", {}, false});
+        view.push_back({"mnuReadings", "&Чтения", {}, true});
         CompareMenu(p.W().findChild<QMenu*>("mnuView"), view);
         QMenu* setup = p.W().findChild<QMenu*>("mnuSetup");
         CompareMenu(setup, {{"mnuFont", "&Шрифт...", {}, false},
@@ -321,9 +325,19 @@ class MainWindowTest : public QObject {
         QVERIFY(!p.app->Cal().Settings().ShowIndiction);
         QVERIFY(!w.findChild<QAction*>("mnuIndiction")->isChecked());
         QCOMPARE(w.RenderCount(), first + 3);
+        // "Вид" / "Чтения": checked from the start, each click renders anew.
+        QAction* readings = w.findChild<QAction*>("mnuReadings");
+        QVERIFY(readings != nullptr && readings->isCheckable() && readings->isChecked());
+        QVERIFY(p.app->Cal().Settings().ShowReadings);
+        w.mnuReadings_Click();
+        QVERIFY(!p.app->Cal().Settings().ShowReadings);
+        QVERIFY(!readings->isChecked());
+        w.mnuReadings_Click();
+        QVERIFY(readings->isChecked());
+        QCOMPARE(w.RenderCount(), first + 5);
         // The abbreviations pane is never rendered by the calendar.
         w.mnuTab_Click(6);
-        QCOMPARE(w.RenderCount(), first + 3);
+        QCOMPARE(w.RenderCount(), first + 5);
     }
 
     void clicksOnTheGrids() {
@@ -525,6 +539,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(stored.value("Settings/WindowState").toString(), QStringLiteral("0"));
         QCOMPARE(stored.value("Settings/Width").toString(), QString::number(w.width() * 15));
         QCOMPARE(stored.value("Settings/ShowAllStyles").toString(), QStringLiteral("True"));
+        QCOMPARE(stored.value("Settings/ShowReadings").toString(), QStringLiteral("True"));
         QCOMPARE(stored.value("Settings/FontBold").toString(), QStringLiteral("False"));
         QCOMPARE(stored.value("Settings/MinYear").toString(), QStringLiteral("1901"));
         QCOMPARE(stored.value("Settings/MaxYear").toString(), QStringLiteral("2100"));

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QTextEdit>
 
+#include "dialogs/pane_hyphens.h"
 #include "reckoning/movable_cycle.h"
 #include "reports/calendar.h"
 #include "shell/busy_pointer.h"
@@ -61,6 +62,7 @@ void MainWindow::ShowDocument(int i, std::string document) {
             file.write(bytes.data(), static_cast<qint64>(bytes.size()));
     }
     LoadRtf(*Pane(i)->document(), bytes);
+    LayOutPane(i);
     Pane(i)->moveCursor(QTextCursor::Start);  // a new report is read from its top
     paneDocs_.at(static_cast<std::size_t>(i)) = std::move(document);
 }
@@ -141,8 +143,8 @@ void MainWindow::SSTab1_Click(int previousTab) {
     if (tab == kSearchTab) {
         QTextCursor selection = Pane(std::clamp(previousTab, 0, kPaneCount - 1))->textCursor();
         if (selection.hasSelection()) {
-            strFind->setText(
-                selection.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char(' ')));
+            strFind->setText(WithReportHyphens(
+                selection.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char(' '))));
         }
         strFind->setFocus();
     }
@@ -174,6 +176,14 @@ void MainWindow::mnuAllStyles_Click() {
     SetTabReport();
 }
 
+void MainWindow::mnuReadings_Click() {
+    bool& flag = calendar_.Settings().ShowReadings;
+    flag = !flag;
+    mnuReadings->setChecked(flag);
+    calendar_.ResetReports();
+    SetTabReport();
+}
+
 void MainWindow::mnuFirstWD_Click(int i) {
     mnuFirstWD[0]->setChecked(i == 0);
     mnuFirstWD[1]->setChecked(i == 1);
@@ -188,7 +198,7 @@ void MainWindow::mnuFirstWD_Click(int i) {
 }
 
 void MainWindow::mnuCal_Click(int k) {
-    navigator_.mnuCal_Click(k);
+    navigator_.ChooseReckoning(k);
     // A refused switch leaves the old item checked; Qt has already toggled the clicked one.
     CheckCalMenu(calendar_.State().CurCal);
 }

@@ -11,10 +11,23 @@
 #include <vector>
 
 #include "reckoning/date_state.h"
+#include "reckoning/navigation.h"
 
 namespace velorith {
 
+// The selectors, left to right; each chooses and steps the date by one unit.
+enum Selector : int {
+    kCalSelector = 0,
+    kYearSelector,
+    kMonthSelector,
+    kWeekSelector,
+    kDaySelector
+};
 inline constexpr int kSelectorCount = 5;
+
+constexpr DateUnit UnitOf(int selector) {
+    return static_cast<DateUnit>(selector);
+}
 
 // A selector list whose drop-down opens below it with the chosen entry nine places below the
 // top, so the user sees what lies before it as well as after.

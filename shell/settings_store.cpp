@@ -89,6 +89,7 @@ StartupSettings SettingsStore::ReadStartup(int currentYear) const {
     s.FontSize = IntOr(Text("FontSize"), 10, 1, 1638);  // \fs takes the size in half points
     s.ShowIndiction = ParseBool(Text("ShowIndiction")).value_or(false);
     s.ShowAllStyles = ParseBool(Text("ShowAllStyles")).value_or(false);
+    s.ShowReadings = ParseBool(Text("ShowReadings")).value_or(true);
     s.LastDir = Text("LastDir");
     s.MinYear = RangeYear(Text("MinYear")).value_or(1901);
     if (s.MinYear >= currentYear) s.MinYear = 1901;
@@ -130,6 +131,7 @@ bool SettingsStore::Write(const ExitSettings& v) {
     put("FontItalic", BoolText(v.FontItalic));
     put("ShowIndiction", BoolText(v.ShowIndiction));
     put("ShowAllStyles", BoolText(v.ShowAllStyles));
+    put("ShowReadings", BoolText(v.ShowReadings));
     put("LastDir", v.LastDir);
     put("MinYear", num(v.MinYear));
     put("MaxYear", num(v.MaxYear));

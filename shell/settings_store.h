@@ -23,6 +23,7 @@ struct StartupSettings {
     int FontSize = 10;
     bool ShowIndiction = false;
     bool ShowAllStyles = false;
+    bool ShowReadings = true;  // the readings of each day, on unless the user turned them off
     QString LastDir;
     int MinYear = 1901;  // Julian years
     int MaxYear = 2100;
@@ -53,6 +54,7 @@ struct ExitSettings {
     bool FontItalic = false;
     bool ShowIndiction = false;
     bool ShowAllStyles = false;
+    bool ShowReadings = true;
     QString LastDir;
     int MinYear = 1901;
     int MaxYear = 2100;

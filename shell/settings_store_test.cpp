@@ -33,6 +33,7 @@ class SettingsStoreTest : public QObject {
         QCOMPARE(s.FontSize, 10);
         QVERIFY(!s.ShowIndiction);
         QVERIFY(!s.ShowAllStyles);
+        QVERIFY(s.ShowReadings);  // the readings are shown until turned off
         QVERIFY(s.LastDir.isEmpty());
         QCOMPARE(s.MinYear, 1901);
         QCOMPARE(s.MaxYear, 2100);
@@ -112,6 +113,11 @@ class SettingsStoreTest : public QObject {
         StartupSettings s = store.ReadStartup(2024);
         QVERIFY(s.ShowIndiction);
         QVERIFY(!s.ShowAllStyles);
+        QVERIFY(s.ShowReadings);
+        qs->setValue("Settings/ShowReadings", "maybe");
+        QVERIFY(store.ReadStartup(2024).ShowReadings);  // unreadable: the default
+        qs->setValue("Settings/ShowReadings", "false");
+        QVERIFY(!store.ReadStartup(2024).ShowReadings);
         WindowSettings w = store.ReadWindow();
         QCOMPARE(w.WindowState, 0);  // never starts minimised
         QCOMPARE(w.Width, 12000);
@@ -137,6 +143,7 @@ class SettingsStoreTest : public QObject {
         v.FontSize = 12;
         v.FontBold = true;
         v.ShowAllStyles = true;
+        v.ShowReadings = false;
         v.LastDir = QStringLiteral("/home/user/Документы/");
         v.MinYear = 1;
         v.MaxYear = 3000;
@@ -154,6 +161,8 @@ class SettingsStoreTest : public QObject {
         QCOMPARE(s.FontName, v.FontName);
         QCOMPARE(s.FontSize, 12);
         QVERIFY(s.ShowAllStyles && !s.ShowIndiction);
+        QVERIFY(!s.ShowReadings);
+        QCOMPARE(qs->value("Settings/ShowReadings").toString(), QStringLiteral("False"));
         QCOMPARE(s.LastDir, v.LastDir);
         QCOMPARE(s.MinYear, 1);
         QCOMPARE(s.MaxYear, 3000);

@@ -60,6 +60,7 @@ VelorithApp::VelorithApp(const StartOptions& o) {
     report.FontItalic = false;
     report.ShowIndiction = settings.ShowIndiction;
     report.ShowAllStyles = settings.ShowAllStyles;
+    report.ShowReadings = settings.ShowReadings;
     state.SetRange(settings.MinYear, settings.MaxYear);
 
     // 12. Today, always first in the Gregorian reckoning, where the local date is known; then

@@ -112,26 +112,6 @@ int WriteOutput(const ReportOptions& o, std::string_view bytes) {
     return 0;
 }
 
-int TabOf(ReportKind kind) {
-    switch (kind) {
-        case ReportKind::kDay:
-            return kDayTab;
-        case ReportKind::kWeek:
-            return kWeekTab;
-        case ReportKind::kMonth:
-            return kMonthTab;
-        case ReportKind::kYear:
-            return kYearTab;
-        case ReportKind::kFeasts:
-            return kFeastsTab;
-        case ReportKind::kSearch:
-            return kSearchTab;
-        case ReportKind::kAbbr:
-            return kAbbrTab;
-    }
-    return kDayTab;
-}
-
 int Run(const ReportOptions& o) {
     const fs::path dataFolder = o.data ? *o.data : DefaultDataFolder();
     std::error_code ec;
@@ -170,20 +150,17 @@ int Run(const ReportOptions& o) {
     settings.FontSize = static_cast<std::int16_t>(o.fontSize);
     settings.ShowIndiction = o.indiction;
     settings.ShowAllStyles = o.allStyles;
+    settings.ShowReadings = o.readings;
 
     std::string bytes;
-    const int tab = TabOf(o.report);
-    if (tab == kAbbrTab) {
+    if (!o.rtf) {
+        bytes = calendar.RenderText(o.report, o.find.value_or(""), o.wholeWord);
+    } else if (o.report == ReportKind::Abbreviations) {
         bytes = calendar.AbbrDocument();
-    } else if (tab == kSearchTab) {
+    } else if (o.report == ReportKind::Search) {
         bytes = Calendar::DocumentBytes(calendar.SetFindReport(*o.find, o.wholeWord).value_or(""));
     } else {
-        bytes = Calendar::DocumentBytes(calendar.RenderReport(tab));
-    }
-    if (!o.rtf) {
-        std::string text = RtfToPlainText(bytes);
-        if (!text.empty()) text += '\n';
-        bytes = std::move(text);
+        bytes = Calendar::DocumentBytes(calendar.Render(o.report));
     }
     return WriteOutput(o, bytes);
 }

@@ -65,22 +65,23 @@ std::string UnknownWord(std::string_view option, std::string_view what, std::str
 }
 
 constexpr std::array<std::pair<std::string_view, ReportKind>, 7> kReports = {{
-    {"day", ReportKind::kDay},
-    {"week", ReportKind::kWeek},
-    {"month", ReportKind::kMonth},
-    {"year", ReportKind::kYear},
-    {"feasts", ReportKind::kFeasts},
-    {"search", ReportKind::kSearch},
-    {"abbr", ReportKind::kAbbr},
+    {"day", ReportKind::Day},
+    {"week", ReportKind::Week},
+    {"month", ReportKind::Month},
+    {"year", ReportKind::Year},
+    {"feasts", ReportKind::Feasts},
+    {"search", ReportKind::Search},
+    {"abbr", ReportKind::Abbreviations},
 }};
 
 // The options that take no value.
-constexpr std::array<std::pair<std::string_view, bool ReportOptions::*>, 5> kFlags = {{
+constexpr std::array<std::pair<std::string_view, bool ReportOptions::*>, 6> kFlags = {{
     {"--help", &ReportOptions::help},
     {"--version", &ReportOptions::version},
     {"--whole-word", &ReportOptions::wholeWord},
     {"--indiction", &ReportOptions::indiction},
     {"--all-styles", &ReportOptions::allStyles},
+    {"--readings", &ReportOptions::readings},
 }};
 
 constexpr std::array<std::pair<std::string_view, int>, 3> kStyles = {{
@@ -128,6 +129,9 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
         if (const auto flag = Lookup(kFlags, name)) {
             if (inlineValue) return fail(name + " takes no value");
             o.** flag = true;
+        } else if (name == "--no-readings") {
+            if (inlineValue) return fail(name + " takes no value");
+            o.readings = false;
         } else if (name == "--report" || name == "--style" || name == "--date" ||
                    name == "--find" || name == "--range" || name == "--font" ||
                    name == "--font-size" || name == "--data" || name == "--format" ||
@@ -207,7 +211,7 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
                     std::to_string(o.date->month) + "-" + std::to_string(o.date->day) +
                     " does not exist in that reckoning");
     }
-    if (o.report == ReportKind::kSearch) {
+    if (o.report == ReportKind::Search) {
         if (!o.find) return fail("--report search needs --find TEXT");
         if (o.find->find_first_not_of(' ') == std::string::npos) {
             return fail("--find: the search text is empty");
@@ -228,6 +232,7 @@ Renders a report of Velorith Calendar to standard output or a file.
   --whole-word        whole-word search
   --indiction         show the indiction line
   --all-styles        show every date in all three reckonings
+  --readings, --no-readings   show each day's scripture readings (default: shown)
   --range A-B         working range in Julian years, 1 <= A <= B <= 3000 (default 1901-2100)
   --font NAME         report font (default System);  --font-size N (default 10)
   --data DIR          data folder (default: the one the desktop program uses)

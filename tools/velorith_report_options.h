@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-namespace velorith {
+#include "calendar/report_frame.h"
 
-enum class ReportKind { kDay, kWeek, kMonth, kYear, kFeasts, kSearch, kAbbr };
+namespace velorith {
 
 struct YmdDate {
     int year = 0;
@@ -19,14 +19,15 @@ struct YmdDate {
 };
 
 struct ReportOptions {
-    ReportKind report = ReportKind::kDay;
+    ReportKind report = ReportKind::Day;
     int cal = 3;                  // reckoning 1..3
     std::optional<YmdDate> date;  // in the reckoning's own month order; today when absent
     std::optional<std::string> find;
     bool wholeWord = false;
     bool indiction = false;
     bool allStyles = false;
-    int minYear = 1901;  // working range, Julian years
+    bool readings = true;  // the readings of each day (--readings / --no-readings)
+    int minYear = 1901;    // working range, Julian years
     int maxYear = 2100;
     std::string font = "System";
     int fontSize = 10;

@@ -150,6 +150,30 @@ TEST_F(VelorithReport, EveryReport) {
     EXPECT_EQ(Report({"--report", "abbr"}).out, "Аббр.\n");
 }
 
+TEST_F(VelorithReport, ReadingsShownUnlessSwitchedOff) {
+    const std::vector<std::string> pascha = {"--style", "julian", "--date", "2025-4-7"};
+    const std::string without = Report(pascha).out;  // the folder has no lectionary yet
+    Write("Readings.DAT",
+          "[Movable]\n0.a=Деян. 1:1-8\n0.g=Ин. 1:1-17\n7.m=Ин. 20:19-31\n"
+          "[Matins]\n1=Мф. 28:16-20\n");
+    const Result shown = Report(pascha);
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    EXPECT_EQ(shown.out, without.substr(0, without.size() - 1) +
+                             "\n    Лит.: Ап. Деян. 1:1-8. Ев. Ин. 1:1-17.\n\n");
+    EXPECT_EQ(Report({"--readings", "--style", "julian", "--date", "2025-4-7"}).out, shown.out);
+    EXPECT_EQ(Report({"--no-readings", "--style", "julian", "--date", "2025-4-7"}).out, without);
+    // Every day of a week has its lines, the RTF document too.
+    const Result week = Report({"--report", "week", "--style", "julian", "--date", "2025-4-14"});
+    EXPECT_NE(week.out.find("    Утр.: Ев. Ин. 20:19-31.\n"), std::string::npos) << week.out;
+    const Result rtf = Report({"--style", "julian", "--date", "2025-4-7", "--format", "rtf"});
+    EXPECT_NE(rtf.out.find(Utf8ToCp1251("Лит.: Ап. Деян. 1:1-8.").value()), std::string::npos);
+    const Result rtfOff =
+        Report({"--style", "julian", "--date", "2025-4-7", "--format", "rtf", "--no-readings"});
+    EXPECT_EQ(rtfOff.out.find(Utf8ToCp1251("Лит.:").value()), std::string::npos);
+    ExpectRefused({"--no-readings=1"});
+    ExpectRefused({"--readings=no"});
+}
+
 TEST_F(VelorithReport, BadInputIsRefused) {
     ExpectRefused({"--bogus"});
     ExpectRefused({"stray"});

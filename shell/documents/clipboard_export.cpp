@@ -7,6 +7,7 @@
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 
+#include "dialogs/pane_hyphens.h"
 #include "shell/documents/rtf_export.h"
 
 namespace velorith {
@@ -30,11 +31,12 @@ std::unique_ptr<QMimeData> MakeClipboardContent(const QByteArray& rtf, const QSt
 
 void CopySelection(const QTextEdit& pane, QClipboard& clipboard) {
     const QTextCursor cursor = pane.textCursor();
-    Put(clipboard, SelectionToRtf(cursor), cursor.selection().toPlainText());
+    Put(clipboard, SelectionToRtf(cursor), WithReportHyphens(cursor.selection().toPlainText()));
 }
 
 void CopyAll(const QTextEdit& pane, QClipboard& clipboard) {
-    Put(clipboard, DocumentToRtf(*pane.document()), pane.document()->toPlainText());
+    Put(clipboard, DocumentToRtf(*pane.document()),
+        WithReportHyphens(pane.document()->toPlainText()));
 }
 
 }  // namespace velorith

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "data/text_encoding.h"
+#include "dialogs/pane_hyphens.h"
 
 namespace velorith {
 namespace {
@@ -55,6 +56,9 @@ void AppendChar(QByteArray& out, QChar c) {
             return;
         case QChar::Nbsp:
             out += "\\~";
+            return;
+        case kPaneHyphen:
+            out += '-';  // the pane's layout hyphen is the report's hyphen
             return;
         case QChar::ObjectReplacementCharacter:
         case QChar::SoftHyphen:

@@ -5,6 +5,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include "dialogs/pane_hyphens.h"
 #include "shell/documents/save_names.h"
 
 namespace velorith {
@@ -46,7 +47,7 @@ SaveDialog FileSaveDialog(QWidget* parent, bool useNative) {
 }
 
 ReportContent PaneContent(const QTextEdit& pane, const QByteArray& reportRtf) {
-    return ReportContent{reportRtf, pane.document()->toPlainText()};
+    return ReportContent{reportRtf, WithReportHyphens(pane.document()->toPlainText())};
 }
 
 QByteArray PlainTextBytes(const QString& text) {

@@ -1,0 +1,236 @@
+#include "calendar/day_builder.h"
+
+#include <algorithm>
+#include <cstring>
+#include <type_traits>
+
+#include "calendar/readings.h"
+#include "data/signs.h"
+#include "reckoning/name_tables.h"
+#include "reports/rtf_reader.h"
+
+namespace velorith {
+namespace {
+
+constexpr std::string_view kPlainIndent = "    ";
+
+// The day line: the titles of the day, or the weekday with its place in the cycle, a title
+// that begins with "," continuing it; then the tone.
+void MakeWeekLine(DayInfo& info, const DayContext& c, const YearPlacements& placed,
+                  const Tables& t) {
+    std::string titles;
+    std::string tails;
+    bool hasTail = false;
+    const auto take = [&](bool red, const std::string& title) {
+        if (red) info.RedWhy.Entry = true;
+        if (!title.empty() && title.front() == ',') {
+            if (!tails.empty() && tails.back() == '.') tails.pop_back();
+            tails += title;
+            hasTail = true;
+        } else {
+            if (!titles.empty()) titles += ' ';
+            titles += title;
+        }
+    };
+    for (const PlacedEntry& e : placed.On(c.Day)) {
+        const auto takeFrom = [&](const auto& table) {
+            if (table.Has(e.Section)) take(table[e.Section].Red, table[e.Section].Title);
+        };
+        if (e.Table == PlacedTable::Weekdays) takeFrom(t.Weekdays);
+        if (e.Table == PlacedTable::Weekdays1) takeFrom(t.Weekdays1);
+        if (e.Table == PlacedTable::SpecWeekDays) takeFrom(t.SpecWeekDays);
+    }
+
+    std::string& rtf = info.WeekLineValue;
+    std::string& plain = info.WeekLine;
+    if (!titles.empty()) {
+        rtf = Indent;
+        rtf += titles;
+        plain = kPlainIndent;
+        plain += PlainTextOf(titles);
+    }
+    if (titles.empty() || hasTail) {
+        info.CyclePhrase =
+            CyclePhrase(c.Week, info.WeekDay, c.Pascha.PaschaWeek, c.Pascha.FirstPentWeek);
+        for (std::string* line : {&rtf, &plain}) {
+            *line += line == &rtf ? Indent : kPlainIndent;
+            *line += DayNames(info.WeekDay, kChurchDay);
+            *line += ' ';
+            *line += info.CyclePhrase;
+        }
+    }
+    if (hasTail) {
+        if (!rtf.empty() && rtf.back() == '.') rtf.pop_back();
+        rtf += tails;
+        if (!plain.empty() && plain.back() == '.') plain.pop_back();
+        plain += PlainTextOf(tails);
+    }
+    info.Tone = ToneOf(c.Day, c.Pascha.CurPascha, c.Pascha.PrevPascha);
+    const std::string tone = ToneText(info.Tone);
+    rtf += tone;
+    plain += tone;
+}
+
+// The groups of the day in report order: the month file's lines, each placed entry wrapping
+// what the day holds so far (its "before" lines in front of the group, its "after" lines
+// behind it). The lines are gathered as references and copied once, in their final order.
+class GroupWrapper {
+  public:
+    explicit GroupWrapper(DayInfo& info) : info_(info) {}
+
+    void MonthLines(MonthDayTexts& month) { month_ = &month; }
+
+    void Wrap(const EntryTexts& e, EntrySource source, int section, bool textZeroFirst) {
+        const auto add = [&](std::vector<Chunk>& side, int g, const TextLines& lines) {
+            if (!lines.empty()) side.push_back({g, &lines, source, section});
+        };
+        add(textZeroFirst ? before_ : after_, 0, e.Text0);
+        add(before_, 1, e.Text11);
+        add(after_, 1, e.Text19);
+        add(before_, 2, e.Text21);
+        add(after_, 2, e.Text29);
+        add(before_, 3, e.Text31);
+        add(after_, 3, e.Text39);
+        add(after_, 4, e.Text4);
+    }
+
+    void Finish() {
+        for (int g = 0; g < 5; ++g) {
+            // Later entries wrap earlier ones: their "before" lines stand further out.
+            for (auto it = before_.rbegin(); it != before_.rend(); ++it)
+                if (it->group == g) Add(g, *it->lines, it->source, it->section);
+            if (month_ != nullptr) {
+                for (TextLine& line : month_->groups[static_cast<std::size_t>(g)]) {
+                    std::string text = PlainTextOf(line.Value);
+                    info_.Entries.push_back({g, line.Sign, EntrySource::MonthFile, 0,
+                                             std::move(line.Value), std::move(text)});
+                }
+            }
+            for (const Chunk& c : after_)
+                if (c.group == g) Add(g, *c.lines, c.source, c.section);
+        }
+    }
+
+  private:
+    struct Chunk {
+        int group;
+        const TextLines* lines;
+        EntrySource source;
+        int section;
+    };
+
+    void Add(int g, const TextLines& lines, EntrySource source, int section) {
+        for (const TextLine& line : lines)
+            info_.Entries.push_back(
+                {g, line.Sign, source, section, line.Value, PlainTextOf(line.Value)});
+    }
+
+    DayInfo& info_;
+    MonthDayTexts* month_ = nullptr;
+    std::vector<Chunk> before_;
+    std::vector<Chunk> after_;
+};
+
+}  // namespace
+
+DayContext DayContextOf(const DateState& state) {
+    return {state.CurDay, state.CurCal, state.Cur().Week, state.PaschaInfo};
+}
+
+DayContext DayContextOf(DayNum day, int k) {
+    DayContext c;
+    c.Day = day;
+    c.Reckoning = IsReckoning(k) ? k : kJulian;
+    const int year = DateOfDay(c.Reckoning, day).Year;
+    const DayNum first = DayNumber(c.Reckoning, 1, 1, year);
+    const DayNum last = DayNumber(c.Reckoning, 1, 1, year + 1) - 1;
+    const int firstWD = WeekDayOf(first);
+    c.Week = WeekNumber(first, firstWD, day);
+    const int julianYear = c.Reckoning == kWorld ? year - kWorldYearOffset : year;
+    PaschaInfoRec& p = c.Pascha;
+    p.PaschaYear = static_cast<std::int16_t>(julianYear);
+    p.CurPascha = JulianPascha(julianYear);
+    p.PrevPascha = JulianPascha(julianYear - 1);
+    p.FirstPentWeek = static_cast<std::int16_t>(WeekNumber(p.PrevPascha + 49, 7, first));
+    p.LastPentWeek = static_cast<std::int16_t>(WeekNumber(p.CurPascha + 49, 7, last));
+    p.PaschaWeek = static_cast<std::int16_t>(WeekNumber(first, firstWD, p.CurPascha));
+    return c;
+}
+
+DayInfo BuildDayInfo(const DayContext& c, const YearPlacements& placed, CalendarData& data,
+                     const DayOptions& options) {
+    DayInfo info;
+    info.Day = c.Day;
+    info.Reckoning = c.Reckoning;
+    for (int k = kWorld; k <= kGregorian; ++k)
+        info.Dates[static_cast<std::size_t>(k)] = DateOfDay(k, c.Day);
+    info.WeekDay = WeekDayOf(c.Day);
+    info.Indiction = GreatIndictionOf(info.Dates[kWorld].Year);
+    info.RedWhy.Sunday = info.WeekDay == 7;
+
+    const Tables& t = data.tables;
+    MakeWeekLine(info, c, placed, t);
+
+    const CalendarDate& julian = info.Dates[kJulian];
+    MonthDayTexts month =
+        data.MonthDay(julian.Day, julian.Month, IsLeapYear(kJulian, julian.Year) ? 366 : 365);
+    info.RedWhy.MonthKey = month.anyRedKey;
+    info.GridRed = month.gridRed;
+
+    GroupWrapper groups(info);
+    groups.MonthLines(month);
+    // Pascha's own lines head its day, and so do those of a movable great feast (Palm Sunday,
+    // the Ascension, Pentecost): the feast comes before the saints of the date.
+    const bool pascha = c.Day == c.Pascha.CurPascha;
+    const auto headsTheDay = [pascha](const auto& e) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(e)>, RelocatableEntry>) {
+            return pascha || std::any_of(e.Text0.begin(), e.Text0.end(), [](const TextLine& l) {
+                       return l.Sign == Rank::GreatFeast;
+                   });
+        }
+        return false;
+    };
+    for (const PlacedEntry& e : placed.On(c.Day)) {
+        const auto wrap = [&](const auto& table, EntrySource source) {
+            if (!table.Has(e.Section)) return;
+            const auto& entry = table[e.Section];
+            if (entry.Red) info.RedWhy.Entry = true;
+            groups.Wrap(entry, source, e.Section, headsTheDay(entry));
+        };
+        if (e.Table == PlacedTable::Relocatable) wrap(t.Relocatable, EntrySource::Relocatable);
+        if (e.Table == PlacedTable::Relocatable1) wrap(t.Relocatable1, EntrySource::Relocatable1);
+        if (e.Table == PlacedTable::Special) wrap(t.Special, EntrySource::Special);
+    }
+    info.Entries.reserve(16);
+    groups.Finish();
+    if (options.Readings) info.Readings = ReadingsOf(data.lectionary, c.Day, info.HighestRank());
+    return info;
+}
+
+std::string PlainTextOf(std::string_view value) {
+    // Nearly every value is plain text: a scan for the three characters that make markup.
+    const auto has = [value](char c) {
+        return std::memchr(value.data(), c, value.size()) != nullptr;
+    };
+    if (!has('\\') && !has('{') && !has('}')) return std::string(value);
+    std::string document = "{\\rtf1 ";
+    document += value;
+    document += '}';
+    return RtfToPlainText(document);
+}
+
+const std::string& DayInfo::Principal() const {
+    for (const int group : {0, 1})
+        for (const DayEntry& e : Entries)
+            if (e.Group == group) return e.Text;
+    return WeekLine;
+}
+
+Rank DayInfo::HighestRank() const {
+    Rank best = Rank::None;
+    for (const DayEntry& e : Entries)
+        if (e.Sign > best) best = e.Sign;
+    return best;
+}
+
+}  // namespace velorith

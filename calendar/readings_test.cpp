@@ -1,0 +1,323 @@
+// The readings of a day from the lectionary as built into the Calendar folder: the great
+// feasts and the principal Sundays in several years, the Lukan jump and the Sunday of the
+// Canaanite woman as the lines show them, how a saint's readings join the day's, and a sweep
+// over two centuries that every day has its Gospel (or says why not) and every reference names
+// a real book and chapter.
+#include "calendar/readings.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <charconv>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "calendar/lectionary_cycle.h"
+#include "data/ini_file.h"
+
+namespace velorith {
+namespace {
+
+const Lectionary& Data() {
+    static const Lectionary lx =
+        Lectionary::Load(std::filesystem::path(VELORITH_BUILT_DATA_DIR) / "Readings.DAT");
+    return lx;
+}
+
+DayNum Julian(int d, int m, int y) {
+    return DayNumber(kJulian, d, m, y);
+}
+
+std::string LineOf(const DayReadings& r, std::string_view service) {
+    for (const ServiceReadings& s : r.Services)
+        if (s.Service == service) return s.Line;
+    return {};
+}
+
+std::string Liturgy(DayNum day, Rank rank = Rank::None) {
+    return LineOf(ReadingsOf(Data(), day, rank), kLiturgyService);
+}
+
+std::string Matins(DayNum day, Rank rank = Rank::None) {
+    return LineOf(ReadingsOf(Data(), day, rank), kMatinsService);
+}
+
+class Readings : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_FALSE(Data().Empty()) << "Readings.DAT was not built"; }
+};
+
+TEST_F(Readings, PaschaAndThePentecostarion) {
+    for (int year : {1960, 2021, 2024, 2025, 2090}) {
+        const DayNum pascha = JulianPascha(year);
+        const DayReadings p = ReadingsOf(Data(), pascha, Rank::GreatFeast);
+        EXPECT_EQ(LineOf(p, kLiturgyService), "Лит.: Ап. Деян. 1:1-8. Ев. Ин. 1:1-17.");
+        EXPECT_EQ(LineOf(p, kMatinsService), "");  // the Paschal Matins has no Gospel
+        EXPECT_EQ(Liturgy(pascha + 7), "Лит.: Ап. Деян. 5:12-20. Ев. Ин. 20:19-31.");
+        EXPECT_EQ(Matins(pascha + 7), "Утр.: Ев. Ин. 20:19-31.");
+        EXPECT_EQ(Liturgy(pascha + 39), "Лит.: Ап. Деян. 1:1-12. Ев. Лк. 24:36-53.");
+        EXPECT_EQ(Matins(pascha + 39), "Утр.: Ев. Мк. 16:9-20.");
+        EXPECT_EQ(Liturgy(pascha + 49), "Лит.: Ап. Деян. 2:1-11. Ев. Ин. 7:37-52; 8:12.");
+        EXPECT_EQ(Liturgy(pascha + 56),
+                  "Лит.: Ап. Евр. 11:33-12:2. Ев. Мф. 10:32-33, 37-38; 19:27-30.");
+        EXPECT_EQ(Matins(pascha + 56), "Утр.: Ев. Мф. 28:16-20.");
+        EXPECT_EQ(Matins(pascha + 63), "Утр.: Ев. Мк. 16:1-8.");
+    }
+}
+
+TEST_F(Readings, TheTriodionAndLent) {
+    // 1931: the Meeting of the Lord on the Sunday of the Last Judgement, its readings first.
+    EXPECT_EQ(JulianPascha(1931) - 56, Julian(2, 2, 1931));
+    EXPECT_EQ(Liturgy(Julian(2, 2, 1931), Rank::GreatFeast),
+              "Лит.: Ап. Евр. 7:7-17. Ев. Лк. 2:22-40. Ап. 1 Кор. 8:8-9:2. Ев. Мф. 25:31-46.");
+    for (int year : {1932, 2022, 2025}) {
+        const DayNum pascha = JulianPascha(year);
+        EXPECT_EQ(Liturgy(pascha - 70), "Лит.: Ап. 2 Тим. 3:10-15. Ев. Лк. 18:10-14.");
+        EXPECT_EQ(Liturgy(pascha - 63), "Лит.: Ап. 1 Кор. 6:12-20. Ев. Лк. 15:11-32.");
+        EXPECT_EQ(Liturgy(pascha - 56), "Лит.: Ап. 1 Кор. 8:8-9:2. Ев. Мф. 25:31-46.");
+        EXPECT_EQ(Liturgy(pascha - 49), "Лит.: Ап. Рим. 13:11-14:4. Ев. Мф. 6:14-21.");
+        EXPECT_EQ(Liturgy(pascha - 42), "Лит.: Ап. Евр. 11:24-26, 32-12:2. Ев. Ин. 1:43-51.");
+        EXPECT_EQ(Liturgy(pascha - 28), "Лит.: Ап. Евр. 4:14-5:6. Ев. Мк. 8:34-9:1.");
+        EXPECT_EQ(Liturgy(pascha - 7), "Лит.: Ап. Флп. 4:4-9. Ев. Ин. 12:1-18.");
+        EXPECT_EQ(Matins(pascha - 7), "Утр.: Ев. Мф. 21:1-11, 15-17.");
+        EXPECT_FALSE(Matins(pascha - 14).empty());  // Lent's Sundays keep the turn
+
+        const DayReadings clean = ReadingsOf(Data(), pascha - 48, Rank::None);
+        EXPECT_EQ(LineOf(clean, kSixthHourService), "6-й час: Ис. 1:1-20.");
+        EXPECT_EQ(LineOf(clean, kVespersService), "Веч.: Быт. 1:1-13. Притч. 1:1-20.");
+        EXPECT_EQ(LineOf(clean, kLiturgyService), "");
+        EXPECT_EQ(clean.NoLiturgyReason, kNoLiturgy);
+        EXPECT_EQ(ReadingsOf(Data(), pascha - 46, Rank::None).NoLiturgyReason, kPresanctified);
+        EXPECT_EQ(ReadingsOf(Data(), pascha - 2, Rank::None).NoLiturgyReason, kNoLiturgy);
+        // Great Monday: the Presanctified Liturgy has its Gospel.
+        const DayReadings monday = ReadingsOf(Data(), pascha - 6, Rank::None);
+        EXPECT_EQ(LineOf(monday, kLiturgyService), "Лит.: Ев. Мф. 24:3-35.");
+        EXPECT_EQ(LineOf(monday, kSixthHourService), "6-й час: Иез. 1:1-20.");
+        EXPECT_TRUE(monday.NoLiturgyReason.empty());
+        // The services come in the order of the day.
+        ASSERT_EQ(monday.Services.size(), 4u);
+        EXPECT_EQ(monday.Services[0].Service, kMatinsService);
+        EXPECT_EQ(monday.Services[3].Service, kLiturgyService);
+    }
+}
+
+TEST_F(Readings, GreatFeastsOfTheLordReadTheirOwnAlone) {
+    for (int year : {1999, 2020, 2023, 2024, 2051}) {
+        EXPECT_EQ(Liturgy(Julian(25, 12, year), Rank::GreatFeast),
+                  "Лит.: Ап. Гал. 4:4-7. Ев. Мф. 2:1-12.");
+        EXPECT_EQ(Matins(Julian(25, 12, year)), "Утр.: Ев. Мф. 1:18-25.");
+        EXPECT_EQ(Liturgy(Julian(6, 1, year), Rank::GreatFeast),
+                  "Лит.: Ап. Тит. 2:11-14; 3:4-7. Ев. Мф. 3:13-17.");
+        EXPECT_EQ(Liturgy(Julian(6, 8, year), Rank::GreatFeast),
+                  "Лит.: Ап. 2 Пет. 1:10-19. Ев. Мф. 17:1-9.");
+        EXPECT_EQ(Matins(Julian(6, 8, year)), "Утр.: Ев. Лк. 9:28-36.");
+        EXPECT_EQ(Liturgy(Julian(14, 9, year), Rank::GreatFeast),
+                  "Лит.: Ап. 1 Кор. 1:18-24. Ев. Ин. 19:6-11, 13-20, 25-28, 30-35.");
+        // A saint's rank on the same day adds nothing.
+        EXPECT_EQ(Liturgy(Julian(6, 8, year), Rank::Vigil), Liturgy(Julian(6, 8, year)));
+    }
+}
+
+TEST_F(Readings, TheDormitionReadsItsOwnFirst) {
+    for (int year : {2021, 2022, 2026}) {
+        const DayNum day = Julian(15, 8, year);
+        const std::string line = Liturgy(day, Rank::GreatFeast);
+        EXPECT_TRUE(line.starts_with("Лит.: Ап. Флп. 2:5-11. Ев. Лк. 10:38-42; 11:27-28. Ап. "))
+            << line;
+        const CyclePosition pos = PositionOf(day);
+        const std::string ordinary =
+            "Ев. " + std::string(Data().Gospel(pos.GospelWeek, pos.WeekDay));
+        EXPECT_TRUE(line.ends_with(ordinary + ".")) << line;
+        EXPECT_EQ(Matins(day, Rank::GreatFeast), "Утр.: Ев. Лк. 1:39-49, 56.");
+    }
+}
+
+TEST_F(Readings, ASaintIsReadAfterTheDayAtItsRank) {
+    // 6 December 2022 (old style) is a Tuesday.
+    const DayNum nicholas = Julian(6, 12, 2022);
+    const std::string plain = Liturgy(nicholas, Rank::None);
+    const std::string vigil = Liturgy(nicholas, Rank::Vigil);
+    EXPECT_TRUE(vigil.starts_with(plain)) << vigil;
+    EXPECT_TRUE(vigil.ends_with("Ап. Евр. 13:17-21. Ев. Лк. 6:17-23.")) << vigil;
+    EXPECT_EQ(plain.find("Евр. 13:17-21"), std::string::npos);
+    // In Holy Week and Bright Week a saint's readings give way.
+    int passion = 0;
+    for (int year = 1901; year <= 2100; ++year) {
+        const DayNum george = Julian(23, 4, year);
+        const int off = george - JulianPascha(year);
+        if (off < -6 || off > 6) continue;
+        ++passion;
+        EXPECT_EQ(Liturgy(george, Rank::Polyeleos), Liturgy(george, Rank::None)) << year;
+    }
+    EXPECT_GT(passion, 10);
+    // The Forty Martyrs on a weekday of Lent: their readings at the Presanctified Liturgy.
+    const DayNum martyrs = Julian(9, 3, 2022);  // Tuesday of the third week
+    ASSERT_EQ(martyrs, JulianPascha(2022) - 33);
+    const DayReadings lent = ReadingsOf(Data(), martyrs, Rank::Polyeleos);
+    EXPECT_EQ(LineOf(lent, kLiturgyService), "Лит.: Ап. Евр. 12:1-10. Ев. Мф. 20:1-16.");
+    EXPECT_EQ(LineOf(lent, kSixthHourService), "6-й час: Ис. 9:9-10:4.");
+    EXPECT_TRUE(lent.NoLiturgyReason.empty());
+}
+
+TEST_F(Readings, SundaysBeforeTheNativityAndAfterTheTheophany) {
+    // 2022 (old style): 25 December is a Saturday; the Sunday before it is the 19th, the
+    // Sunday of the Forefathers the 12th.
+    EXPECT_EQ(Liturgy(Julian(19, 12, 2022)),
+              "Лит.: Ап. Евр. 11:9-10, 17-23, 32-40. Ев. Мф. 1:1-25.");
+    EXPECT_EQ(Liturgy(Julian(12, 12, 2022)), "Лит.: Ап. Кол. 3:4-11. Ев. Лк. 14:16-24.");
+    // 6 January 2023 is a Thursday: the Sunday after is the 9th.
+    EXPECT_EQ(Liturgy(Julian(9, 1, 2023)), "Лит.: Ап. Еф. 4:7-13. Ев. Мф. 4:12-17.");
+    // The Sunday after the Exaltation adds the Cross's readings after the day's.
+    const std::string cross = Liturgy(Julian(16, 9, 2024));
+    EXPECT_TRUE(cross.ends_with("Ап. Гал. 2:16-20. Ев. Мк. 8:34-9:1.")) << cross;
+}
+
+TEST_F(Readings, TheLukanJumpAndTheCanaaniteWomanInTheLines) {
+    // Pascha 2024 was late: the Monday after the Sunday after the Exaltation begins Luke while
+    // the Apostle reads its 15th week.
+    EXPECT_EQ(Liturgy(Julian(17, 9, 2024)), "Лит.: Ап. Гал. 2:11-16. Ев. Лк. 3:19-22.");
+    // Pascha 2026 was early: the Apostle is in its 19th week.
+    EXPECT_EQ(Liturgy(Julian(22, 9, 2026)), "Лит.: Ап. Флп. 1:1-7. Ев. Лк. 3:19-22.");
+    // Before the Publican of 2021: the Canaanite woman, then Zacchaeus.
+    const DayNum publican = JulianPascha(2021) + kPublicanFromPascha;
+    EXPECT_EQ(Liturgy(publican - 14), "Лит.: Ап. 1 Тим. 1:15-17. Ев. Мф. 15:21-28.");
+    EXPECT_EQ(Liturgy(publican - 7), "Лит.: Ап. 1 Тим. 4:9-15. Ев. Лк. 19:1-10.");
+    EXPECT_EQ(Liturgy(publican - 1), "Лит.: Ап. 2 Тим. 2:11-19. Ев. Лк. 18:2-8.");
+    // 2010's Publican came with Luke's own count: no Canaanite woman before it.
+    const DayNum early = JulianPascha(2010) + kPublicanFromPascha;
+    EXPECT_EQ(Liturgy(early - 14).find("Мф. 15:21-28"), std::string::npos);
+}
+
+// ---- the sweep ----
+
+struct Book {
+    std::string_view Abbr;
+    int Chapters;
+};
+constexpr Book kBooks[] = {
+    {"Мф.", 28},    {"Мк.", 16},    {"Лк.", 24},   {"Ин.", 21},   {"Деян.", 28}, {"Рим.", 16},
+    {"1 Кор.", 16}, {"2 Кор.", 13}, {"Гал.", 6},   {"Еф.", 6},    {"Флп.", 4},   {"Кол.", 4},
+    {"1 Фес.", 5},  {"2 Фес.", 3},  {"1 Тим.", 6}, {"2 Тим.", 4}, {"Тит.", 3},   {"Флм.", 1},
+    {"Евр.", 13},   {"Иак.", 5},    {"1 Пет.", 5}, {"2 Пет.", 3}, {"1 Ин.", 5},  {"2 Ин.", 1},
+    {"3 Ин.", 1},   {"Иуд.", 1},    {"Быт.", 50},  {"Исх.", 40},  {"Иов", 42},   {"Притч.", 31},
+    {"Ис.", 66},    {"Иер.", 52},   {"Иез.", 48},  {"Иоил.", 3},  {"Зах.", 14},
+};
+
+bool TakeNumber(std::string_view& s, int& n) {
+    const auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
+    if (ec != std::errc() || n <= 0) return false;
+    s.remove_prefix(static_cast<std::size_t>(ptr - s.data()));
+    return true;
+}
+
+// An error message, empty when "Book C:V-V, V; C:V-C:V" names a real book and chapters.
+std::string CheckReference(std::string_view ref) {
+    const Book* book = nullptr;
+    for (const Book& b : kBooks)
+        if (ref.starts_with(std::string(b.Abbr) + " ") &&
+            (book == nullptr || b.Abbr.size() > book->Abbr.size()))
+            book = &b;
+    if (book == nullptr) return "unknown book";
+    std::string_view rest = ref.substr(book->Abbr.size() + 1);
+    int chapter = 0;
+    bool expectChapter = true;
+    bool more = true;  // a separator promises another number
+    while (!rest.empty()) {
+        more = false;
+        int n = 0;
+        if (!TakeNumber(rest, n)) return "a number expected";
+        if (expectChapter || rest.starts_with(":")) {
+            if (!rest.starts_with(":")) return "a chapter without verses";
+            if (n > book->Chapters) return "chapter " + std::to_string(n) + " out of range";
+            chapter = n;
+            rest.remove_prefix(1);
+            if (!TakeNumber(rest, n)) return "a verse expected";
+        }
+        expectChapter = false;
+        if (rest.starts_with("; ")) {
+            rest.remove_prefix(2);
+            expectChapter = more = true;
+        } else if (rest.starts_with(", ") || rest.starts_with("-")) {
+            rest.remove_prefix(rest.front() == '-' ? 1 : 2);
+            more = true;
+        } else if (!rest.empty()) {
+            return "unexpected text";
+        }
+    }
+    if (more) return "a number expected at the end";
+    return chapter > 0 ? "" : "no chapter";
+}
+
+TEST(ReferenceCheck, TellsGoodFromBad) {
+    EXPECT_EQ(CheckReference("Ин. 1:1-17"), "");
+    EXPECT_EQ(CheckReference("Лк. 10:38-42; 11:27-28"), "");
+    EXPECT_EQ(CheckReference("Гал. 1:1-10, 20-2:5"), "");
+    EXPECT_EQ(CheckReference("1 Ин. 1:8-2:6"), "");
+    EXPECT_EQ(CheckReference("Иов 38:1-23; 42:1-5"), "");
+    EXPECT_NE(CheckReference("Ин. 22:1-5"), "");
+    EXPECT_NE(CheckReference("Гал. 1:1-7:2"), "");
+    EXPECT_NE(CheckReference("Вар. 3:1"), "");
+    EXPECT_NE(CheckReference("Мф. 5"), "");
+    EXPECT_NE(CheckReference("Мф. 5:1-"), "");
+}
+
+std::string_view Reference(std::string_view piece) {
+    for (std::string_view label : {"Ап. ", "Ев. "})
+        if (piece.starts_with(label)) piece.remove_prefix(label.size());
+    if (piece.ends_with(".")) piece.remove_suffix(1);
+    return piece;
+}
+
+TEST_F(Readings, EveryDayOfTwoCenturiesHasItsGospelAndRealReferences) {
+    int days = 0, withoutGospel = 0;
+    std::map<std::string, std::string> bad;
+    for (DayNum day = Julian(1, 1, 1901); day <= Julian(31, 12, 2100); ++day, ++days) {
+        const DayReadings r = ReadingsOf(Data(), day, Rank::Vigil);
+        const std::string liturgy = LineOf(r, kLiturgyService);
+        const bool gospel = liturgy.find("Ев. ") != std::string::npos;
+        if (!gospel) {
+            ++withoutGospel;
+            ASSERT_FALSE(r.NoLiturgyReason.empty()) << "no Gospel and no reason on day " << day;
+        }
+        const CyclePosition pos = PositionOf(day);
+        if (WeekDayOf(day) == 7 && !(pos.Movable && pos.FromPascha == 0)) {
+            ASSERT_FALSE(LineOf(r, kMatinsService).empty()) << "no Matins Gospel on " << day;
+        }
+        for (const ServiceReadings& s : r.Services) {
+            ASSERT_EQ(s.Line.substr(0, s.Service.size()), s.Service);
+            for (const std::string& piece : s.Pieces) {
+                ASSERT_TRUE(piece.ends_with(".")) << piece;
+                const std::string_view ref = Reference(piece);
+                const std::string error = CheckReference(ref);
+                if (!error.empty()) bad.emplace(std::string(ref), error);
+            }
+        }
+    }
+    EXPECT_EQ(days, 73050);
+    EXPECT_TRUE(bad.empty()) << bad.size() << " bad references, the first: " << bad.begin()->first
+                             << ": " << bad.begin()->second;
+    // Lent's weekdays, Cheesefare's Wednesday and Friday and Great Friday: about 32 a year.
+    EXPECT_GT(withoutGospel, 200 * 28);
+    EXPECT_LT(withoutGospel, 200 * 36);
+}
+
+TEST(ReadingsData, MissingOrMalformedLectionaryReadsAsEmpty) {
+    const Lectionary missing = Lectionary::Load("/nonexistent/Readings.DAT");
+    EXPECT_TRUE(missing.Empty());
+    const DayReadings none = ReadingsOf(missing, JulianPascha(2024), Rank::GreatFeast);
+    EXPECT_TRUE(none.Services.empty());
+
+    const Lectionary junk = Lectionary::FromIni(
+        IniFile::FromText("[Apostle]\n0.1=x\n34.1=x\n1.8=x\n1.=x\n.1=x\n99999999999.1=x\n=\n"
+                          "[Movable]\n-71.a=x\n50.g=x\n0.q=x\nabc.a=x\n"
+                          "[Fixed]\n0.1.a=x\n1.13.a=x\n1.1.1.a=x\n"
+                          "[Near]\n1.when=1.1.0\n2.when=garbage\n3.when=25.12.-8\n4.a=Ин. 1:1\n"
+                          "[Matins]\n0=x\n12=x\n"));
+    EXPECT_TRUE(junk.Empty());
+    for (DayNum day = Julian(1, 1, 2024); day <= Julian(31, 12, 2024); ++day)
+        EXPECT_TRUE(ReadingsOf(junk, day, Rank::Vigil).Services.empty());
+}
+
+}  // namespace
+}  // namespace velorith

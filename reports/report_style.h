@@ -1,0 +1,84 @@
+// The two forms every report is rendered in from the same walk over the day model: the RTF
+// document of the panes and of "save as", and the plain text of the command-line companion
+// (UTF-8, one line per paragraph, LF line ends). A report is written once, as a template over
+// its style; the style says what each part of the document is in its form.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "calendar/day_builder.h"
+#include "data/signs.h"
+#include "reports/rtf_writer.h"
+
+namespace velorith {
+
+struct RtfStyle {
+    static constexpr std::string_view Eol = kEol;
+    static constexpr std::string_view Indent = velorith::Indent;
+    static constexpr std::string_view Red = kRed;
+    static constexpr std::string_view Navy = kNavy;
+    static constexpr std::string_view PieceEnd = kCrLf;
+    static constexpr std::string_view Epilogue = kEpilogue;
+
+    static std::string Prologue(const ReportSettings& settings, bool periodColour) {
+        return velorith::Prologue(settings, periodColour);
+    }
+    // A fragment of the data's RTF, as the data holds it.
+    static void AppendValue(std::string& out, std::string_view value, std::string_view) {
+        out += value;
+    }
+    // Text typed by the user: escaped so that it can never open a group or start a control word.
+    static void AppendTyped(std::string& out, std::string_view text) { out += RtfEscapeText(text); }
+    // A line of the day's entries, with its sign column.
+    static void AppendLine(std::string& out, Rank sign, bool note, std::string_view value,
+                           std::string_view) {
+        AppendLineRtf(out, sign, note, value);
+    }
+};
+
+struct TextStyle {
+    static constexpr std::string_view Eol = "\n";
+    static constexpr std::string_view Indent = "    ";
+    static constexpr std::string_view Red = "";
+    static constexpr std::string_view Navy = "";
+    static constexpr std::string_view PieceEnd = "";
+    static constexpr std::string_view Epilogue = "\n";
+
+    static std::string Prologue(const ReportSettings&, bool) { return {}; }
+    static void AppendValue(std::string& out, std::string_view, std::string_view plain) {
+        out += plain;
+    }
+    static void AppendTyped(std::string& out, std::string_view text) { out += text; }
+    static void AppendLine(std::string& out, Rank sign, bool note, std::string_view,
+                           std::string_view plain) {
+        out += PlainLinePrefix(sign, note);
+        out += plain;
+        out += Eol;
+    }
+};
+
+// Ends the line in `text` and rules it off with the dotted line.
+template <typename S>
+void AppendRuleIn(std::string& text) {
+    text += S::Eol;
+    text += DotLine;
+    text += S::Eol;
+}
+
+// A document written in pieces, each followed by CR LF in the RTF form.
+template <typename S>
+class StyledDocument {
+  public:
+    explicit StyledDocument(std::string_view prologue) { AddPiece(prologue); }
+    void AddPiece(std::string_view piece) {
+        text_ += piece;
+        text_ += S::PieceEnd;
+    }
+    std::string Take() && { return std::move(text_); }
+
+  private:
+    std::string text_;
+};
+
+}  // namespace velorith

@@ -1,0 +1,38 @@
+#include "shell/day_tool_tip.h"
+
+#include <QStringList>
+
+#include "reckoning/name_tables.h"
+
+namespace velorith {
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString DateLine(int k, const CalendarDate& date) {
+    static constexpr const char* kReckonings[] = {"", "от Сотворения Мира", "по старому стилю",
+                                                  "по новому стилю"};
+    return QStringLiteral("%1 %2 %3 г. %4")
+        .arg(date.Day)
+        .arg(FromUtf8(MonthNames(CalendarMonth(k, date.Month), kGenitive)))
+        .arg(date.Year)
+        .arg(QString::fromUtf8(kReckonings[k]));
+}
+
+}  // namespace
+
+QString DayToolTip(const DayInfo& day) {
+    QStringList lines;
+    for (int k = kWorld; k <= kGregorian; ++k) {
+        if (k != day.Reckoning) lines << DateLine(k, day.Dates.at(static_cast<std::size_t>(k)));
+    }
+    if (const std::string& principal = day.Principal(); !principal.empty())
+        lines << QString::fromStdString(principal);
+    if (day.Fast && !day.Fast->Line.empty()) lines << QString::fromStdString(day.Fast->Line);
+    return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace velorith

@@ -1,0 +1,156 @@
+// The window's additions to the original program: the month grid's keys, today's frame and
+// the day tooltips, the panes' layout (whole numbered words, hanging indents, a readable
+// column, no caret), going to a typed date and the print preview.
+#include <QKeyEvent>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTextEdit>
+
+#include "dialogs/go_to_date_dialog.h"
+#include "reports/calendar.h"
+#include "shell/cell_grid.h"
+#include "shell/day_tool_tip.h"
+#include "shell/documents/pane_print.h"
+#include "shell/main_window.h"
+#include "shell/month_grid_keys.h"
+#include "shell/pane_layout.h"
+#include "shell/selector_bar.h"
+
+namespace velorith {
+
+void MainWindow::BuildAdditions() {
+    for (int i = 0; i < kPaneCount; ++i) {
+        // The panes are read-only: no blinking caret, while Shift and the arrows still select.
+        Pane(i)->setCursorWidth(0);
+        columns_.at(static_cast<std::size_t>(i)) = new ReadableColumn(Pane(i));
+    }
+    MSFlexGrid1->setFocusPolicy(Qt::ClickFocus);
+    MSFlexGrid1->SetKeyHandler([this](const QKeyEvent& key) { return MonthGridKey(key); });
+    MSFlexGrid1->SetMarkSource([this] { return MonthGridMarks(); });
+    MSFlexGrid1->SetToolTipSource([this](int row, int col) { return MonthCellToolTip(row, col); });
+}
+
+void MainWindow::LayOutPane(int i) {
+    LayOutReportPane(*Pane(i)->document());
+    columns_.at(static_cast<std::size_t>(i))->Apply();
+}
+
+// --- month grid ------------------------------------------------------------------------------
+
+bool MainWindow::MonthGridKey(const QKeyEvent& key) {
+    const std::optional<GridKeyStep> step = GridKeyStepOf(key.keyCombination());
+    if (!step) return false;
+    if (step->today) {
+        navigator_.GoToday();
+    } else if (step->dir < 0) {
+        navigator_.StepBack(UnitOf(step->selector));
+    } else {
+        navigator_.StepOn(UnitOf(step->selector));
+    }
+    return true;
+}
+
+CellGrid::Marks MainWindow::MonthGridMarks() const {
+    CellGrid::Marks marks;
+    marks.focusRow = grid_.MarkRow;
+    marks.focusCol = grid_.MarkCol;
+    const DateState& s = calendar_.State();
+    const DateRec& d = s.Cur();
+    const CivilDate t = today_();
+    // A clock gone wrong marks nothing.
+    if (t.Year < 1 || t.Year > 3000 || t.Day < 1 ||
+        t.Day > MonthLength(kGregorian, t.Month, t.Year))
+        return marks;
+    const DayNum today = DayNumber(kGregorian, t.Day, t.Month, t.Year);
+    // The selected day is marked already; today shows its frame when another day is selected.
+    if (today == s.CurDay || today < d.MonthFirst || today > d.MonthLast) return marks;
+    const QString text = QString::number(today - d.MonthFirst + 1);
+    const Rgb grey = CalColors(s.CurCal, kNeighbourText);
+    for (int c = 1; c < MonthGridModel::kCols; ++c) {
+        for (int r = 0; r < MonthGridModel::kRows; ++r) {
+            const GridCell& cell = grid_.Cell(r, c);
+            if (cell.text == text && cell.fore != grey) {
+                marks.todayRow = r;
+                marks.todayCol = c;
+            }
+        }
+    }
+    return marks;
+}
+
+QString MainWindow::MonthCellToolTip(int row, int col) const {
+    if (row < 0 || row >= MonthGridModel::kRows || col < 1 || col >= MonthGridModel::kCols)
+        return {};
+    if (grid_.Cell(row, col).text.isEmpty()) return {};
+    const DateState& s = calendar_.State();
+    const DateRec& d = s.Cur();
+    // Days run down the columns from the month's first day at its weekday's row of column 1.
+    const int start = WeekDayPos(s.FirstWeekday, d.MonthFirstWD);
+    const DayNum day = d.MonthFirst + (col - 1) * MonthGridModel::kRows + row - (start - 1);
+    if (!s.InRange(s.CurCal, day)) return {};
+    return DayToolTip(calendar_.DayAt(day));
+}
+
+// --- going to a date -------------------------------------------------------------------------
+
+GoToDateDialog* MainWindow::GoToDate() const {
+    return goToDateDialog_;
+}
+
+void MainWindow::mnuGoToDate_Click() {
+    if (goToDateDialog_) {
+        goToDateDialog_->raise();
+        goToDateDialog_->activateWindow();
+        return;
+    }
+    const DateState& s = calendar_.State();
+    const DateRec& d = s.Cur();
+    goToDateDialog_ = new GoToDateDialog(s.CurCal, CalendarDate{d.Year, d.Month, d.Day},
+                                         s.MinDays[s.CurCal], s.MaxDays[s.CurCal], this);
+    goToDateDialog_->setAttribute(Qt::WA_DeleteOnClose);
+    // The reckoning and the range it was opened with hold while it is open.
+    goToDateDialog_->setWindowModality(Qt::WindowModal);
+    connect(goToDateDialog_, &GoToDateDialog::dateChosen, this, &MainWindow::GoToChosenDate);
+    goToDateDialog_->show();
+}
+
+void MainWindow::GoToChosenDate(int year, int month, int day) {
+    DateState& s = calendar_.State();
+    if (!s.InRange(s.CurCal, DayNumber(s.CurCal, day, month, year))) {
+        Beep();
+        return;
+    }
+    DateRec& r = s.Cur();
+    r.Year = static_cast<std::int16_t>(year);
+    r.Month = static_cast<std::int16_t>(month);
+    r.Day = static_cast<std::int16_t>(day);
+    navigator_.RecalcYear();
+    SetGridCal();
+    SetTabReport();
+}
+
+// --- print preview ---------------------------------------------------------------------------
+
+QPrintPreviewDialog* MainWindow::Preview() const {
+    return preview_;
+}
+
+void MainWindow::mnuPreview_Click() {
+    if (preview_) {
+        preview_->raise();
+        preview_->activateWindow();
+        return;
+    }
+    auto* preview = new QPrintPreviewDialog(this);
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    preview->setWindowTitle(QStringLiteral("Предварительный просмотр"));
+    // What the print command prints: the selection if the pane has one, else the whole pane.
+    QPointer<QTextEdit> pane = CurrentPane();
+    connect(preview, &QPrintPreviewDialog::paintRequested, this, [pane](QPrinter* printer) {
+        if (pane && printer != nullptr) PrintPane(*pane, *printer, true);
+    });
+    preview_ = preview;
+    preview->open();
+}
+
+}  // namespace velorith
