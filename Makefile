@@ -1,11 +1,12 @@
 # make run   installs what is missing, builds, and starts the calendar
 # make test  installs what is missing, builds, and runs every test
+# make package  also makes the Debian package build/package/velorith_VERSION_ARCH.deb
 BUILD ?= build
 JOBS ?= $(shell nproc)
 # Extra CMake options, e.g. CMAKE_FLAGS=-DVELORITH_WERROR=ON (continuous integration does).
 CMAKE_FLAGS ?=
 
-.PHONY: deps build run test clean
+.PHONY: deps build run test package clean
 
 deps:
 	scripts/install-deps.sh
@@ -24,6 +25,9 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD)

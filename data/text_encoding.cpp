@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace velorith {
 namespace {
@@ -142,17 +143,95 @@ bool IsValidUtf8(std::string_view text) {
     return true;
 }
 
-std::string DecodeDataFile(std::string_view bytes) {
-    if (bytes.starts_with(kBom)) return std::string(bytes.substr(kBom.size()));
-    bool ascii = true;
+namespace {
+
+constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
+constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
+
+bool IsAscii(std::string_view bytes) {
     for (const char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            ascii = false;
-            break;
-        }
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
     }
-    if (ascii || IsValidUtf8(bytes)) return std::string(bytes);
-    return Cp1251ToUtf8(bytes);
+    return true;
+}
+
+// UTF-16 after its byte-order mark, as UTF-8; none when the length is odd or a surrogate is
+// unpaired, for then the mark was no mark but two Windows-1251 letters ("яю" or "юя").
+std::optional<std::string> Utf16ToUtf8(std::string_view bytes, bool littleEndian) {
+    if (bytes.size() % 2 != 0) return std::nullopt;
+    const auto unit = [&](std::size_t i) {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<char32_t>(littleEndian ? (b << 8 | a) : (a << 8 | b));
+    };
+    std::string out;
+    out.reserve(bytes.size() * 3 / 2);
+    for (std::size_t i = 0; i < bytes.size(); i += 2) {
+        char32_t cp = unit(i);
+        if (cp >= 0xDC00 && cp <= 0xDFFF) return std::nullopt;
+        if (cp >= 0xD800 && cp <= 0xDBFF) {
+            if (i + 2 >= bytes.size()) return std::nullopt;
+            const char32_t low = unit(i + 2);
+            if (low < 0xDC00 || low > 0xDFFF) return std::nullopt;
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+            i += 2;
+        }
+        AppendUtf8(out, cp);
+    }
+    return out;
+}
+
+// Windows-1251 text is almost never valid UTF-8 once it holds a lower-case Cyrillic letter, so
+// a line that is valid UTF-8 was written as such. The file as a whole is read line by line only
+// when most of its non-ASCII lines say UTF-8: a Windows-1251 file whose rare line happens to
+// look like UTF-8 stays Windows-1251 throughout.
+std::string DecodeLines(std::string_view bytes) {
+    std::size_t utf8Lines = 0;
+    std::size_t otherLines = 0;
+    std::vector<std::string_view> lines;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        std::size_t end = bytes.find('\n', pos);
+        end = end == std::string_view::npos ? bytes.size() : end + 1;
+        const std::string_view line = bytes.substr(pos, end - pos);
+        lines.push_back(line);
+        if (!IsAscii(line)) ++(IsValidUtf8(line) ? utf8Lines : otherLines);
+        pos = end;
+    }
+    if (utf8Lines <= otherLines) return Cp1251ToUtf8(bytes);
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (const std::string_view line : lines)
+        out += IsValidUtf8(line) ? std::string(line) : Cp1251ToUtf8(line);
+    return out;
+}
+
+}  // namespace
+
+std::string DecodeDataFile(std::string_view bytes) {
+    if (bytes.starts_with(kUtf16LeBom) || bytes.starts_with(kUtf16BeBom)) {
+        if (auto text = Utf16ToUtf8(bytes.substr(2), bytes.starts_with(kUtf16LeBom))) return *text;
+    }
+    if (bytes.starts_with(kBom)) bytes.remove_prefix(kBom.size());
+    if (IsAscii(bytes) || IsValidUtf8(bytes)) return std::string(bytes);
+    return DecodeLines(bytes);
+}
+
+std::string SanitizeForTerminal(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        char32_t cp = 0;
+        const std::size_t len = DecodeUtf8(utf8, pos, cp);
+        if (len == 0) {
+            AppendUtf8(out, kReplacement);
+            ++pos;
+            continue;
+        }
+        const bool control = (cp < 0x20 && cp != '\t' && cp != '\n') || (cp >= 0x7F && cp < 0xA0);
+        if (!control) out.append(utf8.substr(pos, len));
+        pos += len;
+    }
+    return out;
 }
 
 std::string LowerUtf8(std::string_view text) {

@@ -38,10 +38,19 @@ std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& cp);
 // Appends a code point as UTF-8; a surrogate or a value past U+10FFFF becomes U+FFFD.
 void AppendUtf8(std::string& out, char32_t cp);
 
-// A data file's bytes as UTF-8: a leading UTF-8 byte-order mark is skipped, and a file that is
-// valid UTF-8 and holds non-ASCII bytes is taken as UTF-8 (a file re-saved by a modern editor);
-// anything else is Windows-1251.
+// A data file's bytes as UTF-8, decided by the bytes themselves:
+// - a byte-order mark (UTF-8, UTF-16 LE or BE) is believed only when the rest is valid in that
+//   encoding; otherwise it is dropped and the rest read as below;
+// - a file that is valid UTF-8 is UTF-8 (a file re-saved by a modern editor);
+// - a file whose non-ASCII lines are mostly valid UTF-8 is read line by line, so that a few stray
+//   bytes spoil only their own line, which reads as Windows-1251;
+// - anything else is Windows-1251.
 std::string DecodeDataFile(std::string_view bytes);
+
+// UTF-8 text made safe to put on a terminal: C0 control characters other than tab and line feed,
+// DEL and the C1 controls are dropped (they could move the cursor, retitle or clear the terminal),
+// and malformed UTF-8 becomes U+FFFD.
+std::string SanitizeForTerminal(std::string_view utf8);
 
 // Lower case for ASCII and Cyrillic letters. Both keep their byte length, so an offset found in
 // the lower-cased copy marks the same place in the original.

@@ -62,6 +62,56 @@ TEST(TextEncoding, DataFilesAreReadInEitherEncoding) {
     EXPECT_EQ(DecodeDataFile(garbage), Cp1251ToUtf8(garbage));
 }
 
+TEST(TextEncoding, AByteOrderMarkIsBelievedOnlyWhenTheRestAgrees) {
+    const std::string utf8 = "[1]\n0=Мч. Вонифатия.\n";
+    const std::string cp1251 = Utf8ToCp1251(utf8).value();
+    // A UTF-8 mark before Windows-1251 letters: the letters are still letters.
+    EXPECT_EQ(DecodeDataFile("\xEF\xBB\xBF" + cp1251), utf8);
+    // UTF-16 in both byte orders, with a letter outside the basic plane.
+    const std::u16string wide = u"[1]\n0=Мч. \U0001D11E\n";
+    std::string le = "\xFF\xFE";
+    std::string be = "\xFE\xFF";
+    for (const char16_t unit : wide) {
+        le += static_cast<char>(unit & 0xFF);
+        le += static_cast<char>(unit >> 8);
+        be += static_cast<char>(unit >> 8);
+        be += static_cast<char>(unit & 0xFF);
+    }
+    EXPECT_EQ(DecodeDataFile(le), "[1]\n0=Мч. \xF0\x9D\x84\x9E\n");
+    EXPECT_EQ(DecodeDataFile(be), DecodeDataFile(le));
+    // "яю" at the start of a Windows-1251 file is no mark when what follows is no UTF-16.
+    EXPECT_EQ(DecodeDataFile("\xFF\xFE\xE0"), "яюа");
+    EXPECT_EQ(DecodeDataFile(std::string("\xFF\xFE\x00\xD8z\x00", 6)),
+              Cp1251ToUtf8(std::string("\xFF\xFE\x00\xD8z\x00", 6)));  // a lone surrogate
+}
+
+TEST(TextEncoding, StrayBytesSpoilOnlyTheirOwnLine) {
+    const std::string good = "[1]\n0=Мч. Вонифатия.\n1=Свт. Николая.\n2=Прп. Саввы.\n";
+    const std::string spoiled = good + "3=\xC4\xE0\xEB\xFC\n";  // a Windows-1251 line
+    EXPECT_EQ(DecodeDataFile(spoiled), good + "3=Даль\n");
+    // A Windows-1251 file keeps its code page even where a line happens to be valid UTF-8
+    // ("СЁ" is the bytes of U+0468).
+    const std::string cp1251 = Utf8ToCp1251("[1]\n0=СЁ\n1=Мч. Вонифатия.\n2=Прп. Саввы.\n").value();
+    EXPECT_EQ(DecodeDataFile(cp1251), "[1]\n0=СЁ\n1=Мч. Вонифатия.\n2=Прп. Саввы.\n");
+}
+
+TEST(TextEncoding, TerminalTextLosesItsControlCharacters) {
+    EXPECT_EQ(SanitizeForTerminal("a\x1b]0;title\x07"
+                                  "b\x1b[2Jc"),
+              "a]0;titleb[2Jc");
+    EXPECT_EQ(SanitizeForTerminal("Мч.\tКалиопия.\nСвт.\r\x7f"), "Мч.\tКалиопия.\nСвт.");
+    EXPECT_EQ(SanitizeForTerminal("a\xC2\x9B"
+                                  "31mb\xC2\xA0"
+                                  "c"),
+              "a31mb\xC2\xA0"
+              "c");  // C1 CSI
+    EXPECT_EQ(SanitizeForTerminal(std::string("a\0b\xFF"
+                                              "c",
+                                              5)),
+              "ab\xEF\xBF\xBD"
+              "c");
+}
+
 TEST(TextEncoding, LowerCaseKeepsByteLengthAndPositions) {
     const std::string text = "Свт. НИКОЛАЯ, ЁЖ Ђ Ґ Abc";
     const std::string lower = LowerUtf8(text);

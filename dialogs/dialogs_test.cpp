@@ -220,9 +220,26 @@ class DialogsTest : public QObject {
         QCOMPARE(font->size, 12);
         QVERIFY(font->bold);
         QVERIFY(!font->italic);
-        QFontDialog dialog(QFont("DejaVu Sans", 10));
+        QFont stale("DejaVu Sans", 10);
+        stale.setItalic(true);  // a style the report does not have
+        QFontDialog dialog(stale);
         dialog.setOption(QFontDialog::DontUseNativeDialog);
-        LockFontStyle(dialog);
+        LockFontStyle(dialog, false, false);
+        QVERIFY(!dialog.currentFont().italic() && !dialog.currentFont().bold());
+        // Another family keeps the report's style.
+        QFont other("DejaVu Serif", 12);
+        other.setItalic(true);
+        other.setBold(true);
+        dialog.setCurrentFont(other);
+        QCOMPARE(dialog.currentFont().family(), QString("DejaVu Serif"));
+        QVERIFY(!dialog.currentFont().italic() && !dialog.currentFont().bold());
+        // Underline and strike-out are not offered.
+        for (QCheckBox* effect : dialog.findChildren<QCheckBox*>())
+            QVERIFY(!effect->isVisibleTo(&dialog));
+        QFontDialog boldItalic(QFont("DejaVu Sans", 10));
+        boldItalic.setOption(QFontDialog::DontUseNativeDialog);
+        LockFontStyle(boldItalic, true, true);
+        QVERIFY(boldItalic.currentFont().italic() && boldItalic.currentFont().bold());
         const auto lists = dialog.findChildren<QListView*>();
         QCOMPARE(lists.size(), 3);
         QVERIFY(lists[0]->isEnabled());

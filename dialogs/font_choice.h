@@ -26,8 +26,10 @@ int RoundHalfEven(double value);
 ReportFont ReportFontFrom(const QFont& chosen, const ReportFont& current);
 
 // Locks the dialog's style choice: the report keeps its own bold and italic, so the dialog must
-// not offer to change them.
-void LockFontStyle(QFontDialog& dialog);
+// not offer to change them. The style shown (and so the preview) is the report's bold and
+// italic, kept so when another family is chosen; underline and strike-out, which the report
+// does not use, are hidden.
+void LockFontStyle(QFontDialog& dialog, bool bold, bool italic);
 
 // Asks with the font dialog; none when cancelled. The ask function stands in for the dialog in
 // tests: it gets the preset font and returns the chosen one or none.

@@ -313,7 +313,10 @@ class Reader {
     }
 
     void Unicode(int value) {
-        char32_t c = static_cast<char32_t>(value < 0 ? value + 65536 : value) & 0xFFFF;
+        // RTF writes code units above 32767 as negatives; a value outside a 16-bit unit means
+        // nothing, and the word is ignored (its fallback, if any, then shows).
+        if (value < -32768 || value > 65535) return;
+        char32_t c = static_cast<char32_t>(value < 0 ? value + 65536 : value);
         pendingSkip_ = 0;
         if (c >= 0xD800 && c <= 0xDBFF) {
             FlushSurrogate();

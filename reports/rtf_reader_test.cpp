@@ -145,6 +145,11 @@ TEST(RtfReader, HostileInputNeverBreaks) {
     EXPECT_EQ(RtfToPlainText("{\\rtf1 \\bin999999999 abc}"), "");
     std::string longWord = "{\\rtf1 \\" + std::string(10000, 'x') + " ok}";
     EXPECT_EQ(RtfToPlainText(longWord), "ok");
+    // \u beyond a 16-bit unit is ignored, its fallback shown; negatives count from 65536.
+    EXPECT_EQ(RtfToPlainText("{\\rtf1 a\\u65536?b\\u-32769?c\\u-3905?d}"),
+              "a?b?c\xEF\x82\xBF"
+              "d");
+    EXPECT_EQ(RtfToPlainText("{\\rtf1 \\u1073741824 z}").find('\0'), std::string::npos);
     // Invalid UTF-8 falls back to Windows-1251 for the raw bytes.
     EXPECT_EQ(RtfToPlainText("{\\rtf1 \xcf\xe0}"), "Па");
 }

@@ -10,6 +10,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-dejavu-core fonts-liberation
     qt6-translations-l10n
+    scdoc dpkg-dev file
+    lintian desktop-file-utils appstream man-db
 )
 
 missing=()

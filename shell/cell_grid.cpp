@@ -9,6 +9,7 @@
 #include <QToolTip>
 #include <cmath>
 
+#include "shell/paper_palette.h"
 #include "shell/settings_store.h"
 
 namespace velorith {
@@ -34,6 +35,7 @@ CellGrid::CellGrid(const std::vector<int>& colTwips, const std::vector<int>& row
     setFrameShape(QFrame::Box);
     setFrameShadow(QFrame::Plain);
     setLineWidth(1);
+    setPalette(OnPaper(palette()));  // light cells and dark lines and letters in any theme
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);
     horizontalHeader()->setMinimumSectionSize(1);
@@ -72,9 +74,7 @@ void CellGrid::SetCell(int row, int col, const GridCell& cell) {
 }
 
 void CellGrid::SetBackground(const Rgb& color) {
-    QPalette p = palette();
-    p.setColor(QPalette::Base, ToQColor(color));
-    setPalette(p);
+    setPalette(OnPaper(palette(), ToQColor(color)));
 }
 
 void CellGrid::mousePressEvent(QMouseEvent* event) {

@@ -48,7 +48,10 @@ void MainWindow::mnuSaveAS_Click() {
     std::string bytes = PaneBytes(i);
     ReportContent content =
         PaneContent(*Pane(i), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    SaveReport(content, ProposedFileName(), lastDir_, FileSaveDialog(this));
+    SaveReport(content, ProposedFileName(), lastDir_, FileSaveDialog(this),
+               [this](const QString& path, const QString& reason) {
+                   QMessageBox::warning(this, windowTitle(), SaveFailureText(path, reason));
+               });
 }
 
 void MainWindow::mnuExportIcs_Click() {
@@ -116,15 +119,15 @@ void MainWindow::NewRange(int first, int last) {
 }
 
 void MainWindow::mnuHelp_Click() {
-    OpenHelp(QCoreApplication::applicationDirPath());
+    OpenHelp(QCoreApplication::applicationDirPath(), this);
 }
 
 void MainWindow::mnuEMail_Click() {
-    OpenMailToAuthor();
+    OpenMailToAuthor(this);
 }
 
 void MainWindow::mnuHomePage_Click() {
-    OpenHomePage();
+    OpenHomePage(this);
 }
 
 void MainWindow::mnuAbout_Click() {

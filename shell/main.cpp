@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "shell/exit_signals.h"
+#include "shell/main_window.h"
 #include "shell/startup.h"
 
 int main(int argc, char** argv) {
@@ -14,5 +16,6 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/velorith/velorith.png")));
     velorith::InstallQtTranslations(app);
     velorith::VelorithApp calendar;
+    velorith::ExitSignals exitSignals([&calendar] { calendar.Window().GoToExit(); });
     return QApplication::exec();
 }

@@ -14,8 +14,10 @@
 #include <QVBoxLayout>
 
 #include "dialogs/find_dialog.h"
+#include "dialogs/window_placement.h"
 #include "reports/calendar.h"
 #include "shell/cell_grid.h"
+#include "shell/paper_palette.h"
 #include "shell/rtf_document.h"
 #include "shell/selector_bar.h"
 #include "shell/settings_store.h"
@@ -115,6 +117,7 @@ void MainWindow::BuildControls() {
         auto* pane = new QTextEdit(page);
         pane->setObjectName(QStringLiteral("RichTextBox1_%1").arg(i));
         pane->setReadOnly(true);
+        pane->setPalette(OnPaper(pane->palette()));  // a document's paper in any theme
         pane->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         pane->setContextMenuPolicy(Qt::CustomContextMenu);
         pane->installEventFilter(this);
@@ -212,20 +215,26 @@ void MainWindow::BuildControls() {
 
 void MainWindow::ApplyPlacement(const WindowSettings& w) {
     QSize size(std::max(Px(w.Width), minimumWidth()), std::max(Px(w.Height), minimumHeight()));
-    resize(size);
-    QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry()
-                                                    : QRect(0, 0, 1024, 768);
+    QScreen* primary = QGuiApplication::primaryScreen();
+    QRect screen = primary ? primary->geometry() : QRect(0, 0, 1024, 768);
     int widthTw = size.width() * kTwipsPerPixel;
     int heightTw = size.height() * kTwipsPerPixel;
     int left = w.Left.value_or((screen.width() * kTwipsPerPixel - widthTw) / 2);
     int top = w.Top.value_or((screen.height() * kTwipsPerPixel - heightTw) / 3);
     // A place on a screen that is no longer attached would hide the window: centre it instead.
     QPoint titleBar(Px(left) + size.width() / 2, Px(top) + 8);
-    if (QGuiApplication::screenAt(titleBar) == nullptr) {
+    QScreen* on = QGuiApplication::screenAt(titleBar);
+    if (on == nullptr) {
         left = (screen.width() * kTwipsPerPixel - widthTw) / 2;
         top = (screen.height() * kTwipsPerPixel - heightTw) / 3;
+        on = primary;
     }
-    move(Px(left), Px(top));
+    // A size stored on a larger monitor would reach past this one, and be stored back so. (The
+    // frame is not known before the window is first shown; the window manager adds it.)
+    const QRect area = on ? on->availableGeometry() : screen;
+    const QRect placed = FitIntoArea(QRect(QPoint(Px(left), Px(top)), size), area, minimumSize());
+    resize(placed.size());
+    move(placed.topLeft());
     if (w.WindowState == 2) setWindowState(windowState() | Qt::WindowMaximized);
 }
 

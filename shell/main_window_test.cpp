@@ -1,4 +1,6 @@
 #include <QAbstractItemView>
+#include <csignal>
+
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -19,11 +21,14 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTranslator>
+#include <QWheelEvent>
 
 #include "dialogs/about_dialog.h"
 #include "dialogs/range_dialog.h"
+#include "dialogs/window_placement.h"
 #include "reports/calendar.h"
 #include "shell/cell_grid.h"
+#include "shell/exit_signals.h"
 #include "shell/main_window.h"
 #include "shell/selector_bar.h"
 #include "shell/settings_store.h"
@@ -420,6 +425,63 @@ class MainWindowTest : public QObject {
         QVERIFY(!w.findChild<QAction*>("mnuCal_3")->isChecked());
     }
 
+    void inADarkThemeTheReportsStayOnPaper() {
+        const QPalette before = QApplication::palette();
+        QPalette dark = before;
+        for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Window, QPalette::Button})
+            dark.setColor(role, QColor(30, 30, 34));
+        for (const QPalette::ColorRole role :
+             {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+            dark.setColor(role, QColor(230, 230, 230));
+        QApplication::setPalette(dark);
+        {
+            Started p;
+            MainWindow& w = p.W();
+            const auto light = [](const QColor& c) { return c.lightness() > 200; };
+            const auto inky = [](const QColor& c) { return c.lightness() < 80; };
+            for (int i = 0; i < kPaneCount; ++i) {
+                const QPalette pane = w.Pane(i)->palette();
+                QVERIFY2(light(pane.color(QPalette::Base)), qPrintable(QString::number(i)));
+                QVERIFY(inky(pane.color(QPalette::Text)));
+                QVERIFY(light(w.Pane(i)->viewport()->palette().color(QPalette::Base)));
+            }
+            for (CellGrid* grid : {w.MonthGrid(), w.DatesGrid()}) {
+                QVERIFY(light(grid->palette().color(QPalette::Base)));
+                QVERIFY(inky(grid->palette().color(QPalette::Text)));
+            }
+            for (int i = 0; i < kSelectorCount; ++i) {
+                const QPalette combo = w.Selectors()->Combo(i)->palette();
+                QVERIFY(light(combo.color(QPalette::Button)));
+                QVERIFY(inky(combo.color(QPalette::ButtonText)));
+                QVERIFY(inky(combo.color(QPalette::Text)));
+            }
+        }
+        QApplication::setPalette(before);
+    }
+
+    void theWheelMovesOnlyASelectorThatHasFocus() {
+        Started p;
+        MainWindow& w = p.W();
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QComboBox* month = w.Selectors()->Combo(2);
+        const auto turn = [month] {
+            const QPointF at(month->width() / 2.0, month->height() / 2.0);
+            QWheelEvent wheel(at, month->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(month, &wheel);
+        };
+        w.Pane(0)->setFocus();
+        turn();
+        QCOMPARE(p.S().Cur().Month, std::int16_t{9});
+        QVERIFY(!month->hasFocus());  // nor does the wheel take the focus
+        month->setFocus();
+        QTRY_VERIFY(month->hasFocus());
+        turn();
+        QCOMPARE(p.S().Cur().Month, std::int16_t{10});
+    }
+
     void selectorsActOnChoicesOnly() {
         Started p;
         MainWindow& w = p.W();
@@ -578,6 +640,52 @@ class MainWindowTest : public QObject {
         }
         Started q(file);
         QCOMPARE(q.W().pos(), QPoint(100, 20));
+    }
+
+    void aSignalEndsTheRunByItsNormalWayOut() {
+        for (const int sig : {SIGTERM, SIGINT, SIGHUP}) {
+            Started p;
+            ExitSignals exitSignals([&p] { p.W().GoToExit(); });
+            QVERIFY(exitSignals.Installed());
+            const QString folder = p.app->Temps().Folder();
+            QVERIFY(QFileInfo(folder).isDir());
+            ::raise(sig);
+            QTRY_VERIFY(p.W().Exited());
+            QVERIFY(!QFileInfo::exists(folder));
+            QSettings stored(p.settings->fileName(), QSettings::IniFormat);
+            QCOMPARE(stored.value("Settings/Calendar").toString(), QStringLiteral("2"));
+        }
+    }
+
+    void aWindowLargerThanTheScreenIsFittedToIt() {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        for (const char* width : {"9000000", "60000"}) {
+            QTemporaryDir dir;
+            QString file = dir.filePath("huge.ini");
+            {
+                QSettings s(file, QSettings::IniFormat);
+                s.setValue("Settings/Width", width);
+                s.setValue("Settings/Height", "9000000");
+                s.setValue("Settings/Left", "600");
+                s.setValue("Settings/Top", "300");
+            }
+            Started p(file);
+            const QRect g = p.W().geometry();
+            QVERIFY2(g.width() <= area.width() && g.height() <= area.height(), width);
+            QVERIFY2(area.contains(p.W().frameGeometry().topLeft()), width);
+            // What is stored back is what fits.
+            p.W().GoToExit();
+            QSettings stored(file, QSettings::IniFormat);
+            QVERIFY(stored.value("Settings/Width").toInt() <= area.width() * 15);
+            QVERIFY(stored.value("Settings/Height").toInt() <= area.height() * 15);
+        }
+        // A rectangle is moved the least, and never smaller than the window allows.
+        QCOMPARE(FitIntoArea(QRect(700, 500, 300, 200), QRect(0, 0, 800, 600), QSize(10, 10)),
+                 QRect(500, 400, 300, 200));
+        QCOMPARE(FitIntoArea(QRect(-50, -9, 300, 200), QRect(0, 0, 800, 600), QSize(10, 10)),
+                 QRect(0, 0, 300, 200));
+        QCOMPARE(FitIntoArea(QRect(90, 90, 300, 200), QRect(100, 100, 200, 150), QSize(250, 10)),
+                 QRect(100, 100, 250, 150));
     }
 
     void aMaximisedWindowStaysMaximisedAndTheStoreFailingDoesNotStopTheExit() {

@@ -2,7 +2,6 @@
 // tabs, the display options and the search field.
 #include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -56,11 +55,7 @@ void MainWindow::ShowDocument(int i, std::string document) {
     std::string bytes = Calendar::DocumentBytes(document);
     // The pane's file is what a later look at the report would find; a failing write loses
     // nothing, since the pane shows the document from memory.
-    if (temps_ != nullptr && i < kTempFileCount && !temps_->Name(i).isEmpty()) {
-        QFile file(temps_->Name(i));
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    }
+    if (temps_ != nullptr && i < kTempFileCount) temps_->Write(i, bytes);
     LoadRtf(*Pane(i)->document(), bytes);
     LayOutPane(i);
     Pane(i)->moveCursor(QTextCursor::Start);  // a new report is read from its top

@@ -68,6 +68,16 @@ QTextCharFormat FormatOf(const RtfRun& run, FamilyCache& families) {
     return f;
 }
 
+// Where a run must end so that its paragraph stays within kMaxParagraphBytes, given what the
+// paragraph already holds: the whole run, or a cut at a character boundary.
+std::size_t KeptBytes(const std::string& text, std::size_t used) {
+    if (used + text.size() <= kMaxParagraphBytes) return text.size();
+    std::size_t cut = used < kMaxParagraphBytes ? kMaxParagraphBytes - used : 0;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;  // not inside a UTF-8 sequence
+    return cut;
+}
+
 }  // namespace
 
 void FillDocument(QTextDocument& doc, const RtfContent& content) {
@@ -81,10 +91,19 @@ void FillDocument(QTextDocument& doc, const RtfContent& content) {
     for (const RtfParagraph& paragraph : content.paragraphs) {
         if (!first) cursor.insertBlock(QTextBlockFormat(), last);
         first = false;
+        std::size_t used = 0;
         for (const RtfRun& run : paragraph.runs) {
-            QString text = QString::fromStdString(run.text);
+            const std::size_t kept = KeptBytes(run.text, used);
+            QString text = QString::fromUtf8(run.text.data(), static_cast<qsizetype>(kept));
             text.replace(QLatin1Char('\n'), QChar::LineSeparator);
             last = FormatOf(run, families);
+            used += kept;
+            if (kept < run.text.size()) {
+                // Qt's layout of one long paragraph grows with the square of its length: a
+                // data value of a megabyte would keep the window from appearing for minutes.
+                cursor.insertText(text + QChar(0x2026), last);
+                break;
+            }
             cursor.insertText(text, last);
         }
     }

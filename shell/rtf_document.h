@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <cstddef>
 #include <string_view>
 
 class QTextDocument;
@@ -11,6 +12,10 @@ class QTextDocument;
 namespace velorith {
 
 struct RtfContent;
+
+// The most of one paragraph a pane shows, in bytes of its UTF-8 text; what lies beyond is cut
+// and a "…" marks the cut.
+inline constexpr std::size_t kMaxParagraphBytes = 64 * 1024;
 
 // Replaces the document's content with the runs of `content`.
 void FillDocument(QTextDocument& doc, const RtfContent& content);

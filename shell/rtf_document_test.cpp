@@ -41,6 +41,25 @@ class RtfDocumentTest : public QObject {
         QCOMPARE(doc.toPlainText(), QStringLiteral("*+* Пасха\n\na\nb"));
     }
 
+    void aHugeParagraphIsCutVisibly() {
+        // One unbroken value of a megabyte of Windows-1251 letters (two bytes each in UTF-8)
+        // after a bold run, and a paragraph after it that is left whole.
+        const std::string letters(1024 * 1024, '\xE0');
+        QTextDocument doc;
+        LoadRtf(doc, "{\\rtf1 \\b \\'cc\\'f7.\\b0  " + letters + "\\par next\\par}");
+        QCOMPARE(doc.blockCount(), 2);
+        const QString first = doc.firstBlock().text();
+        QVERIFY(first.startsWith(QStringLiteral("Мч. аааа")));
+        QVERIFY(first.endsWith(QStringLiteral("а…")));
+        QVERIFY(first.toUtf8().size() <= static_cast<qsizetype>(kMaxParagraphBytes + 3));
+        QVERIFY(first.toUtf8().size() > static_cast<qsizetype>(kMaxParagraphBytes - 4));
+        QCOMPARE(doc.lastBlock().text(), QStringLiteral("next"));
+        // A paragraph within the bound is shown as it is.
+        const std::string within(kMaxParagraphBytes / 2 - 8, '\xE0');
+        LoadRtf(doc, "{\\rtf1 \\'cc\\'f7. " + within + "\\par}");
+        QVERIFY(!doc.firstBlock().text().endsWith(QChar(0x2026)));
+    }
+
     void missingFacesHaveStandIns() {
         // The monospaced sign font stays monospaced whatever is installed.
         QString mono = ResolveFontFamily(QStringLiteral("Courier New"));

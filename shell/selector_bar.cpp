@@ -4,9 +4,11 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QProxyStyle>
+#include <QWheelEvent>
 
 #include "reckoning/name_tables.h"
 #include "shell/busy_pointer.h"
+#include "shell/paper_palette.h"
 
 namespace velorith {
 
@@ -34,6 +36,17 @@ SelectorCombo::SelectorCombo(QWidget* parent) : QComboBox(parent) {
     auto* style = new DropDownListStyle();
     style->setParent(this);  // a widget does not own the style it is given
     setStyle(style);
+    // The wheel neither gives focus nor, over a selector without it, changes the date: a page
+    // scrolled past the bar must not move the calendar silently.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void SelectorCombo::wheelEvent(QWheelEvent* event) {
+    if (!hasFocus()) {
+        event->ignore();  // the window under the bar may scroll
+        return;
+    }
+    QComboBox::wheelEvent(event);
 }
 
 void SelectorCombo::showPopup() {
@@ -168,10 +181,7 @@ void SelectorBar::SetWeekDays(const std::vector<QString>& names) {
 
 void SelectorBar::SetBackground(const QColor& color) {
     for (SelectorCombo* combo : combos_) {
-        QPalette p = combo->palette();
-        p.setColor(QPalette::Base, color);
-        p.setColor(QPalette::Button, color);
-        combo->setPalette(p);
+        combo->setPalette(OnPaper(combo->palette(), color));
     }
 }
 

@@ -36,6 +36,11 @@ class SelectorCombo : public QComboBox {
   public:
     explicit SelectorCombo(QWidget* parent = nullptr);
     void showPopup() override;
+
+  protected:
+    void wheelEvent(QWheelEvent* event) override;
+
+  public:
     // The first entry the opened list shows.
     static int FirstVisible(int current) { return current > 9 ? current - 9 : 0; }
 };

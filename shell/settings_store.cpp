@@ -1,8 +1,12 @@
 #include "shell/settings_store.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace velorith {
@@ -65,16 +69,46 @@ QString BoolText(bool value) {
     return value ? QStringLiteral("True") : QStringLiteral("False");
 }
 
-SettingsStore::SettingsStore()
-    : own_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kAppName,
-                                       kAppName)),
-      settings_(own_.get()) {}
+SettingsStore::SettingsStore() {
+    const QString irregular = IrregularFile(OwnFiles());
+    if (!irregular.isEmpty()) {
+        std::fprintf(stderr,
+                     "velorith: файл настроек «%s» не обычный файл; программа начата с настройками "
+                     "по умолчанию и не сохранит их.\n",
+                     qUtf8Printable(QDir::toNativeSeparators(irregular)));
+        return;
+    }
+    own_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kAppName,
+                                       kAppName);
+    settings_ = own_.get();
+}
+
+QStringList SettingsStore::OwnFiles() {
+    // QSettings keeps a native store on Unix as "<config folder>/<organisation>/<application>.conf"
+    // and "<config folder>/<organisation>.conf", the user's folder first.
+    QStringList files;
+    for (const QString& folder :
+         QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
+        files << QStringLiteral("%1/%2/%2.conf").arg(folder, QLatin1String(kAppName))
+              << QStringLiteral("%1/%2.conf").arg(folder, QLatin1String(kAppName));
+    }
+    return files;
+}
+
+QString SettingsStore::IrregularFile(const QStringList& candidates) {
+    for (const QString& file : candidates) {
+        const QFileInfo info(file);  // a link counts as what it points to
+        if (info.exists() && !info.isFile()) return file;
+    }
+    return QString();
+}
 
 SettingsStore::SettingsStore(QSettings& settings) : settings_(&settings) {}
 
 SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::Text(const char* key) const {
+    if (settings_ == nullptr) return QString();
     QVariant v = settings_->value(QStringLiteral("%1/%2").arg(kGroup, key));
     // A store edited by hand may hold a list where a text belongs ("a, b" in an INI file).
     if (v.typeId() == QMetaType::QStringList) return v.toStringList().join(QStringLiteral(", "));
@@ -114,6 +148,7 @@ WindowSettings SettingsStore::ReadWindow() const {
 }
 
 bool SettingsStore::Write(const ExitSettings& v) {
+    if (settings_ == nullptr) return false;
     settings_->beginGroup(kGroup);
     auto put = [this](const char* key, const QString& text) { settings_->setValue(key, text); };
     auto num = [](int n) { return QString::number(n); };

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -65,7 +66,10 @@ struct ExitSettings {
 // Opens the user's store, group "Settings" entered.
 class SettingsStore {
   public:
-    // The program's own store, or (for tests and other callers) any QSettings.
+    // The program's own store, or (for tests and other callers) any QSettings. The own store is
+    // read only from a regular file: one that is something else (a FIFO would block the start
+    // for ever) leaves the defaults in force and nothing stored, and a line on standard error
+    // says so.
     SettingsStore();
     explicit SettingsStore(QSettings& settings);
     ~SettingsStore();
@@ -77,6 +81,13 @@ class SettingsStore {
     WindowSettings ReadWindow() const;
     // True when the store took the values (a full disk or read-only store gives false).
     bool Write(const ExitSettings& values);
+
+    // The file the own store reads, when it exists and is no regular file; candidates are
+    // the files QSettings would read, in its order.
+    static QString IrregularFile(const QStringList& candidates);
+    // The files the program's own store reads: the user's and the system's, each for the
+    // application and for its organisation (both "Velorith Calendar").
+    static QStringList OwnFiles();
 
   private:
     QString Text(const char* key) const;

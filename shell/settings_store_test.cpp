@@ -1,3 +1,7 @@
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -11,6 +15,11 @@
 namespace velorith::tests {
 
 namespace {
+
+QByteArray ReadAll(const QString& name) {
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
 
 class SettingsStoreTest : public QObject {
     Q_OBJECT
@@ -197,6 +206,35 @@ class SettingsStoreTest : public QObject {
         QVERIFY(!store.Write(ExitSettings{}));
     }
 
+    void aSettingsFileThatIsNoRegularFileLeavesTheDefaults() {
+        QTemporaryDir home;
+        const QByteArray before = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+        // The store checks the very file QSettings would read.
+        const QString own =
+            QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                      QStringLiteral("Velorith Calendar"), QStringLiteral("Velorith Calendar"))
+                .fileName();
+        QVERIFY2(SettingsStore::OwnFiles().contains(own), qPrintable(own));
+        QVERIFY(QDir().mkpath(QFileInfo(own).path()));
+        QCOMPARE(::mkfifo(QFile::encodeName(own).constData(), 0600), 0);
+        {
+            SettingsStore store;  // reading the FIFO would wait for a writer for ever
+            QCOMPARE(store.ReadStartup(2024).Calendar, 2);
+            QCOMPARE(store.ReadWindow().Width, kDefaultWidthTwips);
+            QVERIFY(!store.Write(ExitSettings{}));
+        }
+        const QFileInfo after(own);
+        QVERIFY(after.exists() && !after.isFile());  // still the FIFO: nothing replaced it
+        QCOMPARE(SettingsStore::IrregularFile({home.filePath("none"), own}), own);
+        QVERIFY(SettingsStore::IrregularFile({home.filePath("none")}).isEmpty());
+        if (before.isNull()) {
+            qunsetenv("XDG_CONFIG_HOME");
+        } else {
+            qputenv("XDG_CONFIG_HOME", before);
+        }
+    }
+
     void temporaryFilesAreNewPrivateAndRemoved() {
         QTemporaryDir folder;
         TempFiles temps(folder.path());
@@ -213,10 +251,58 @@ class SettingsStoreTest : public QObject {
         }
         names.removeDuplicates();
         QCOMPARE(names.size(), kTempFileCount);
+        // In a folder of their own that no one else may enter.
+        QVERIFY(temps.Folder().startsWith(folder.path() + QStringLiteral("/velorith-")));
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(temps.Folder()).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, 0700u);
+        QVERIFY(temps.Write(0, "{\\rtf1 a}"));
+        QCOMPARE(ReadAll(names[0]), QByteArray("{\\rtf1 a}"));
+        QVERIFY(temps.Write(0, "b"));  // shorter: nothing of the old is left
+        QCOMPARE(ReadAll(names[0]), QByteArray("b"));
+        // A file removed behind the program's back is made anew, private again.
+        QFile::remove(names[1]);
+        QVERIFY(temps.Write(1, "again"));
+        QCOMPARE(ReadAll(names[1]), QByteArray("again"));
+        QCOMPARE(QFile::permissions(names[1]) & (QFile::ReadOther | QFile::WriteOther),
+                 QFile::Permissions());
         QFile::remove(names[2]);  // gone already: the others still go
         temps.RemoveAll();
         for (const QString& name : names)
             QVERIFY(!QFileInfo::exists(name));
+        QVERIFY(QDir(folder.path()).isEmpty());
+    }
+
+    void theFilesOfEndedRunsAreRemovedAtTheNextStart() {
+        QTemporaryDir base;
+        // A run that has ended: a child process, waited for.
+        const pid_t child = ::fork();
+        if (child == 0) ::_exit(0);
+        ::waitpid(child, nullptr, 0);
+        const QString ended = base.filePath(QStringLiteral("velorith-%1-abc123").arg(child));
+        const QString running =
+            base.filePath(QStringLiteral("velorith-%1-abc123").arg(::getppid()));
+        const QString other = base.filePath(QStringLiteral("velorith-notes"));
+        for (const QString& dir : {ended, running, other}) {
+            QVERIFY(QDir().mkpath(dir));
+            QFile file(dir + QStringLiteral("/~DA1a2b3c.TMP"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("{\\rtf1 report}");
+        }
+        // A link to a file elsewhere goes as a link; the file it names stays.
+        QFile outside(base.filePath(QStringLiteral("outside.txt")));
+        QVERIFY(outside.open(QIODevice::WriteOnly));
+        outside.close();
+        QVERIFY(QFile::link(outside.fileName(), ended + QStringLiteral("/~DAlink00.TMP")));
+        {
+            TempFiles temps(base.path());
+            QVERIFY(!QFileInfo::exists(ended));
+            QVERIFY(QFileInfo::exists(running));
+            QVERIFY(QFileInfo::exists(other));
+            QVERIFY(outside.exists());
+            QCOMPARE(TempFiles::RemoveLeftovers(base.path()), 0);  // its own folder stays
+            QVERIFY(QFileInfo::exists(temps.Name(0)));
+        }
     }
 };
 

@@ -1,6 +1,4 @@
 // velorith-report: renders any report of any date, as the desktop program would show or save it.
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -15,12 +13,14 @@
 #include <system_error>
 #include <vector>
 
+#include "data/text_encoding.h"
 #include "exports/civil_years.h"
 #include "exports/report_ics.h"
 #include "exports/report_json.h"
 #include "reckoning/navigation.h"
 #include "reports/calendar.h"
 #include "reports/rtf_reader.h"
+#include "tools/output_file.h"
 #include "tools/velorith_report_options.h"
 
 namespace fs = std::filesystem;
@@ -33,10 +33,6 @@ constexpr std::string_view kProgram = "velorith-report: ";
 int Complain(std::string_view message, int status) {
     std::cerr << kProgram << message << '\n';
     return status;
-}
-
-int CannotWrite(const fs::path& target, int error) {
-    return Complain("cannot write " + target.string() + ": " + std::strerror(error), 1);
 }
 
 // The folder the desktop program reads: "Calendar" beside the executable, or the installed
@@ -64,51 +60,10 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// Writes the file whole or not at all: a temporary file beside it, renamed over it at the end.
-int WriteOutputFile(const fs::path& target, std::string_view bytes) {
-    const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string temp = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
-    std::vector<char> name(temp.begin(), temp.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0) return CannotWrite(target, errno);
-    temp.assign(name.data());
-    bool ok = WriteAll(fd, bytes);
-    int error = ok ? 0 : errno;
-    if (ok && ::fsync(fd) != 0) ok = false, error = errno;
-    // The file gets the permissions an ordinary new file would (mkstemp makes it private).
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-    if (::close(fd) != 0 && ok) ok = false, error = errno;
-    if (ok && std::rename(temp.c_str(), target.c_str()) != 0) ok = false, error = errno;
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return CannotWrite(target, error);
-    }
-    return 0;
-}
-
-// A device or pipe named as the output (/dev/stdout, a FIFO) is written in place; renaming a file
-// over it would replace the device itself.
-int WriteOutputDevice(const fs::path& target, std::string_view bytes) {
-    const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    bool ok = fd >= 0 && WriteAll(fd, bytes);
-    int error = ok ? 0 : errno;
-    if (fd >= 0 && ::close(fd) != 0 && ok) ok = false, error = errno;
-    if (!ok) return CannotWrite(target, error);
-    return 0;
-}
-
 int WriteOutput(const ReportOptions& o, std::string_view bytes) {
     if (o.output) {
-        std::error_code ec;
-        const fs::file_status status = fs::status(*o.output, ec);
-        if (!ec && fs::exists(status) && !fs::is_regular_file(status) &&
-            !fs::is_directory(status)) {
-            return WriteOutputDevice(*o.output, bytes);
-        }
-        return WriteOutputFile(*o.output, bytes);
+        const std::string failure = WriteOutputFile(*o.output, bytes);
+        return failure.empty() ? 0 : Complain(failure, 1);
     }
     if (!WriteAll(STDOUT_FILENO, bytes)) {
         return Complain(std::string("cannot write standard output: ") + std::strerror(errno), 1);
@@ -185,7 +140,9 @@ int Run(const ReportOptions& o) {
     } else if (o.format == OutputFormat::kIcs) {
         bytes = exports::RenderIcs(calendar.Frame(o.report), {o.calendarName, std::time(nullptr)});
     } else if (o.format == OutputFormat::kText) {
-        bytes = calendar.RenderText(o.report, o.find.value_or(""), o.wholeWord);
+        // A data value must not reach the terminal as control sequences.
+        bytes =
+            SanitizeForTerminal(calendar.RenderText(o.report, o.find.value_or(""), o.wholeWord));
     } else if (o.report == ReportKind::Abbreviations) {
         bytes = calendar.AbbrDocument();
     } else if (o.report == ReportKind::Search) {

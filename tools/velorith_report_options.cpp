@@ -255,6 +255,11 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
         if (o.date) return fail("--range-years names its years; it does not go with --date");
         o.report = ReportKind::Year;
     }
+    if (o.report != ReportKind::Search) {
+        // Silently ignoring them would print a different report than the one asked for.
+        if (o.find) return fail("--find belongs to --report search");
+        if (o.wholeWord) return fail("--whole-word belongs to --report search");
+    }
     if (o.report == ReportKind::Search) {
         if (!o.find) return fail("--report search needs --find TEXT");
         if (o.find->find_first_not_of(' ') == std::string::npos) {
@@ -272,8 +277,8 @@ Renders a report of Velorith Calendar to standard output or a file.
   --style world|julian|gregorian    the reckoning (default gregorian)
   --date Y-M-D        the selected date in that reckoning; M counts in that reckoning's month
                       order (World: 1 = September ... 12 = August); default today
-  --find TEXT         text to search for (required with --report search)
-  --whole-word        whole-word search
+  --find TEXT         text to search for (with --report search only, which requires it)
+  --whole-word        whole-word search (with --report search only)
   --indiction         show the indiction line
   --all-styles        show every date in all three reckonings
   --fasting, --no-fasting   show the fast of each day, or not (default: shown)

@@ -34,21 +34,22 @@ std::string ReadFile(const std::filesystem::path& file) {
 }
 
 // Runs the program with its output going to files, so that nothing can block on a pipe.
-Result RunProgram(const TempFolder& scratch, std::vector<std::string> args) {
+Result RunProgram(const TempFolder& scratch, std::vector<std::string> args,
+                  const char* program = VELORITH_REPORT_EXE) {
     const auto out = scratch / "stdout.txt";
     const auto err = scratch / "stderr.txt";
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    args.insert(args.begin(), VELORITH_REPORT_EXE);
+    args.insert(args.begin(), program);
     std::vector<char*> argv;
     for (auto& a : args)
         argv.push_back(a.data());
     argv.push_back(nullptr);
     pid_t pid = 0;
     Result r;
-    if (posix_spawn(&pid, VELORITH_REPORT_EXE, &actions, nullptr, argv.data(), environ) == 0) {
+    if (posix_spawn(&pid, program, &actions, nullptr, argv.data(), environ) == 0) {
         int status = 0;
         waitpid(pid, &status, 0);
         r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -228,6 +229,8 @@ TEST_F(VelorithReport, BadInputIsRefused) {
     ExpectRefused({"--report", "search"});
     ExpectRefused({"--report", "search", "--find", "   "});
     ExpectRefused({"--whole-word=yes"});
+    ExpectRefused({"--find", "Николая"});
+    ExpectRefused({"--report", "week", "--whole-word"});
     ExpectRefused({"--data", (folder_ / "missing").string()});
     // A date that exists in one reckoning only.
     EXPECT_EQ(Report({"--style", "world", "--date", "7532-6-29"}).status, 0);
@@ -330,6 +333,127 @@ TEST_F(VelorithReport, OutputFile) {
     const Result null = Report({"--date", "2025-4-21", "--output", "/dev/null"});
     EXPECT_EQ(null.status, 0);
     EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+}
+
+TEST_F(VelorithReport, TextOutputCarriesNoControlSequences) {
+    Write("April.DAT", "[7]\n0=Мч. \x1b]0;owned\x07Калиопия.\x1b[2J\n");
+    const Result r = Report({"--date", "2025-4-20"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Мч. ]0;ownedКалиопия.[2J"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find('\x1b'), std::string::npos);
+    EXPECT_EQ(r.out.find('\x07'), std::string::npos);
+}
+
+// The permissions and the content of a file, to see what a run did to it.
+mode_t ModeOf(const std::filesystem::path& file) {
+    struct stat st {};
+    ::stat(file.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+bool NoTemporaryIn(const std::filesystem::path& folder) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().filename().string().starts_with(".")) return false;
+    }
+    return true;
+}
+
+TEST_F(VelorithReport, OutputFileThroughLinksKeepingItsMode) {
+    const std::string expected = Report({"--date", "2025-4-21"}).out;
+    const auto out = folder_ / "out";
+    std::filesystem::create_directories(out);
+    // A link is written through: the file it names gets the report, the link stays a link.
+    std::ofstream(out / "real.txt") << "old";
+    ::chmod((out / "real.txt").c_str(), 0600);
+    std::filesystem::create_symlink("real.txt", out / "link.txt");
+    Result r = Report({"--date", "2025-4-21", "--output", (out / "link.txt").string()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(std::filesystem::is_symlink(out / "link.txt"));
+    EXPECT_EQ(ReadFile(out / "real.txt"), expected);
+    EXPECT_EQ(ModeOf(out / "real.txt"), 0600u);
+    // A dangling link names the file to create.
+    std::filesystem::create_symlink("new.txt", out / "dangling.txt");
+    r = Report({"--date", "2025-4-21", "--output", (out / "dangling.txt").string()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadFile(out / "new.txt"), expected);
+    EXPECT_TRUE(NoTemporaryIn(out));
+
+    // A folder, named with or without its slash, is named as the cause.
+    for (const std::string& name : {out.string(), out.string() + "/"}) {
+        r = Report({"--date", "2025-4-21", "--output", name});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find("Is a directory"), std::string::npos) << r.err;
+    }
+    // A FIFO is written in place, never replaced.
+    ASSERT_EQ(::mkfifo((out / "fifo").c_str(), 0600), 0);
+    const int reader = ::open((out / "fifo").c_str(), O_RDONLY | O_NONBLOCK);
+    r = Report({"--date", "2025-4-21", "--output", (out / "fifo").string()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    std::string piped(expected.size() + 16, '\0');
+    piped.resize(
+        static_cast<std::size_t>(std::max<ssize_t>(0, ::read(reader, piped.data(), piped.size()))));
+    ::close(reader);
+    EXPECT_EQ(piped, expected);
+    EXPECT_TRUE(std::filesystem::is_fifo(out / "fifo"));
+}
+
+// A user who may not write a file in a folder open to all: a shell redirect refuses it, and so
+// does the companion, though it could rename a new file over it. Root may write anything, so the
+// companion runs as nobody then.
+TEST_F(VelorithReport, OutputFileTheUserMayNotWriteIsRefused) {
+    const auto out = folder_ / "shared";
+    std::filesystem::create_directories(out);
+    ::chmod(folder_.path().c_str(), 0755);
+    ::chmod(data_.c_str(), 0755);
+    ::chmod(out.c_str(), 0777);
+    std::ofstream(out / "locked.txt") << "keep";
+    ::chmod((out / "locked.txt").c_str(), 0444);
+    std::vector<std::string> args = {"--data",    data_.string(), "--date",
+                                     "2025-4-21", "--output",     (out / "locked.txt").string()};
+    if (::geteuid() == 0) {
+        if (!std::filesystem::exists("/usr/bin/setpriv")) GTEST_SKIP() << "no setpriv";
+        args.insert(args.begin(),
+                    {"--reuid=65534", "--regid=65534", "--clear-groups", VELORITH_REPORT_EXE});
+    }
+    const Result r = ::geteuid() == 0 ? RunProgram(folder_, args, "/usr/bin/setpriv")
+                                      : RunProgram(folder_, args);
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_NE(r.err.find("Permission denied"), std::string::npos) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+    EXPECT_EQ(ReadFile(out / "locked.txt"), "keep");
+    EXPECT_TRUE(NoTemporaryIn(out));
+}
+
+// A SIGTERM while the file is written: the old file stays, no temporary file is left, and the
+// run ends by the signal. The run starts with the signal blocked, so that it is sure to be
+// pending when the writing begins.
+TEST_F(VelorithReport, OutputFileInterruptedLeavesNothingBehind) {
+    const auto out = folder_ / "out";
+    std::filesystem::create_directories(out);
+    std::ofstream(out / "year.txt") << "old";
+    std::vector<std::string> args = {VELORITH_REPORT_EXE, "--data",   data_.string(),
+                                     "--report",          "year",     "--date",
+                                     "2025-4-21",         "--output", (out / "year.txt").string()};
+    std::vector<char*> argv;
+    for (auto& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    sigset_t blocked;
+    sigemptyset(&blocked);
+    sigaddset(&blocked, SIGTERM);
+    posix_spawnattr_setsigmask(&attr, &blocked);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGMASK);
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, VELORITH_REPORT_EXE, nullptr, &attr, argv.data(), environ), 0);
+    posix_spawnattr_destroy(&attr);
+    ::kill(pid, SIGTERM);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+    EXPECT_EQ(ReadFile(out / "year.txt"), "old");
+    EXPECT_TRUE(NoTemporaryIn(out));
 }
 
 TEST_F(VelorithReport, DefaultDataFolderBesideTheProgram) {

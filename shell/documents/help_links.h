@@ -3,6 +3,9 @@
 
 #include <QString>
 #include <QUrl>
+#include <functional>
+
+class QWidget;
 
 namespace velorith {
 
@@ -11,9 +14,14 @@ namespace velorith {
 // neither exists, the first, so that the opener reports the place where help belongs.
 QString HelpIndexPath(const QString& programDir);
 
-// Opening; the opener's result is not needed by the menu commands.
-bool OpenHelp(const QString& programDir);  // normally QCoreApplication::applicationDirPath()
-bool OpenMailToAuthor();
-bool OpenHomePage();
+// What opens a link: QDesktopServices::openUrl unless a test puts its own in its place.
+using UrlOpener = std::function<bool(const QUrl&)>;
+
+// Opening. When the desktop has no handler for the link, a message beside `parent` gives the
+// file or address, which the user can copy and open by hand; false then.
+bool OpenHelp(const QString& programDir, QWidget* parent,
+              const UrlOpener& open = {});  // normally QCoreApplication::applicationDirPath()
+bool OpenMailToAuthor(QWidget* parent, const UrlOpener& open = {});
+bool OpenHomePage(QWidget* parent, const UrlOpener& open = {});
 
 }  // namespace velorith

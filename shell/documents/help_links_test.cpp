@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,6 +32,33 @@ class HelpLinksTest : public QObject {
         QCOMPARE(HelpIndexPath(bin), installed);
         Touch(beside);
         QCOMPARE(HelpIndexPath(bin), beside);
+    }
+
+    void aLinkWithoutHandlerIsShownToTheUser() {
+        QWidget window;
+        QList<QUrl> asked;
+        const UrlOpener none = [&](const QUrl& url) {
+            asked << url;
+            return false;
+        };
+        const auto told = [&window]() {
+            auto* box = window.findChild<QMessageBox*>(QStringLiteral("linkNotOpened"));
+            const QString text = box ? box->text() : QString();
+            delete box;
+            return text;
+        };
+        QTemporaryDir root;
+        QVERIFY(!OpenHelp(root.path(), &window, none));
+        QCOMPARE(asked.value(0), QUrl::fromLocalFile(HelpIndexPath(root.path())));
+        QVERIFY(told().contains(HelpIndexPath(root.path())));
+        QVERIFY(!OpenMailToAuthor(&window, none));
+        QCOMPARE(asked.value(1).scheme(), QStringLiteral("mailto"));
+        QVERIFY(told().contains(QStringLiteral("calendar@velorith.org")));
+        QVERIFY(!OpenHomePage(&window, none));
+        QVERIFY(told().contains(QStringLiteral("https://velorith.org/")));
+        // An opened link says nothing.
+        QVERIFY(OpenHomePage(&window, [](const QUrl&) { return true; }));
+        QVERIFY(told().isEmpty());
     }
 };
 

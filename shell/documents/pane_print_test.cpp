@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QFile>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -166,6 +167,22 @@ class PanePrintTest : public QObject {
         ConfigurePrintDialog(dialog, false);
         QVERIFY(!dialog.testOption(QAbstractPrintDialog::PrintSelection));
         QCOMPARE(dialog.printRange(), QAbstractPrintDialog::AllPages);
+    }
+
+    void aSelectionLeavesNoPageRangeToChoose() {
+        QPrinter printer;
+        QPrintDialog dialog(&printer);
+        ConfigurePrintDialog(dialog, true);
+        dialog.open();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        for (const char* name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"}) {
+            if (auto* control = dialog.findChild<QWidget*>(QLatin1String(name)))
+                QVERIFY2(!control->isEnabled(), name);
+        }
+        auto* selection = dialog.findChild<QAbstractButton*>(QStringLiteral("printSelection"));
+        QVERIFY(selection && selection->isEnabled() && selection->isChecked());
+        dialog.reject();
     }
 };
 

@@ -1,6 +1,9 @@
 #include "shell/documents/save_report.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QSaveFile>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -29,20 +32,41 @@ void ConfigureSaveDialog(QFileDialog& dialog, const SaveDialogRequest& request) 
     dialog.selectFile(request.proposedName);
 }
 
+QString WithFilterExtension(const QString& path, SaveFormat format) {
+    for (const QLatin1String known : {QLatin1String(".rtf"), QLatin1String(".txt")}) {
+        if (path.endsWith(known, Qt::CaseInsensitive)) return path;
+    }
+    return path + (format == SaveFormat::Rtf ? QStringLiteral(".rtf") : QStringLiteral(".txt"));
+}
+
 std::optional<SaveChoice> SaveDialogResult(const QFileDialog& dialog) {
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty() || files.constFirst().isEmpty()) return std::nullopt;
     const qsizetype filter = dialog.nameFilters().indexOf(dialog.selectedNameFilter());
-    return SaveChoice{files.constFirst(), filter == 1 ? SaveFormat::PlainText : SaveFormat::Rtf};
+    const SaveFormat format = filter == 1 ? SaveFormat::PlainText : SaveFormat::Rtf;
+    return SaveChoice{WithFilterExtension(files.constFirst(), format), format};
 }
 
 SaveDialog FileSaveDialog(QWidget* parent, bool useNative) {
     return [parent, useNative](const SaveDialogRequest& request) -> std::optional<SaveChoice> {
-        QFileDialog dialog(parent);
-        dialog.setOption(QFileDialog::DontUseNativeDialog, !useNative);
-        ConfigureSaveDialog(dialog, request);
-        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-        return SaveDialogResult(dialog);
+        SaveDialogRequest asked = request;
+        for (;;) {
+            QFileDialog dialog(parent);
+            dialog.setOption(QFileDialog::DontUseNativeDialog, !useNative);
+            ConfigureSaveDialog(dialog, asked);
+            if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+            std::optional<SaveChoice> choice = SaveDialogResult(dialog);
+            if (!choice || choice->path == dialog.selectedFiles().value(0) ||
+                !QFileInfo::exists(choice->path)) {
+                return choice;
+            }
+            const QString question = QStringLiteral("Файл «%1» уже существует.\nЗаменить его?")
+                                         .arg(QDir::toNativeSeparators(choice->path));
+            if (QMessageBox::question(parent, dialog.windowTitle(), question) == QMessageBox::Yes) {
+                return choice;
+            }
+            asked = {FolderOfPath(choice->path), QFileInfo(choice->path).fileName()};
+        }
     };
 }
 
@@ -60,23 +84,36 @@ QByteArray PlainTextBytes(const QString& text) {
     return lines.toUtf8();
 }
 
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes) {
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* reason) {
     QSaveFile file(path);
+    const auto fail = [&] {
+        if (reason != nullptr) *reason = file.errorString();
+        return false;
+    };
     // Writing in place would leave a half-written file behind a failure.
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (!file.open(QIODevice::WriteOnly)) return fail();
     // Without a commit the temporary file is removed and the target stays as it was.
-    if (file.write(bytes) != bytes.size()) return false;
-    return file.commit();
+    if (file.write(bytes) != bytes.size()) return fail();
+    return file.commit() || fail();
+}
+
+QString SaveFailureText(const QString& path, const QString& reason) {
+    return QStringLiteral("Не удалось сохранить отчёт в файл\n«%1».\n\nПричина: %2")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 bool SaveReport(const ReportContent& content, const QString& proposedName, QString& lastDir,
-                const SaveDialog& dialog) {
+                const SaveDialog& dialog, const SaveFailureNotice& failed) {
     const std::optional<SaveChoice> choice = dialog(SaveDialogRequest{lastDir, proposedName});
     if (!choice || choice->path.isEmpty()) return false;
     const QByteArray bytes =
         choice->format == SaveFormat::Rtf ? content.rtf : PlainTextBytes(content.plainText);
-    if (!WriteFileAtomically(choice->path, bytes)) return false;
+    QString reason;
+    if (!WriteFileAtomically(choice->path, bytes, &reason)) {
+        if (failed) failed(choice->path, reason);
+        return false;
+    }
     lastDir = FolderOfPath(choice->path);
     return true;
 }

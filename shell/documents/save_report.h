@@ -27,9 +27,14 @@ struct SaveDialogRequest {
 };
 
 struct SaveChoice {
-    QString path;  // exactly as chosen; no extension is added
+    QString path;  // as chosen, with the filter's extension when the name had neither
     SaveFormat format = SaveFormat::Rtf;
 };
+
+// The path with ".rtf" or ".txt" for the format, as desktop save dialogs add it, unless the name
+// already ends in one of the two (in any case). A name such as "Январь 2000 от Р.Х. (старый
+// стиль)" has a dot in it, so Qt's default suffix would not be added there.
+QString WithFilterExtension(const QString& path, SaveFormat format);
 
 // Asks for the target; nullopt when cancelled. Tests put their own function in its place.
 using SaveDialog = std::function<std::optional<SaveChoice>(const SaveDialogRequest&)>;
@@ -39,9 +44,11 @@ QStringList SaveFilters();
 
 // Prepares a save dialog: filters, folder, proposed name, overwrite confirmation.
 void ConfigureSaveDialog(QFileDialog& dialog, const SaveDialogRequest& request);
-// What an accepted dialog chose.
+// What an accepted dialog chose, the extension added.
 std::optional<SaveChoice> SaveDialogResult(const QFileDialog& dialog);
-// The save dialog of the desktop; useNative = false keeps Qt's own dialog.
+// The save dialog of the desktop; useNative = false keeps Qt's own dialog. When the added
+// extension names a file that exists, the user is asked before it is replaced (the dialog only
+// asked about the name as typed).
 SaveDialog FileSaveDialog(QWidget* parent, bool useNative = true);
 
 // What can be saved of a report.
@@ -56,13 +63,20 @@ ReportContent PaneContent(const QTextEdit& pane, const QByteArray& reportRtf);
 // Plain text as it is saved: UTF-8, LF line ends, a line end after the last line.
 QByteArray PlainTextBytes(const QString& text);
 
-// Writes the file through a temporary file in the same folder and renames it into place.
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
+// Writes the file through a temporary file in the same folder and renames it into place. On
+// failure `reason` (when given) gets the system's reason.
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
+
+// Tells the user that the file at `path` could not be written, and why.
+using SaveFailureNotice = std::function<void(const QString& path, const QString& reason)>;
+
+// The text of that message.
+QString SaveFailureText(const QString& path, const QString& reason);
 
 // The save command. Shows the dialog, writes the chosen form and, only when the file is
 // written, sets lastDir to the folder of the chosen path. Returns true when a file was written;
-// a cancel or a failure changes nothing.
+// a cancel or a failure changes nothing, and a failure is told through `failed`.
 bool SaveReport(const ReportContent& content, const QString& proposedName, QString& lastDir,
-                const SaveDialog& dialog);
+                const SaveDialog& dialog, const SaveFailureNotice& failed = {});
 
 }  // namespace velorith

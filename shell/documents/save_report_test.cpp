@@ -75,9 +75,25 @@ class SaveReportTest : public QObject {
         QCOMPARE(QFileInfo(dialog.selectedFiles().value(0)).fileName(),
                  QStringLiteral("Январь 2000"));
         QCOMPARE(SaveDialogResult(dialog)->format, SaveFormat::Rtf);
+        QCOMPARE(QFileInfo(SaveDialogResult(dialog)->path).fileName(),
+                 QStringLiteral("Январь 2000.rtf"));
 
         dialog.selectNameFilter(dialog.nameFilters().at(1));
         QCOMPARE(SaveDialogResult(dialog)->format, SaveFormat::PlainText);
+        QCOMPARE(QFileInfo(SaveDialogResult(dialog)->path).fileName(),
+                 QStringLiteral("Январь 2000.txt"));
+    }
+
+    void theFiltersExtensionIsAddedWhenTheNameHasNeither() {
+        const QString stem = QStringLiteral("/d/Январь 7, 2000 от Р.Х. (старый стиль)");
+        QCOMPARE(WithFilterExtension(stem, SaveFormat::Rtf), stem + QStringLiteral(".rtf"));
+        QCOMPARE(WithFilterExtension(stem, SaveFormat::PlainText), stem + QStringLiteral(".txt"));
+        QCOMPARE(WithFilterExtension(QStringLiteral("/d/a.RTF"), SaveFormat::Rtf),
+                 QStringLiteral("/d/a.RTF"));
+        QCOMPARE(WithFilterExtension(QStringLiteral("/d/a.Txt"), SaveFormat::Rtf),
+                 QStringLiteral("/d/a.Txt"));
+        QCOMPARE(WithFilterExtension(QStringLiteral("/d/a.doc"), SaveFormat::PlainText),
+                 QStringLiteral("/d/a.doc.txt"));
     }
 
     void rtfFilterWritesTheReportBytes() {
@@ -93,7 +109,7 @@ class SaveReportTest : public QObject {
         QVERIFY(saved);
         QCOMPARE(asked.folder, QStringLiteral("/previous/"));
         QCOMPARE(asked.proposedName, QStringLiteral("Январь 7, 2000"));
-        QCOMPARE(ReadAll(path), kReportRtf);  // no extension added, bytes unchanged
+        QCOMPARE(ReadAll(path), kReportRtf);  // the path as the dialog gave it, bytes unchanged
         QCOMPARE(lastDir, dir.path() + u'/');
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
@@ -132,12 +148,23 @@ class SaveReportTest : public QObject {
         QVERIFY(Write(notAFolder, "keep"));
         QString lastDir = QStringLiteral("/kept/");
         for (SaveFormat format : {SaveFormat::Rtf, SaveFormat::PlainText}) {
-            QVERIFY(!SaveReport({kReportRtf, kPaneText}, QString(), lastDir,
-                                [&](const SaveDialogRequest&) {
-                                    return std::optional<SaveChoice>(
-                                        {notAFolder + QStringLiteral("/report.rtf"), format});
-                                }));
+            QStringList told;
+            QVERIFY(!SaveReport(
+                {kReportRtf, kPaneText}, QString(), lastDir,
+                [&](const SaveDialogRequest&) {
+                    return std::optional<SaveChoice>(
+                        {notAFolder + QStringLiteral("/report.rtf"), format});
+                },
+                [&](const QString& path, const QString& reason) { told << path << reason; }));
+            // The user is told where and why.
+            QCOMPARE(told.size(), 2);
+            QCOMPARE(told[0], notAFolder + QStringLiteral("/report.rtf"));
+            QVERIFY(!told[1].isEmpty());
         }
+        const QString text =
+            SaveFailureText(QStringLiteral("/d/x.rtf"), QStringLiteral("Нет места"));
+        QVERIFY(text.contains(QStringLiteral("/d/x.rtf")) &&
+                text.contains(QStringLiteral("Нет места")));
         QCOMPARE(lastDir, QStringLiteral("/kept/"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{QStringLiteral("plain-file")});
@@ -156,15 +183,18 @@ class SaveReportTest : public QObject {
         small.rlim_cur = 1024;
         QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
         QString lastDir = QStringLiteral("/kept/");
-        const bool saved1 =
-            SaveReport({QByteArray(64 * 1024, 'r'), kPaneText}, QString(), lastDir,
-                       [&](const SaveDialogRequest&) {
-                           return std::optional<SaveChoice>({path, SaveFormat::Rtf});
-                       });
+        QString reason;
+        const bool saved1 = SaveReport(
+            {QByteArray(64 * 1024, 'r'), kPaneText}, QString(), lastDir,
+            [&](const SaveDialogRequest&) {
+                return std::optional<SaveChoice>({path, SaveFormat::Rtf});
+            },
+            [&](const QString&, const QString& why) { reason = why; });
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, oldHandler);
 
         QVERIFY(!saved1);
+        QVERIFY(!reason.isEmpty());
         QCOMPARE(lastDir, QStringLiteral("/kept/"));
         QCOMPARE(ReadAll(path), QByteArray("old report"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
