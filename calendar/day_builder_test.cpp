@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "reckoning/test_dates.h"
 #include "reports/golden_fixture.h"
 #include "reports/report_fixture.h"
-#include "reckoning/test_dates.h"
 #include "reports/rtf_reader.h"
 
 namespace velorith {

@@ -21,12 +21,12 @@ namespace velorith {
 enum class EntrySource : std::uint8_t { MonthFile, Relocatable, Relocatable1, Special };
 
 struct DayEntry {
-    int Group = 0;       // 0..4: the feast or principal saints, saints, more saints, icons, notes
+    int Group = 0;  // 0..4: the feast or principal saints, saints, more saints, icons, notes
     Rank Sign = Rank::None;  // the rank sign (None for lines without one and for notes)
     EntrySource Source = EntrySource::MonthFile;
-    int Section = 0;     // the entry's section number in its table; 0 for the month file
-    std::string Value;   // the data's text after the sign marker, RTF inline markup and all
-    std::string Text;    // the same as visible plain text (UTF-8)
+    int Section = 0;    // the entry's section number in its table; 0 for the month file
+    std::string Value;  // the data's text after the sign marker, RTF inline markup and all
+    std::string Text;   // the same as visible plain text (UTF-8)
 };
 
 // Why a day is red; several may hold at once.
@@ -39,15 +39,15 @@ struct RedReasons {
 
 // The fast of a day (filled when the fasting addition is on).
 enum class FastLevel : std::uint8_t {
-    None,       // a plain day outside any fast: no line
-    FastFree,   // "Поста нет."
-    NoMeat,     // "Исключается мясо."
-    Fish,       // "Разрешается рыба."
-    Caviar,     // "Разрешается рыбная икра."
-    Oil,        // "Пища с растительным маслом."
-    HotNoOil,   // "Горячая пища без масла."
-    Dry,        // "Сухоядение."
-    Total,      // "Воздержание от пищи."
+    None,      // a plain day outside any fast: no line
+    FastFree,  // "Поста нет."
+    NoMeat,    // "Исключается мясо."
+    Fish,      // "Разрешается рыба."
+    Caviar,    // "Разрешается рыбная икра."
+    Oil,       // "Пища с растительным маслом."
+    HotNoOil,  // "Горячая пища без масла."
+    Dry,       // "Сухоядение."
+    Total,     // "Воздержание от пищи."
 };
 
 struct DayFast {
@@ -58,9 +58,10 @@ struct DayFast {
 
 // One service's readings, e.g. Service "Лит." with "Ап. Деян. 1:1-8. Ев. Ин. 1:1-17.".
 struct ServiceReadings {
-    std::string Service;              // "Утр.", "1-й час", "6-й час", "Веч.", "Лит."
-    std::vector<std::string> Pieces;  // each "Ап. Деян. 1:1-8." / "Ев. Ин. 1:1-17." / "Быт. 1:1-13."
-    std::string Line;                 // the whole line the reports print
+    std::string Service;  // "Утр.", "1-й час", "6-й час", "Веч.", "Лит."
+    std::vector<std::string>
+        Pieces;        // each "Ап. Деян. 1:1-8." / "Ев. Ин. 1:1-17." / "Быт. 1:1-13."
+    std::string Line;  // the whole line the reports print
 };
 
 struct DayReadings {
@@ -70,20 +71,20 @@ struct DayReadings {
 
 struct DayInfo {
     DayNum Day = 0;
-    int Reckoning = kJulian;                 // the reckoning the day is displayed in
-    std::array<CalendarDate, 4> Dates{};     // 1..3 (element 0 unused)
-    int WeekDay = 1;                         // 1 = Monday .. 7 = Sunday
-    std::string WeekLine;                    // the day line as plain text: titles or weekday and
-                                             // cycle phrase, then the tone
-    std::string WeekLineValue;               // the same as a report writes it (RTF, no line end)
-    std::string CyclePhrase;                 // e.g. "3-я по Пасхе."
-    int Tone = 0;                            // 1..8, 0 when the day has none
-    GreatIndiction Indiction;                // of the day's World year
-    RedReasons RedWhy;                       // red in the reports
-    bool GridRed = false;                    // "Red=1" of the month file: red in the month grid
-    std::vector<DayEntry> Entries;           // groups 0..4 in report order
-    std::optional<DayFast> Fast;             // when the fasting addition is on
-    std::optional<DayReadings> Readings;     // when the readings addition is on
+    int Reckoning = kJulian;              // the reckoning the day is displayed in
+    std::array<CalendarDate, 4> Dates{};  // 1..3 (element 0 unused)
+    int WeekDay = 1;                      // 1 = Monday .. 7 = Sunday
+    std::string WeekLine;                 // the day line as plain text: titles or weekday and
+                                          // cycle phrase, then the tone
+    std::string WeekLineValue;            // the same as a report writes it (RTF, no line end)
+    std::string CyclePhrase;              // e.g. "3-я по Пасхе."
+    int Tone = 0;                         // 1..8, 0 when the day has none
+    GreatIndiction Indiction;             // of the day's World year
+    RedReasons RedWhy;                    // red in the reports
+    bool GridRed = false;                 // "Red=1" of the month file: red in the month grid
+    std::vector<DayEntry> Entries;        // groups 0..4 in report order
+    std::optional<DayFast> Fast;          // when the fasting addition is on
+    std::optional<DayReadings> Readings;  // when the readings addition is on
 
     bool Red() const { return RedWhy.Any(); }
     // The day's principal commemoration: the first entry of group 0 (else of group 1), or the

@@ -182,8 +182,8 @@ TEST_F(Readings, ASaintIsReadAfterTheDayAtItsRank) {
         ++saturdays;
         const std::string day_only = Liturgy(day, Rank::None);
         ASSERT_TRUE(day_only.starts_with("Лит.: ")) << day_only;
-        EXPECT_EQ(Liturgy(day, Rank::Vigil),
-                  "Лит.: Ап. Евр. 13:17-21. Ев. Лк. 6:17-23. " + day_only.substr(std::string("Лит.: ").size()))
+        EXPECT_EQ(Liturgy(day, Rank::Vigil), "Лит.: Ап. Евр. 13:17-21. Ев. Лк. 6:17-23. " +
+                                                 day_only.substr(std::string("Лит.: ").size()))
             << year;
     }
     EXPECT_GT(saturdays, 3);

@@ -31,8 +31,8 @@ std::vector<std::string> SplitReadings(std::string_view value) {
 }
 
 bool IsField(std::string_view field) {
-    return field == "a" || field == "g" || field == "m" || field == "f" || field == "h" || field == "v" ||
-           field == "order";
+    return field == "a" || field == "g" || field == "m" || field == "f" || field == "h" ||
+           field == "v" || field == "order";
 }
 
 // Takes one "<head>.<field>" line into the set: fields a, g, m, f, h, v and order. False when the

@@ -294,9 +294,9 @@ YearPlacements PlaceYear(const Tables& tables, const PaschaInfoRec& pascha) {
 }
 
 std::span<const PlacedEntry> YearPlacements::On(DayNum d) const {
-    const auto [first, last] = std::equal_range(
-        ByDay.begin(), ByDay.end(), PlacedEntry{d, PlacedTable::Weekdays, 0},
-        [](const PlacedEntry& a, const PlacedEntry& b) { return a.Day < b.Day; });
+    const auto [first, last] =
+        std::equal_range(ByDay.begin(), ByDay.end(), PlacedEntry{d, PlacedTable::Weekdays, 0},
+                         [](const PlacedEntry& a, const PlacedEntry& b) { return a.Day < b.Day; });
     return {first, last};
 }
 

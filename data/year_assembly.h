@@ -11,5 +11,4 @@ namespace velorith {
 // such weekday before n, 0 the Sunday before n. Any other w gives 0 (no date).
 DayNum NearWeekday(DayNum n, int w);
 
-
 }  // namespace velorith

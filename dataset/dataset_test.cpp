@@ -73,12 +73,12 @@ int MinimumCommemorations(std::string_view file, int day) {
         int count;
     };
     static constexpr Short kShort[] = {
-        {"January.DAT", 6, 1},   {"January.DAT", 27, 3},  {"February28.DAT", 2, 2},
+        {"January.DAT", 6, 1},    {"January.DAT", 27, 3},    {"February28.DAT", 2, 2},
         {"February29.DAT", 2, 2}, {"February28.DAT", 24, 2}, {"February29.DAT", 24, 2},
-        {"March.DAT", 25, 3},    {"April.DAT", 2, 3},     {"August.DAT", 6, 2},
-        {"August.DAT", 29, 2},   {"October.DAT", 6, 2},   {"October.DAT", 29, 3},
-        {"November.DAT", 8, 2},  {"November.DAT", 13, 2}, {"November.DAT", 21, 1},
-        {"November.DAT", 25, 3}, {"November.DAT", 30, 2}, {"December.DAT", 1, 3},
+        {"March.DAT", 25, 3},     {"April.DAT", 2, 3},       {"August.DAT", 6, 2},
+        {"August.DAT", 29, 2},    {"October.DAT", 6, 2},     {"October.DAT", 29, 3},
+        {"November.DAT", 8, 2},   {"November.DAT", 13, 2},   {"November.DAT", 21, 1},
+        {"November.DAT", 25, 3},  {"November.DAT", 30, 2},   {"December.DAT", 1, 3},
         {"December.DAT", 25, 2},
     };
     for (const Short& s : kShort)
@@ -88,8 +88,8 @@ int MinimumCommemorations(std::string_view file, int day) {
 
 // Words of sentences about food and the fast.
 constexpr std::string_view kFoodWords[] = {
-    "рыб", "масл", "сухояд", "мяс", "пища", "пищи", "икр", "вкуша", "поста нет", "строгий пост",
-    "заговень", "разрешается",
+    "рыб", "масл",  "сухояд",    "мяс",          "пища",     "пищи",
+    "икр", "вкуша", "поста нет", "строгий пост", "заговень", "разрешается",
 };
 
 bool IsTextKey(std::string_view key) {

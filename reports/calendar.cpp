@@ -119,8 +119,8 @@ ReportFrame Calendar::Frame(ReportKind kind, std::string_view findText, bool who
     const auto dateText = [this](DayNum d) {
         const CalendarDate date = DateOfDay(state_.CurCal, d);
         return std::to_string(date.Day) + " " +
-               std::string(MonthNames(CalendarMonth(state_.CurCal, date.Month), kGenitive)) +
-               " " + std::to_string(date.Year) + " года";
+               std::string(MonthNames(CalendarMonth(state_.CurCal, date.Month), kGenitive)) + " " +
+               std::to_string(date.Year) + " года";
     };
     std::vector<DayNum> days;
     switch (kind) {
@@ -136,10 +136,9 @@ ReportFrame Calendar::Frame(ReportKind kind, std::string_view findText, bool who
         case ReportKind::Month:
             frame.First = cur.MonthFirst;
             frame.Last = cur.MonthLast;
-            frame.Title = std::string(MonthNames(CalendarMonth(state_.CurCal, cur.Month),
-                                                 kNominative)) +
-                          " " + std::to_string(cur.Year) + " года" +
-                          std::string(CalNames(state_.CurCal));
+            frame.Title =
+                std::string(MonthNames(CalendarMonth(state_.CurCal, cur.Month), kNominative)) +
+                " " + std::to_string(cur.Year) + " года" + std::string(CalNames(state_.CurCal));
             break;
         case ReportKind::Year:
         case ReportKind::Feasts:

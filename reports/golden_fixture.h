@@ -50,8 +50,7 @@ inline void WriteGoldenDataSet(const TempFolder& folder) {
                  "[1]\ndays=0\nred=1\n0=Светлое Христово Воскресение.\n"
                  "[2]\ndays=1\n0=, хвост.\n"
                  "[3]\ndays=-7\n0=Вход Господень.\n[4]\ndays=-70\n0=, о мытаре и фарисее.\n");
-    folder.Write("Weekdays1.DAT",
-                 "[1]\nday=25\nmonth=12\nweekday=-7\n0=, пред Рождеством.\n");
+    folder.Write("Weekdays1.DAT", "[1]\nday=25\nmonth=12\nweekday=-7\n0=, пред Рождеством.\n");
     folder.Write("SpecWeekDays.DAT",
                  "[1]\n0=, мясопустная суббота.\n[2]\n0=, суббота на Сретение.\n"
                  "[3]\n0=, стояние Марии Египетской.\n[4]\n0=, Димитриевская суббота.\n"
@@ -63,8 +62,7 @@ inline void WriteGoldenDataSet(const TempFolder& folder) {
                  "[8]\n4=Попразднство.\n[9]\n4=Попразднство.\n[10]\n0=Отдание Сретения.\n"
                  "[11]\n0={3}Обретение главы Предтечи.\n[12]\n0={3}Обретение главы.\n"
                  "[13]\n0={3}Сорока мучеников.\n");
-    folder.Write("Abbr.DAT",
-                 "{\\rtf1\\ansi\\ansicpg1251 Мч. - мученик.\\par }");
+    folder.Write("Abbr.DAT", "{\\rtf1\\ansi\\ansicpg1251 Мч. - мученик.\\par }");
 }
 
 }  // namespace velorith::testing

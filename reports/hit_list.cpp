@@ -20,8 +20,8 @@ DayNum PlaceJulianDate(const DisplayedYear& year, int julianDay, int julianMonth
 }
 
 template <typename S>
-bool AddFoundDay(BasicDayBlock<S>& block, ReportContext c, const DisplayedYear& year,
-                 int julianDay, int julianMonth, std::string_view text, HitList& hitList) {
+bool AddFoundDay(BasicDayBlock<S>& block, ReportContext c, const DisplayedYear& year, int julianDay,
+                 int julianMonth, std::string_view text, HitList& hitList) {
     const DayNum d = PlaceJulianDate(year, julianDay, julianMonth);
     if (d == 0) return false;
     MoveWorkingDate(c.state, d);
@@ -35,10 +35,10 @@ bool AddFoundDay(BasicDayBlock<S>& block, ReportContext c, const DisplayedYear& 
     return true;
 }
 
-template bool AddFoundDay<RtfStyle>(BasicDayBlock<RtfStyle>&, ReportContext,
-                                    const DisplayedYear&, int, int, std::string_view, HitList&);
-template bool AddFoundDay<TextStyle>(BasicDayBlock<TextStyle>&, ReportContext,
-                                     const DisplayedYear&, int, int, std::string_view, HitList&);
+template bool AddFoundDay<RtfStyle>(BasicDayBlock<RtfStyle>&, ReportContext, const DisplayedYear&,
+                                    int, int, std::string_view, HitList&);
+template bool AddFoundDay<TextStyle>(BasicDayBlock<TextStyle>&, ReportContext, const DisplayedYear&,
+                                     int, int, std::string_view, HitList&);
 
 void SortHits(HitList& hitList) {
     std::stable_sort(hitList.begin(), hitList.end(),

@@ -116,7 +116,8 @@ std::string MonthReportIn(ReportContext c) {
 
 template <typename S>
 std::string YearReportIn(ReportContext c) {
-    return DaysReport<S>(c, YearTitle(c.state), c.state.Cur().YearFirst, c.state.Cur().YearLast, true);
+    return DaysReport<S>(c, YearTitle(c.state), c.state.Cur().YearFirst, c.state.Cur().YearLast,
+                         true);
 }
 
 template std::string WeekReportIn<RtfStyle>(ReportContext);

@@ -27,8 +27,8 @@ class Search {
     // Every text of one placed table entry, in group order.
     void SearchEntry(DayNum day, const EntryTexts& e) {
         if (!year_.Holds(day)) return;
-        for (const TextLines* t : {&e.Text0, &e.Text11, &e.Text19, &e.Text21, &e.Text29,
-                                   &e.Text31, &e.Text39, &e.Text4}) {
+        for (const TextLines* t : {&e.Text0, &e.Text11, &e.Text19, &e.Text21, &e.Text29, &e.Text31,
+                                   &e.Text39, &e.Text4}) {
             FindInEntry(day, *t);
         }
     }
@@ -205,9 +205,8 @@ std::optional<std::string> SearchReportIn(ReportContext shown, std::string_view 
     return std::move(doc).Take();
 }
 
-template std::optional<std::string> SearchReportIn<RtfStyle>(ReportContext, std::string_view,
-                                                              bool);
+template std::optional<std::string> SearchReportIn<RtfStyle>(ReportContext, std::string_view, bool);
 template std::optional<std::string> SearchReportIn<TextStyle>(ReportContext, std::string_view,
-                                                               bool);
+                                                              bool);
 
 }  // namespace velorith

@@ -1,5 +1,7 @@
 #include "shell/cell_grid.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -123,6 +125,20 @@ void CellGrid::paintEvent(QPaintEvent* event) {
     if (!marks_) return;
     const Marks marks = marks_();
     QPainter painter(viewport());
+    // A fast day carries a small dot in its lower right corner, in its own text colour, so
+    // the specified fills and colours stay as they are.
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const QPoint& at : marks.fastCells) {
+        const QRect cell = visualRect(model()->index(at.y(), at.x()));
+        const QTableWidgetItem* it = item(at.y(), at.x());
+        QColor ink = it ? it->foreground().color() : QColor(0, 0, 128);
+        ink.setAlpha(170);
+        const qreal r = std::max<qreal>(1.5, cell.height() / 12.0);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ink);
+        painter.drawEllipse(QPointF(cell.right() - 2 * r - 1, cell.bottom() - 2 * r - 1), r, r);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
     if (marks.todayRow >= 0) {
         // A frame in the ordinary days' navy, inside the cell: its fill stays as it is.
         QRect cell = visualRect(model()->index(marks.todayRow, marks.todayCol));

@@ -2,6 +2,8 @@
 // and the three-reckonings grid. It reports left clicks by cell and right clicks by place.
 #pragma once
 
+#include <QPoint>
+
 #include <QTableWidget>
 #include <functional>
 #include <vector>
@@ -44,6 +46,7 @@ class CellGrid : public QTableWidget {
         int todayCol = -1;
         int focusRow = -1;
         int focusCol = -1;
+        std::vector<QPoint> fastCells;  // (column, row) of the days that are fast days
     };
     // The grid asks for its marks each time it draws; without a source it marks nothing.
     void SetMarkSource(std::function<Marks()> source) { marks_ = std::move(source); }

@@ -39,12 +39,12 @@ QString MainWindow::ProposedFileName() const {
     texts.monthItem = selectors_->Combo(kMonthSelector)->currentText();
     texts.week = selectors_->Combo(kWeekSelector)->currentText();
     texts.day = grid_.Cell(grid_.MarkRow, grid_.MarkCol).text;
-    texts.tabCaption = SSTab1->tabText(SSTab1->currentIndex());
-    return ProposedSaveName(SSTab1->currentIndex(), texts);
+    texts.tabCaption = tabs_->tabText(tabs_->currentIndex());
+    return ProposedSaveName(tabs_->currentIndex(), texts);
 }
 
 void MainWindow::mnuSaveAS_Click() {
-    int i = SSTab1->currentIndex();
+    int i = tabs_->currentIndex();
     std::string bytes = PaneBytes(i);
     ReportContent content =
         PaneContent(*Pane(i), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));

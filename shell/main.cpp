@@ -13,7 +13,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velorith Calendar"));
     QApplication::setApplicationVersion(QStringLiteral(VELORITH_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/velorith/velorith.png")));
+    // The desktop entry's id, so that the desktop (Wayland too) matches the window to its entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.velorith.Calendar"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.velorith.Calendar"),
+                                                 QIcon(QStringLiteral(":/velorith/velorith.png"))));
     velorith::InstallQtTranslations(app);
     velorith::VelorithApp calendar;
     velorith::ExitSignals exitSignals([&calendar] { calendar.Window().GoToExit(); });

@@ -70,18 +70,18 @@ MainWindow::MainWindow(Calendar& calendar, Navigator& navigator, TempFiles* temp
     ApplyPlacement(placement);
 
     const DateState& s = calendar_.State();
-    MSFlexGrid1->SetBackground(CalColors(s.CurCal, kBackColor));
+    monthGrid_->SetBackground(CalColors(s.CurCal, kBackColor));
     SetWeekDaysNames();
-    MSFlexGrid2->Show(dates_);
+    datesGrid_->Show(dates_);
 
-    mnuCal.at(static_cast<std::size_t>(s.CurCal))->setChecked(true);
-    mnuTab[0]->setChecked(true);
-    mnuIndiction->setChecked(calendar_.Settings().ShowIndiction);
-    mnuAllStyles->setChecked(calendar_.Settings().ShowAllStyles);
-    mnuFasting->setChecked(calendar_.Settings().ShowFasting);
-    mnuReadings->setChecked(calendar_.Settings().ShowReadings);
-    mnuFirstWD[s.FirstWeekday == 7 ? 0 : 1]->setChecked(true);
-    cbFind->setEnabled(false);
+    reckoningActions_.at(static_cast<std::size_t>(s.CurCal))->setChecked(true);
+    tabActions_[0]->setChecked(true);
+    indictionAction_->setChecked(calendar_.Settings().ShowIndiction);
+    allStylesAction_->setChecked(calendar_.Settings().ShowAllStyles);
+    fastingAction_->setChecked(calendar_.Settings().ShowFasting);
+    readingsAction_->setChecked(calendar_.Settings().ShowReadings);
+    firstWeekdayActions_[s.FirstWeekday == 7 ? 0 : 1]->setChecked(true);
+    searchButton_->setEnabled(false);
 
     SetYearsMonths();
     SetWeeks();
@@ -103,15 +103,15 @@ void MainWindow::BuildControls() {
     dialogFont.setPointSize(8);
     client->setFont(dialogFont);
 
-    SSTab1 = new QTabWidget(client);
-    SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->setGeometry(Px(120), Px(120), Px(6675), Px(6135));
+    tabs_ = new QTabWidget(client);
+    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    tabs_->setGeometry(Px(120), Px(120), Px(6675), Px(6135));
     QFont arial = dialogFont;
     arial.setPointSize(9);
-    SSTab1->tabBar()->setFont(dialogFont);
+    tabs_->tabBar()->setFont(dialogFont);
     auto* tabStyle = new CompactTabStyle();
     tabStyle->setParent(this);  // the window owns the style; the tab bar only uses it
-    SSTab1->tabBar()->setStyle(tabStyle);
+    tabs_->tabBar()->setStyle(tabStyle);
     for (int i = 0; i < kPaneCount; ++i) {
         auto* page = new QWidget();
         auto* pane = new QTextEdit(page);
@@ -125,92 +125,92 @@ void MainWindow::BuildControls() {
         connect(pane, &QTextEdit::copyAvailable, this, [this] { TestmnuFile(); });
         connect(pane, &QWidget::customContextMenuRequested, this, [this, pane](const QPoint& at) {
             TestmnuFile();
-            mnuFile->popup(pane->mapToGlobal(at));
+            fileMenu_->popup(pane->mapToGlobal(at));
         });
-        RichTextBox1.at(static_cast<std::size_t>(i)) = pane;
+        panes_.at(static_cast<std::size_t>(i)) = pane;
         if (i == 5) {
             auto* grid = new QGridLayout(page);
             grid->setContentsMargins(Px(150), Px(120), Px(120), Px(120));
-            strFind = new QLineEdit(page);
-            strFind->setObjectName(QStringLiteral("strFind"));
-            cbFind = new QPushButton(QStringLiteral("Выбрать"), page);
-            cbFind->setObjectName(QStringLiteral("cbFind"));
-            WholeWord = new QCheckBox(QStringLiteral("Целое слово"), page);
-            WholeWord->setObjectName(QStringLiteral("WholeWord"));
-            grid->addWidget(strFind, 0, 0);
-            grid->addWidget(cbFind, 0, 1);
-            grid->addWidget(WholeWord, 1, 0, 1, 2);
+            searchField_ = new QLineEdit(page);
+            searchField_->setObjectName(QStringLiteral("strFind"));
+            searchButton_ = new QPushButton(QStringLiteral("Выбрать"), page);
+            searchButton_->setObjectName(QStringLiteral("cbFind"));
+            wholeWordBox_ = new QCheckBox(QStringLiteral("Целое слово"), page);
+            wholeWordBox_->setObjectName(QStringLiteral("WholeWord"));
+            grid->addWidget(searchField_, 0, 0);
+            grid->addWidget(searchButton_, 0, 1);
+            grid->addWidget(wholeWordBox_, 1, 0, 1, 2);
             grid->addWidget(pane, 2, 0, 1, 2);
             grid->setColumnStretch(0, 1);
-            connect(strFind, &QLineEdit::textChanged, this, &MainWindow::strFind_Change);
-            connect(strFind, &QLineEdit::returnPressed, this, [this] {
-                if (!strFind->text().isEmpty()) cbFind_Click();
+            connect(searchField_, &QLineEdit::textChanged, this, &MainWindow::strFind_Change);
+            connect(searchField_, &QLineEdit::returnPressed, this, [this] {
+                if (!searchField_->text().isEmpty()) cbFind_Click();
             });
-            connect(cbFind, &QPushButton::clicked, this, &MainWindow::cbFind_Click);
+            connect(searchButton_, &QPushButton::clicked, this, &MainWindow::cbFind_Click);
         } else {
             auto* box = new QVBoxLayout(page);
             box->setContentsMargins(Px(120), Px(120), Px(120), Px(120));
             box->addWidget(pane);
         }
-        SSTab1->addTab(page, QString::fromUtf8(kTabCaptions[i]));
+        tabs_->addTab(page, QString::fromUtf8(kTabCaptions[i]));
     }
-    connect(SSTab1, &QTabWidget::currentChanged, this, [this] {
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] {
         int before = previousTab_;
-        previousTab_ = SSTab1->currentIndex();
+        previousTab_ = tabs_->currentIndex();
         SSTab1_Click(before);
     });
 
-    Con1 = new QWidget(client);
-    Con1->setObjectName(QStringLiteral("Con1"));
-    Con1->setGeometry(Px(6840), Px(120), Px(2625), Px(5325));
-    selectors_ = new SelectorBar(Con1);
+    selectorPanel_ = new QWidget(client);
+    selectorPanel_->setObjectName(QStringLiteral("Con1"));
+    selectorPanel_->setGeometry(Px(6840), Px(120), Px(2625), Px(5325));
+    selectors_ = new SelectorBar(selectorPanel_);
     for (int i = 0; i < kSelectorCount; ++i) {
         int top = Px(45 + 360 * i);
         selectors_->Combo(i)->setGeometry(Px(225), top, Px(2175), Px(315));
         selectors_->Prev(i)->setGeometry(Px(45) - 2, top, Px(135) + 4, Px(315));
         selectors_->Next(i)->setGeometry(Px(2445) - 2, top, Px(135) + 4, Px(315));
     }
-    connect(selectors_, &SelectorBar::comboChosen, this,
-            [this](int i, int now, int before) {
-                if (!navigator_.Choose(UnitOf(i), now, before)) PutComboBack(i, before);
-                navigator_.Redraw();
-            });
+    connect(selectors_, &SelectorBar::comboChosen, this, [this](int i, int now, int before) {
+        if (!navigator_.Choose(UnitOf(i), now, before)) PutComboBack(i, before);
+        navigator_.Redraw();
+    });
     connect(selectors_, &SelectorBar::stepPrev, this,
             [this](int i) { navigator_.StepBack(UnitOf(i)); });
     connect(selectors_, &SelectorBar::stepNext, this,
             [this](int i) { navigator_.StepOn(UnitOf(i)); });
 
-    MSFlexGrid1 =
-        new CellGrid({345, 300, 300, 300, 300, 300, 300}, std::vector<int>(7, 255), true, Con1);
-    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
-    MSFlexGrid1->move(Px(225), Px(1905));
+    monthGrid_ = new CellGrid({345, 300, 300, 300, 300, 300, 300}, std::vector<int>(7, 255), true,
+                              selectorPanel_);
+    monthGrid_->setObjectName(QStringLiteral("MSFlexGrid1"));
+    monthGrid_->move(Px(225), Px(1905));
     // The three-reckonings grid is as wide as the month grid; its label column is fixed.
-    int gridTwips = MSFlexGrid1->width() * kTwipsPerPixel - 2 * kTwipsPerPixel;
-    MSFlexGrid2 = new CellGrid({650, gridTwips - 650}, std::vector<int>(3, 255), false, Con1);
-    MSFlexGrid2->setObjectName(QStringLiteral("MSFlexGrid2"));
-    MSFlexGrid2->move(Px(225), Px(3825));
-    connect(MSFlexGrid1, &CellGrid::leftClicked, this, &MainWindow::MSFlexGrid1_Click);
-    connect(MSFlexGrid2, &CellGrid::leftClicked, this, &MainWindow::MSFlexGrid2_Click);
-    for (CellGrid* grid : {MSFlexGrid1, MSFlexGrid2}) {
+    int gridTwips = monthGrid_->width() * kTwipsPerPixel - 2 * kTwipsPerPixel;
+    datesGrid_ =
+        new CellGrid({650, gridTwips - 650}, std::vector<int>(3, 255), false, selectorPanel_);
+    datesGrid_->setObjectName(QStringLiteral("MSFlexGrid2"));
+    datesGrid_->move(Px(225), Px(3825));
+    connect(monthGrid_, &CellGrid::leftClicked, this, &MainWindow::MSFlexGrid1_Click);
+    connect(datesGrid_, &CellGrid::leftClicked, this, &MainWindow::MSFlexGrid2_Click);
+    for (CellGrid* grid : {monthGrid_, datesGrid_}) {
         connect(grid, &CellGrid::rightClicked, this,
-                [this](const QPoint& at) { mnuCalendar->popup(at); });
+                [this](const QPoint& at) { calendarMenu_->popup(at); });
     }
 
-    cbToday = new QPushButton(QStringLiteral("Сегодня"), Con1);
-    cbToday->setObjectName(QStringLiteral("cbToday"));
-    cbToday->setGeometry(Px(225), Px(4725), Px(2175), Px(495));
-    cbToday->setFont(arial);
-    cbToday->setFocusPolicy(Qt::TabFocus);
-    connect(cbToday, &QPushButton::clicked, this, &MainWindow::mnuToday_Click);
+    todayButton_ = new QPushButton(QStringLiteral("Сегодня"), selectorPanel_);
+    todayButton_->setObjectName(QStringLiteral("cbToday"));
+    todayButton_->setGeometry(Px(225), Px(4725), Px(2175), Px(495));
+    todayButton_->setFont(arial);
+    todayButton_->setFocusPolicy(Qt::TabFocus);
+    connect(todayButton_, &QPushButton::clicked, this, &MainWindow::mnuToday_Click);
 
-    Con2 = new QWidget(client);
-    Con2->setObjectName(QStringLiteral("Con2"));
-    Con2->setGeometry(Px(6840), Px(5715), Px(2625), Px(600));
-    cbExit = new QPushButton(QStringLiteral("Закрыть"), Con2);
-    cbExit->setObjectName(QStringLiteral("cbExit"));
-    cbExit->setGeometry(Px(225), Px(45), Px(2175), Px(495));
-    cbExit->setFont(arial);
-    connect(cbExit, &QPushButton::clicked, this, &MainWindow::cbExit_Click);
+    closePanel_ = new QWidget(client);
+    closePanel_->setObjectName(QStringLiteral("Con2"));
+    closePanel_->setGeometry(Px(6840), Px(5715), Px(2625), Px(600));
+    closeButton_ = new QPushButton(QStringLiteral("Закрыть"), closePanel_);
+    closeButton_->setObjectName(QStringLiteral("cbExit"));
+    closeButton_->setGeometry(Px(225), Px(45), Px(2175), Px(495));
+    closeButton_->setFont(arial);
+    connect(closeButton_, &QPushButton::clicked, this, &MainWindow::cbExit_Click);
 }
 
 void MainWindow::ApplyPlacement(const WindowSettings& w) {
@@ -245,18 +245,18 @@ void MainWindow::LayOut() {
     int cw = client->width();
     int ch = client->height();
     if (width() * kTwipsPerPixel >= kDefaultWidthTwips) {
-        Con1->move(cw - Con1->width(), Con1->y());
-        Con2->move(cw - Con2->width(), Con2->y());
-        SSTab1->resize(cw - Con1->width() - Px(kTabGapTwips), SSTab1->height());
+        selectorPanel_->move(cw - selectorPanel_->width(), selectorPanel_->y());
+        closePanel_->move(cw - closePanel_->width(), closePanel_->y());
+        tabs_->resize(cw - selectorPanel_->width() - Px(kTabGapTwips), tabs_->height());
     }
     if (height() * kTwipsPerPixel >= kDefaultHeightTwips) {
-        Con2->move(Con2->x(), ch - Con2->height() - Px(50));
-        SSTab1->resize(SSTab1->width(), ch - SSTab1->y() - Px(100));
+        closePanel_->move(closePanel_->x(), ch - closePanel_->height() - Px(50));
+        tabs_->resize(tabs_->width(), ch - tabs_->y() - Px(100));
     }
     // The drop-downs of the year, month and week lists may reach down to the window's bottom.
     for (int i = 1; i <= 3; ++i) {
         QComboBox* combo = selectors_->Combo(i);
-        int room = height() - Con1->y() - combo->y() - 45;
+        int room = height() - selectorPanel_->y() - combo->y() - 45;
         int row = std::max(1, combo->fontMetrics().height() + 4);
         combo->setMaxVisibleItems(std::max(5, room / row));
     }
@@ -276,7 +276,7 @@ void MainWindow::LoadAbbreviations() {
 }
 
 QTextEdit* MainWindow::CurrentPane() const {
-    return Pane(std::clamp(SSTab1->currentIndex(), 0, kPaneCount - 1));
+    return Pane(std::clamp(tabs_->currentIndex(), 0, kPaneCount - 1));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -72,17 +72,17 @@ class MainWindow : public QMainWindow, public CalendarView {
     void GoToExit();
 
     // Parts that tests and the document commands look at.
-    QTextEdit* Pane(int i) const { return RichTextBox1.at(static_cast<std::size_t>(i)); }
+    QTextEdit* Pane(int i) const { return panes_.at(static_cast<std::size_t>(i)); }
     QTextEdit* CurrentPane() const;
-    QTabWidget* Tabs() const { return SSTab1; }
+    QTabWidget* Tabs() const { return tabs_; }
     SelectorBar* Selectors() const { return selectors_; }
-    CellGrid* MonthGrid() const { return MSFlexGrid1; }
-    CellGrid* DatesGrid() const { return MSFlexGrid2; }
+    CellGrid* MonthGrid() const { return monthGrid_; }
+    CellGrid* DatesGrid() const { return datesGrid_; }
     const MonthGridModel& MonthModel() const { return grid_; }
     const DatesGridModel& DatesModel() const { return dates_; }
-    QLineEdit* SearchField() const { return strFind; }
-    QMenu* FileMenu() const { return mnuFile; }
-    QMenu* CalendarMenu() const { return mnuCalendar; }
+    QLineEdit* SearchField() const { return searchField_; }
+    QMenu* FileMenu() const { return fileMenu_; }
+    QMenu* CalendarMenu() const { return calendarMenu_; }
     int RenderCount() const { return renderCount_; }
     const std::string& PaneDocument(int i) const {
         return paneDocs_.at(static_cast<std::size_t>(i));
@@ -95,8 +95,10 @@ class MainWindow : public QMainWindow, public CalendarView {
     // The month grid's keys: true when the key moved the date (or was refused at the range's
     // end), false for a key the grid does not use.
     bool MonthGridKey(const QKeyEvent& key);
-    // Today's frame and the focus cell of the month grid.
+    // Today's frame, the focus cell and the fast days of the month grid.
     CellGrid::Marks MonthGridMarks() const;
+    // The month grid's cells of the displayed month's fast days (none with the fast off).
+    std::vector<QPoint> FastCells() const;
     // The tooltip of a cell of the month grid; empty for the weekday names and empty cells.
     QString MonthCellToolTip(int row, int col) const;
     // How much the right-hand panel has grown on a wide window (1 at the design size).
@@ -176,34 +178,34 @@ class MainWindow : public QMainWindow, public CalendarView {
     std::array<std::string, kPaneCount> paneDocs_;
 
     // Controls, named as the rest of the program knows them.
-    QTabWidget* SSTab1 = nullptr;
-    std::array<QTextEdit*, kPaneCount> RichTextBox1{};
-    QLineEdit* strFind = nullptr;
-    QPushButton* cbFind = nullptr;
-    QCheckBox* WholeWord = nullptr;
-    QWidget* Con1 = nullptr;
-    QWidget* Con2 = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    std::array<QTextEdit*, kPaneCount> panes_{};
+    QLineEdit* searchField_ = nullptr;
+    QPushButton* searchButton_ = nullptr;
+    QCheckBox* wholeWordBox_ = nullptr;
+    QWidget* selectorPanel_ = nullptr;
+    QWidget* closePanel_ = nullptr;
     SelectorBar* selectors_ = nullptr;
-    CellGrid* MSFlexGrid1 = nullptr;
-    CellGrid* MSFlexGrid2 = nullptr;
-    QPushButton* cbToday = nullptr;
-    QPushButton* cbExit = nullptr;
+    CellGrid* monthGrid_ = nullptr;
+    CellGrid* datesGrid_ = nullptr;
+    QPushButton* todayButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
 
-    QMenu* mnuFile = nullptr;
-    QMenu* mnuCalendar = nullptr;
-    QMenu* mnuView = nullptr;
-    QMenu* mnuSetup = nullptr;
-    QMenu* mnuFWD = nullptr;
-    QMenu* mnuInfo = nullptr;
-    QAction* mnuCopy = nullptr;
-    QAction* mnuFindSelText = nullptr;
-    std::array<QAction*, 4> mnuCal{};  // 1..3
-    std::array<QAction*, kPaneCount> mnuTab{};
-    std::array<QAction*, 2> mnuFirstWD{};
-    QAction* mnuIndiction = nullptr;
-    QAction* mnuAllStyles = nullptr;
-    QAction* mnuFasting = nullptr;
-    QAction* mnuReadings = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* calendarMenu_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    QMenu* setupMenu_ = nullptr;
+    QMenu* firstWeekdayMenu_ = nullptr;
+    QMenu* infoMenu_ = nullptr;
+    QAction* copyAction_ = nullptr;
+    QAction* findSelectedAction_ = nullptr;
+    std::array<QAction*, 4> reckoningActions_{};  // 1..3
+    std::array<QAction*, kPaneCount> tabActions_{};
+    std::array<QAction*, 2> firstWeekdayActions_{};
+    QAction* indictionAction_ = nullptr;
+    QAction* allStylesAction_ = nullptr;
+    QAction* fastingAction_ = nullptr;
+    QAction* readingsAction_ = nullptr;
 
     QPointer<FindDialog> findDialog_;
     // One range dialog and one About box at a time: a second copy of the range dialog would

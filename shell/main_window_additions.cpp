@@ -24,10 +24,10 @@ void MainWindow::BuildAdditions() {
         Pane(i)->setCursorWidth(0);
         columns_.at(static_cast<std::size_t>(i)) = new ReadableColumn(Pane(i));
     }
-    MSFlexGrid1->setFocusPolicy(Qt::ClickFocus);
-    MSFlexGrid1->SetKeyHandler([this](const QKeyEvent& key) { return MonthGridKey(key); });
-    MSFlexGrid1->SetMarkSource([this] { return MonthGridMarks(); });
-    MSFlexGrid1->SetToolTipSource([this](int row, int col) { return MonthCellToolTip(row, col); });
+    monthGrid_->setFocusPolicy(Qt::ClickFocus);
+    monthGrid_->SetKeyHandler([this](const QKeyEvent& key) { return MonthGridKey(key); });
+    monthGrid_->SetMarkSource([this] { return MonthGridMarks(); });
+    monthGrid_->SetToolTipSource([this](int row, int col) { return MonthCellToolTip(row, col); });
 }
 
 void MainWindow::LayOutPane(int i) {
@@ -56,6 +56,7 @@ CellGrid::Marks MainWindow::MonthGridMarks() const {
     marks.focusCol = grid_.MarkCol;
     const DateState& s = calendar_.State();
     const DateRec& d = s.Cur();
+    marks.fastCells = FastCells();
     const CivilDate t = today_();
     // A clock gone wrong marks nothing.
     if (t.Year < 1 || t.Year > 3000 || t.Day < 1 ||
@@ -76,6 +77,23 @@ CellGrid::Marks MainWindow::MonthGridMarks() const {
         }
     }
     return marks;
+}
+
+std::vector<QPoint> MainWindow::FastCells() const {
+    std::vector<QPoint> cells;
+    if (!calendar_.Settings().ShowFasting) return cells;
+    const DateState& s = calendar_.State();
+    const DateRec& d = s.Cur();
+    const int start = WeekDayPos(s.FirstWeekday, d.MonthFirstWD);
+    for (const DayInfo& day : calendar_.Frame(ReportKind::Month).Days) {
+        if (!day.Fast || day.Fast->Level == FastLevel::None ||
+            day.Fast->Level == FastLevel::FastFree)
+            continue;
+        // Days run down the columns from the month's first day at its weekday's row.
+        const int index = static_cast<int>(day.Day - d.MonthFirst) + start - 1;
+        cells.emplace_back(index / MonthGridModel::kRows + 1, index % MonthGridModel::kRows);
+    }
+    return cells;
 }
 
 QString MainWindow::MonthCellToolTip(int row, int col) const {

@@ -35,32 +35,32 @@ void MainWindow::ScaleRightPanel() {
     panelScale_ = f;
     auto px = [f](int twips) { return static_cast<int>(std::lround(twips * f / kTwipsPerPixel)); };
 
-    QFont panelFont = Con1->font();
+    QFont panelFont = selectorPanel_->font();
     panelFont.setPointSizeF(kPanelFontPoints * f);
-    Con1->setFont(panelFont);
-    Con2->setFont(panelFont);
-    QFont buttonFont = cbToday->font();
+    selectorPanel_->setFont(panelFont);
+    closePanel_->setFont(panelFont);
+    QFont buttonFont = todayButton_->font();
     buttonFont.setPointSizeF(kButtonFontPoints * f);
-    cbToday->setFont(buttonFont);
-    cbExit->setFont(buttonFont);
+    todayButton_->setFont(buttonFont);
+    closeButton_->setFont(buttonFont);
 
-    Con1->setGeometry(Con1->x(), px(120), px(2625), px(5325));
+    selectorPanel_->setGeometry(selectorPanel_->x(), px(120), px(2625), px(5325));
     for (int i = 0; i < kSelectorCount; ++i) {
         const int top = px(45 + 360 * i);
         selectors_->Combo(i)->setGeometry(px(225), top, px(2175), px(315));
         selectors_->Prev(i)->setGeometry(px(45) - 2, top, px(135) + 4, px(315));
         selectors_->Next(i)->setGeometry(px(2445) - 2, top, px(135) + 4, px(315));
     }
-    MSFlexGrid1->SetScale(f);
-    MSFlexGrid1->move(px(225), px(1905));
-    MSFlexGrid2->SetScale(f);
-    MSFlexGrid2->move(px(225), px(3825));
-    cbToday->setGeometry(px(225), px(4725), px(2175), px(495));
-    Con2->setGeometry(Con2->x(), Con2->y(), px(2625), px(600));
-    cbExit->setGeometry(px(225), px(45), px(2175), px(495));
+    monthGrid_->SetScale(f);
+    monthGrid_->move(px(225), px(1905));
+    datesGrid_->SetScale(f);
+    datesGrid_->move(px(225), px(3825));
+    todayButton_->setGeometry(px(225), px(4725), px(2175), px(495));
+    closePanel_->setGeometry(closePanel_->x(), closePanel_->y(), px(2625), px(600));
+    closeButton_->setGeometry(px(225), px(45), px(2175), px(495));
     // The cells carry their own font, taken from the grid's when they are set.
-    MSFlexGrid1->Show(grid_);
-    MSFlexGrid2->Show(dates_);
+    monthGrid_->Show(grid_);
+    datesGrid_->Show(dates_);
 }
 
 }  // namespace velorith

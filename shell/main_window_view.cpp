@@ -23,26 +23,26 @@ void MainWindow::SetGridCal() {
     const DateState& s = calendar_.State();
     QColor back = ToQColor(CalColors(s.CurCal, kBackColor));
     selectors_->SetBackground(back);
-    MSFlexGrid1->SetBackground(CalColors(s.CurCal, kBackColor));
+    monthGrid_->SetBackground(CalColors(s.CurCal, kBackColor));
     grid_.Fill(s, calendar_.RedDays());
-    MSFlexGrid1->Show(grid_);
+    monthGrid_->Show(grid_);
     selectors_->SetIndices(s);
     SetDatesCal();
 }
 
 void MainWindow::SetDatesCal() {
     dates_.SetDatesCal(calendar_.State());
-    MSFlexGrid2->Show(dates_);
+    datesGrid_->Show(dates_);
 }
 
 void MainWindow::SetWeekDaysNames() {
     std::vector<QString> names = grid_.SetWeekDaysNames(calendar_.State().FirstWeekday);
     selectors_->SetWeekDays(names);
-    MSFlexGrid1->Show(grid_);
+    monthGrid_->Show(grid_);
 }
 
 void MainWindow::SetTabReport() {
-    int tab = SSTab1->currentIndex();
+    int tab = tabs_->currentIndex();
     // The week, month and year reports walk through many days: show that the program works.
     std::optional<BusyPointer> busy;
     if (tab >= kWeekTab && tab <= kYearTab) busy.emplace();
@@ -78,7 +78,7 @@ void MainWindow::SetWeeks() {
 
 void MainWindow::CheckCalMenu(int k) {
     for (int i = 1; i <= 3; ++i)
-        mnuCal.at(static_cast<std::size_t>(i))->setChecked(i == k);
+        reckoningActions_.at(static_cast<std::size_t>(i))->setChecked(i == k);
 }
 
 void MainWindow::Beep() {
@@ -101,11 +101,11 @@ void MainWindow::MSFlexGrid1_Click(int row, int col) {
             selectors_->Choose(kDaySelector, click.row);
             return;
         case MonthGridModel::Click::kNearDay:
-            MSFlexGrid1->Show(grid_);
+            monthGrid_->Show(grid_);
             navigator_.GoNearMonth(click.day, click.col);
             return;
         case MonthGridModel::Click::kDay: {
-            MSFlexGrid1->Show(grid_);  // the highlight moves; nothing is rebuilt
+            monthGrid_->Show(grid_);  // the highlight moves; nothing is rebuilt
             navigator_.GoDay(click.day);
             const DateState& s = calendar_.State();
             selectors_->SetIndex(kWeekSelector, s.Cur().Week - 1);
@@ -134,31 +134,31 @@ void MainWindow::MSFlexGrid2_Click(int row, int /*col*/) {
 // --- tabs and display options ----------------------------------------------------------------
 
 void MainWindow::SSTab1_Click(int previousTab) {
-    int tab = SSTab1->currentIndex();
+    int tab = tabs_->currentIndex();
     if (tab == kSearchTab) {
         QTextCursor selection = Pane(std::clamp(previousTab, 0, kPaneCount - 1))->textCursor();
         if (selection.hasSelection()) {
-            strFind->setText(WithReportHyphens(
+            searchField_->setText(WithReportHyphens(
                 selection.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char(' '))));
         }
-        strFind->setFocus();
+        searchField_->setFocus();
     }
     for (int i = 0; i < kPaneCount; ++i)
-        mnuTab.at(static_cast<std::size_t>(i))->setChecked(i == tab);
+        tabActions_.at(static_cast<std::size_t>(i))->setChecked(i == tab);
     SetTabReport();
     TestmnuFile();
 }
 
 void MainWindow::mnuTab_Click(int i) {
     for (int t = 0; t < kPaneCount; ++t)
-        mnuTab.at(static_cast<std::size_t>(t))->setChecked(t == i);
-    SSTab1->setCurrentIndex(i);
+        tabActions_.at(static_cast<std::size_t>(t))->setChecked(t == i);
+    tabs_->setCurrentIndex(i);
 }
 
 void MainWindow::mnuIndiction_Click() {
     bool& flag = calendar_.Settings().ShowIndiction;
     flag = !flag;
-    mnuIndiction->setChecked(flag);
+    indictionAction_->setChecked(flag);
     calendar_.ResetReports();
     SetTabReport();
 }
@@ -166,7 +166,7 @@ void MainWindow::mnuIndiction_Click() {
 void MainWindow::mnuAllStyles_Click() {
     bool& flag = calendar_.Settings().ShowAllStyles;
     flag = !flag;
-    mnuAllStyles->setChecked(flag);
+    allStylesAction_->setChecked(flag);
     calendar_.ResetReports();
     SetTabReport();
 }
@@ -174,7 +174,7 @@ void MainWindow::mnuAllStyles_Click() {
 void MainWindow::mnuFasting_Click() {
     bool& flag = calendar_.Settings().ShowFasting;
     flag = !flag;
-    mnuFasting->setChecked(flag);
+    fastingAction_->setChecked(flag);
     calendar_.ResetReports();
     SetTabReport();
 }
@@ -182,14 +182,14 @@ void MainWindow::mnuFasting_Click() {
 void MainWindow::mnuReadings_Click() {
     bool& flag = calendar_.Settings().ShowReadings;
     flag = !flag;
-    mnuReadings->setChecked(flag);
+    readingsAction_->setChecked(flag);
     calendar_.ResetReports();
     SetTabReport();
 }
 
 void MainWindow::mnuFirstWD_Click(int i) {
-    mnuFirstWD[0]->setChecked(i == 0);
-    mnuFirstWD[1]->setChecked(i == 1);
+    firstWeekdayActions_[0]->setChecked(i == 0);
+    firstWeekdayActions_[1]->setChecked(i == 1);
     DateState& s = calendar_.State();
     s.FirstWeekday = i == 1 ? 1 : 7;
     s.SetYearInfo();
@@ -211,22 +211,22 @@ void MainWindow::mnuToday_Click() {
 }
 
 void MainWindow::TestmnuFile() {
-    if (mnuCopy == nullptr) return;  // the menus are not built yet
+    if (copyAction_ == nullptr) return;  // the menus are not built yet
     bool selected = CurrentPane()->textCursor().hasSelection();
-    mnuCopy->setEnabled(selected);
-    mnuFindSelText->setEnabled(selected);
+    copyAction_->setEnabled(selected);
+    findSelectedAction_->setEnabled(selected);
 }
 
 // --- search field ----------------------------------------------------------------------------
 
 void MainWindow::strFind_Change() {
-    cbFind->setEnabled(!strFind->text().trimmed().isEmpty());
+    searchButton_->setEnabled(!searchField_->text().trimmed().isEmpty());
 }
 
 void MainWindow::cbFind_Click() {
     BusyPointer busy;
     std::optional<std::string> document =
-        calendar_.SetFindReport(strFind->text().toStdString(), WholeWord->isChecked());
+        calendar_.SetFindReport(searchField_->text().toStdString(), wholeWordBox_->isChecked());
     if (document) ShowDocument(kSearchTab, std::move(*document));
 }
 

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QTest>
 #include <QTextEdit>
+#include <algorithm>
 
 #include "shell/cell_grid.h"
 #include "shell/day_tool_tip.h"
@@ -160,6 +161,28 @@ class MonthGridKeysTest : public QObject {
                  w.Pane(0)->document()->toPlainText().replace(QChar(0x2011), QLatin1Char('-')));
         QVERIFY(!QApplication::clipboard()->text().isEmpty());
         w.close();
+    }
+
+    void fastDaysCarryAMarkAndTheTooltipNamesTheFast() {
+        StartedWindow p;
+        MainWindow& w = p.W();
+        // Julian September 2024: Wednesday the 5th is an ordinary fast day, Friday the 14th the
+        // one-day fast of the Exaltation, Monday the 3rd no fast.
+        const auto marked = [&w](int day) {
+            const QPoint cell = CellOfDay(w.MonthModel(), day);
+            const auto cells = w.MonthGridMarks().fastCells;
+            return std::find(cells.begin(), cells.end(), cell) != cells.end();
+        };
+        QVERIFY(marked(5));
+        QVERIFY(marked(14));
+        QVERIFY(!marked(3));
+        const QPoint wednesday = CellOfDay(w.MonthModel(), 5);
+        QVERIFY(w.MonthCellToolTip(wednesday.y(), wednesday.x())
+                    .contains(QStringLiteral("Сухоядение.")));
+        // The fast switched off: no marks and no fast in the tooltip.
+        p.app->Cal().Settings().ShowFasting = false;
+        QVERIFY(w.MonthGridMarks().fastCells.empty());
+        QVERIFY(!w.MonthCellToolTip(wednesday.y(), wednesday.x()).contains(QStringLiteral("пост")));
     }
 
     void todayKeepsAFrameOverItsOwnFill() {

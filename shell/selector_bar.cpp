@@ -90,10 +90,11 @@ SelectorBar::SelectorBar(QWidget* panel) : QObject(panel) {
         connect(back, &StepLabel::step, this, [this, i] { emit stepPrev(i); });
         connect(forward, &StepLabel::step, this, [this, i] { emit stepNext(i); });
     }
-    ComboLock = true;
-    for (const char* name : kCals)
-        Combo(0)->addItem(QString::fromUtf8(name));
-    ComboLock = false;
+    {
+        const ComboLockGuard lock(ComboLock);
+        for (const char* name : kCals)
+            Combo(0)->addItem(QString::fromUtf8(name));
+    }
     shown_[0] = Combo(0)->currentIndex();
 }
 
@@ -108,11 +109,9 @@ void SelectorBar::Combo1_Click(int i) {
 }
 
 void SelectorBar::SetIndex(int i, int index) {
-    bool was = ComboLock;
-    ComboLock = true;
+    const ComboLockGuard lock(ComboLock);
     Combo(i)->setCurrentIndex(index);
     shown_.at(static_cast<std::size_t>(i)) = Combo(i)->currentIndex();
-    ComboLock = was;
 }
 
 void SelectorBar::SetIndices(const DateState& s) {
@@ -134,8 +133,7 @@ bool SelectorBar::SetYearsMonths(const DateState& s) {
     int last = years->count() > 0 ? years->itemText(years->count() - 1).toInt() : 0;
     if (first == s.MinYears[s.CurCal] && last == s.MaxYears[s.CurCal]) return false;
     BusyPointer busy;
-    bool was = ComboLock;
-    ComboLock = true;
+    const ComboLockGuard lock(ComboLock);
     years->clear();
     QStringList list;
     for (int y = s.MinYears[s.CurCal]; y <= s.MaxYears[s.CurCal]; ++y)
@@ -149,14 +147,12 @@ bool SelectorBar::SetYearsMonths(const DateState& s) {
     }
     shown_[1] = years->currentIndex();
     shown_[2] = months->currentIndex();
-    ComboLock = was;
     return true;
 }
 
 void SelectorBar::SetWeeks(const std::vector<std::string>& labels) {
     BusyPointer busy;
-    bool was = ComboLock;
-    ComboLock = true;
+    const ComboLockGuard lock(ComboLock);
     QComboBox* weeks = Combo(3);
     weeks->clear();
     for (const std::string& label : labels)
@@ -165,18 +161,15 @@ void SelectorBar::SetWeeks(const std::vector<std::string>& labels) {
     weeks->view()->setMinimumWidth(weeks->view()->sizeHintForColumn(0) +
                                    2 * weeks->view()->frameWidth());
     shown_[3] = weeks->currentIndex();
-    ComboLock = was;
 }
 
 void SelectorBar::SetWeekDays(const std::vector<QString>& names) {
-    bool was = ComboLock;
-    ComboLock = true;
+    const ComboLockGuard lock(ComboLock);
     QComboBox* days = Combo(4);
     days->clear();
     for (const QString& name : names)
         days->addItem(name);
     shown_[4] = days->currentIndex();
-    ComboLock = was;
 }
 
 void SelectorBar::SetBackground(const QColor& color) {

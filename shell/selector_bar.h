@@ -59,6 +59,20 @@ class StepLabel : public QLabel {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
+// Holds the selector lock for a scope and gives it back as it was on every way out, so a
+// nested setting of a list inside another keeps the outer one's lock.
+class ComboLockGuard {
+  public:
+    explicit ComboLockGuard(bool& lock) : lock_(lock), was_(lock) { lock_ = true; }
+    ~ComboLockGuard() { lock_ = was_; }
+    ComboLockGuard(const ComboLockGuard&) = delete;
+    ComboLockGuard& operator=(const ComboLockGuard&) = delete;
+
+  private:
+    bool& lock_;
+    bool was_;
+};
+
 class SelectorBar : public QObject {
     Q_OBJECT
   public:
