@@ -125,18 +125,18 @@ void CellGrid::paintEvent(QPaintEvent* event) {
     if (!marks_) return;
     const Marks marks = marks_();
     QPainter painter(viewport());
-    // A fast day carries a small dot in its lower right corner, in its own text colour, so
-    // the specified fills and colours stay as they are.
+    // A fast day carries a small dot at the left of its cell, where the right-aligned number
+    // leaves room, in the cell's own text colour: the specified fills and colours stay.
     painter.setRenderHint(QPainter::Antialiasing);
     for (const QPoint& at : marks.fastCells) {
         const QRect cell = visualRect(model()->index(at.y(), at.x()));
         const QTableWidgetItem* it = item(at.y(), at.x());
         QColor ink = it ? it->foreground().color() : QColor(0, 0, 128);
-        ink.setAlpha(170);
-        const qreal r = std::max<qreal>(1.5, cell.height() / 12.0);
+        ink.setAlpha(190);
+        const qreal r = std::max<qreal>(1.5, cell.height() / 10.0);
         painter.setPen(Qt::NoPen);
         painter.setBrush(ink);
-        painter.drawEllipse(QPointF(cell.right() - 2 * r - 1, cell.bottom() - 2 * r - 1), r, r);
+        painter.drawEllipse(QPointF(cell.left() + r + 2, cell.center().y() + 0.5), r, r);
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (marks.todayRow >= 0) {
