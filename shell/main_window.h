@@ -161,6 +161,7 @@ class MainWindow : public QMainWindow, public CalendarView {
     void LayOutPane(int i);
     void ScaleRightPanel();
     void GoToChosenDate(int year, int month, int day);
+    void ToggleReportOption(bool& flag, QAction* item);
 
     Calendar& calendar_;
     Navigator& navigator_;

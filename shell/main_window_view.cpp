@@ -155,36 +155,28 @@ void MainWindow::mnuTab_Click(int i) {
     tabs_->setCurrentIndex(i);
 }
 
-void MainWindow::mnuIndiction_Click() {
-    bool& flag = calendar_.Settings().ShowIndiction;
+// A display option of the reports switched from its menu item: every pane is rendered anew.
+void MainWindow::ToggleReportOption(bool& flag, QAction* item) {
     flag = !flag;
-    indictionAction_->setChecked(flag);
+    item->setChecked(flag);
     calendar_.ResetReports();
     SetTabReport();
+}
+
+void MainWindow::mnuIndiction_Click() {
+    ToggleReportOption(calendar_.Settings().ShowIndiction, indictionAction_);
 }
 
 void MainWindow::mnuAllStyles_Click() {
-    bool& flag = calendar_.Settings().ShowAllStyles;
-    flag = !flag;
-    allStylesAction_->setChecked(flag);
-    calendar_.ResetReports();
-    SetTabReport();
+    ToggleReportOption(calendar_.Settings().ShowAllStyles, allStylesAction_);
 }
 
 void MainWindow::mnuFasting_Click() {
-    bool& flag = calendar_.Settings().ShowFasting;
-    flag = !flag;
-    fastingAction_->setChecked(flag);
-    calendar_.ResetReports();
-    SetTabReport();
+    ToggleReportOption(calendar_.Settings().ShowFasting, fastingAction_);
 }
 
 void MainWindow::mnuReadings_Click() {
-    bool& flag = calendar_.Settings().ShowReadings;
-    flag = !flag;
-    readingsAction_->setChecked(flag);
-    calendar_.ResetReports();
-    SetTabReport();
+    ToggleReportOption(calendar_.Settings().ShowReadings, readingsAction_);
 }
 
 void MainWindow::mnuFirstWD_Click(int i) {

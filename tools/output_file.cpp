@@ -37,18 +37,6 @@ bool FollowLinks(fs::path& path, int& error) {
     return false;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 // A device or pipe named as the output (/dev/stdout, a FIFO) is written in place; renaming a
 // file over it would replace the device itself.
 std::string WriteInPlace(const fs::path& shown, const fs::path& target, std::string_view bytes) {
@@ -105,6 +93,18 @@ class HeldSignals {
 constexpr std::size_t kChunk = 64 * 1024;
 
 }  // namespace
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
 
 std::string WriteOutputFile(const fs::path& shown, std::string_view bytes) {
     // "DIR/" names a folder whether or not it exists.

@@ -16,4 +16,8 @@ namespace velorith {
 // temporary file, leaves the target as it was and ends the program by that signal.
 std::string WriteOutputFile(const std::filesystem::path& target, std::string_view bytes);
 
+// Writes all of `bytes` to the open descriptor, through interrupted and partial writes; false
+// with errno set when a write fails.
+bool WriteAll(int fd, std::string_view bytes);
+
 }  // namespace velorith

@@ -48,18 +48,6 @@ fs::path DefaultDataFolder() {
     return beside;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 int WriteOutput(const ReportOptions& o, std::string_view bytes) {
     if (o.output) {
         const std::string failure = WriteOutputFile(*o.output, bytes);
