@@ -43,19 +43,24 @@ QString MainWindow::ProposedFileName() const {
     return ProposedSaveName(tabs_->currentIndex(), texts);
 }
 
+// A failed save or export is told in a message box with the path and the system's reason.
+SaveFailureNotice MainWindow::SaveFailureBox() {
+    return [this](const QString& path, const QString& reason) {
+        QMessageBox::warning(this, windowTitle(), SaveFailureText(path, reason));
+    };
+}
+
 void MainWindow::mnuSaveAS_Click() {
     int i = tabs_->currentIndex();
     std::string bytes = PaneBytes(i);
     ReportContent content =
         PaneContent(*Pane(i), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    SaveReport(content, ProposedFileName(), lastDir_, FileSaveDialog(this),
-               [this](const QString& path, const QString& reason) {
-                   QMessageBox::warning(this, windowTitle(), SaveFailureText(path, reason));
-               });
+    SaveReport(content, ProposedFileName(), lastDir_, FileSaveDialog(this), SaveFailureBox());
 }
 
 void MainWindow::mnuExportIcs_Click() {
-    ExportCalendar(calendar_, DesktopYearSpanDialog(this), DesktopIcsFileDialog(this), lastDir_);
+    ExportCalendar(calendar_, DesktopYearSpanDialog(this), DesktopIcsFileDialog(this), lastDir_,
+                   SaveFailureBox());
 }
 
 void MainWindow::mnuPrint_Click() {

@@ -11,6 +11,7 @@
 #include "calendar/day_info.h"
 #include "reckoning/navigation.h"
 #include "shell/cell_grid.h"
+#include "shell/documents/save_report.h"
 #include "shell/month_grid_model.h"
 
 class QAction;
@@ -162,6 +163,7 @@ class MainWindow : public QMainWindow, public CalendarView {
     void ScaleRightPanel();
     void GoToChosenDate(int year, int month, int day);
     void ToggleReportOption(bool& flag, QAction* item);
+    SaveFailureNotice SaveFailureBox();
 
     Calendar& calendar_;
     Navigator& navigator_;

@@ -84,7 +84,8 @@ QString ProposedIcsName(const YearSpan& span) {
 }
 
 bool ExportCalendar(Calendar& calendar, const YearSpanDialog& askYears,
-                    const IcsFileDialog& askFile, QString& lastDir) {
+                    const IcsFileDialog& askFile, QString& lastDir,
+                    const SaveFailureNotice& failed) {
     const YearSpanRequest request = YearRequestOf(calendar);
     if (request.min > request.max) return false;
     const std::optional<YearSpan> span = askYears(request);
@@ -95,8 +96,12 @@ bool ExportCalendar(Calendar& calendar, const YearSpanDialog& askYears,
     if (!path || path->isEmpty()) return false;
     const auto years = exports::CivilYearFrames(calendar, span->first, span->last);
     const std::string ics = exports::RenderIcs(years, {kCalendarName, std::time(nullptr)});
-    if (!WriteFileAtomically(*path, QByteArray(ics.data(), static_cast<qsizetype>(ics.size()))))
+    QString reason;
+    if (!WriteFileAtomically(*path, QByteArray(ics.data(), static_cast<qsizetype>(ics.size())),
+                             &reason)) {
+        if (failed) failed(*path, reason);
         return false;
+    }
     lastDir = FolderOfPath(*path);
     return true;
 }

@@ -7,6 +7,8 @@
 #include <functional>
 #include <optional>
 
+#include "shell/documents/save_report.h"
+
 class QWidget;
 
 namespace velorith {
@@ -42,8 +44,10 @@ QString ProposedIcsName(const YearSpan& span);
 
 // The command: asks for the years and the file, writes it, and sets lastDir to its folder.
 // True when a file was written; a cancel, a span outside the working range or longer than a
-// calendar file holds, or a failed write changes nothing. The selected date stays.
+// calendar file holds, or a failed write changes nothing; a failed write is told through
+// `failed` with the path and the system's reason. The selected date stays.
 bool ExportCalendar(Calendar& calendar, const YearSpanDialog& askYears,
-                    const IcsFileDialog& askFile, QString& lastDir);
+                    const IcsFileDialog& askFile, QString& lastDir,
+                    const SaveFailureNotice& failed = {});
 
 }  // namespace velorith

@@ -92,10 +92,16 @@ class IcsExportTest : public QObject {
         QVERIFY(
             !ExportCalendar(*f.calendar, Years(YearSpan{2025, 2025}), File(std::nullopt), lastDir));
         QVERIFY(!QFile::exists(path));
-        // A folder that does not exist: nothing written, the last folder kept.
-        QVERIFY(!ExportCalendar(*f.calendar, Years(YearSpan{2025, 2025}),
-                                File(f.dir.filePath(QStringLiteral("no/such/x.ics"))), lastDir));
+        // A folder that does not exist: nothing written, the last folder kept, the user told.
+        QString told;
+        const QString nowhere = f.dir.filePath(QStringLiteral("no/such/x.ics"));
+        QVERIFY(!ExportCalendar(*f.calendar, Years(YearSpan{2025, 2025}), File(nowhere), lastDir,
+                                [&told](const QString& where, const QString& reason) {
+                                    told = where + QStringLiteral(": ") + reason;
+                                }));
         QCOMPARE(lastDir, QStringLiteral("/before/"));
+        QVERIFY(told.startsWith(nowhere + QStringLiteral(": ")));
+        QVERIFY(told.size() > nowhere.size() + 2);
     }
 
     void yearRequestStaysInTheWorkingRange() {
