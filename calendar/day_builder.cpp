@@ -102,9 +102,15 @@ class GroupWrapper {
                 if (it->group == g) Add(g, *it->lines, it->source, it->section);
             if (month_ != nullptr) {
                 for (TextLine& line : month_->groups[static_cast<std::size_t>(g)]) {
-                    std::string text = PlainTextOf(line.Value);
-                    info_.Entries.push_back({g, line.Sign, EntrySource::MonthFile, 0,
-                                             std::move(line.Value), std::move(text)});
+                    DayEntry& e = info_.Entries.emplace_back();
+                    e.Group = g;
+                    e.Sign = line.Sign;
+                    if (HasMarkup(line.Value)) {
+                        e.Text = PlainTextOf(line.Value);
+                        e.Markup = std::move(line.Value);
+                    } else {
+                        e.Text = std::move(line.Value);
+                    }
                 }
             }
             for (const Chunk& c : after_)
@@ -121,9 +127,15 @@ class GroupWrapper {
     };
 
     void Add(int g, const TextLines& lines, EntrySource source, int section) {
-        for (const TextLine& line : lines)
-            info_.Entries.push_back(
-                {g, line.Sign, source, section, line.Value, PlainTextOf(line.Value)});
+        for (const TextLine& line : lines) {
+            DayEntry& e = info_.Entries.emplace_back();
+            e.Group = g;
+            e.Sign = line.Sign;
+            e.Source = source;
+            e.Section = section;
+            e.Text = PlainTextOf(line.Value);
+            if (HasMarkup(line.Value)) e.Markup = line.Value;
+        }
     }
 
     DayInfo& info_;
@@ -209,12 +221,16 @@ DayInfo BuildDayInfo(const DayContext& c, const YearPlacements& placed, Calendar
     return info;
 }
 
-std::string PlainTextOf(std::string_view value) {
+bool HasMarkup(std::string_view value) {
     // Nearly every value is plain text: a scan for the three characters that make markup.
     const auto has = [value](char c) {
         return std::memchr(value.data(), c, value.size()) != nullptr;
     };
-    if (!has('\\') && !has('{') && !has('}')) return std::string(value);
+    return has('\\') || has('{') || has('}');
+}
+
+std::string PlainTextOf(std::string_view value) {
+    if (!HasMarkup(value)) return std::string(value);
     std::string document = "{\\rtf1 ";
     document += value;
     document += '}';

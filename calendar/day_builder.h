@@ -39,5 +39,7 @@ DayInfo BuildDayInfo(const DayContext& context, const YearPlacements& placed, Ca
 
 // The visible text of a fragment of the data's RTF (a value as the data files hold it).
 std::string PlainTextOf(std::string_view value);
+// Whether the value holds RTF markup (a backslash or a brace) rather than plain text.
+bool HasMarkup(std::string_view value);
 
 }  // namespace velorith

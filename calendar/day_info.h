@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "data/signs.h"
@@ -24,9 +25,13 @@ struct DayEntry {
     int Group = 0;  // 0..4: the feast or principal saints, saints, more saints, icons, notes
     Rank Sign = Rank::None;  // the rank sign (None for lines without one and for notes)
     EntrySource Source = EntrySource::MonthFile;
-    int Section = 0;    // the entry's section number in its table; 0 for the month file
-    std::string Value;  // the data's text after the sign marker, RTF inline markup and all
-    std::string Text;   // the same as visible plain text (UTF-8)
+    int Section = 0;     // the entry's section number in its table; 0 for the month file
+    std::string Text;    // the line as visible plain text (UTF-8), after its sign marker
+    std::string Markup;  // the data's text with its RTF inline markup, when it has any
+
+    // The data's text after the sign marker, as a report writes it: the markup when there is
+    // any, else the plain text (most lines have none, so most keep one string).
+    std::string_view Value() const { return Markup.empty() ? std::string_view(Text) : Markup; }
 };
 
 // Why a day is red; several may hold at once.

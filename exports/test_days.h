@@ -28,7 +28,6 @@ inline DayEntry Entry(int group, Rank sign, std::string text,
     e.Sign = sign;
     e.Source = source;
     e.Section = section;
-    e.Value = text;
     e.Text = std::move(text);
     return e;
 }
@@ -41,7 +40,7 @@ inline DayInfo Pascha2025() {
     day.RedWhy.Entry = true;
     day.Entries = {Entry(0, Rank::GreatFeast, "Пасха Господня.", EntrySource::Relocatable, 1),
                    Entry(1, Rank::None, "Мч. Калиопия.")};
-    day.Entries[0].Value = "{\\b Пасха Господня.}";
+    day.Entries[0].Markup = "{\\b Пасха Господня.}";
     day.Fast = DayFast{FastLevel::FastFree, "Светлая седмица.", "Поста нет."};
     ServiceReadings liturgy;
     liturgy.Service = "Лит.";

@@ -115,7 +115,7 @@ std::string BasicDayBlock<S>::DayTexts() {
             text += S::Eol;
             group = e.Group;
         }
-        S::AppendLine(text, e.Sign, e.Group == 4, e.Value, e.Text);
+        S::AppendLine(text, e.Sign, e.Group == 4, e.Value(), e.Text);
     }
     // The readings and the fast, when switched on, close the day as notes of its own.
     std::vector<std::string_view> notes;

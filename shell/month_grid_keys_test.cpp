@@ -222,9 +222,9 @@ class MonthGridKeysTest : public QObject {
             DayToolTip(nativity).endsWith(QStringLiteral("\nПятница 33-ей седмицы по "
                                                          "Пятидесятнице.")));
         nativity.Entries.push_back(
-            DayEntry{1, Rank::None, EntrySource::MonthFile, 0, "", "Мч. Анастасии."});
+            DayEntry{1, Rank::None, EntrySource::MonthFile, 0, "Мч. Анастасии.", ""});
         nativity.Entries.push_back(
-            DayEntry{0, Rank::GreatFeast, EntrySource::MonthFile, 0, "", "Рождество Христово."});
+            DayEntry{0, Rank::GreatFeast, EntrySource::MonthFile, 0, "Рождество Христово.", ""});
         QCOMPARE(DayToolTip(nativity), QStringLiteral("25 декабря 7508 г. от Сотворения Мира\n"
                                                       "25 декабря 1999 г. по старому стилю\n"
                                                       "Рождество Христово."));
