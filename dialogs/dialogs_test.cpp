@@ -15,6 +15,7 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/find_dialog.h"
 #include "dialogs/font_choice.h"
+#include "dialogs/message_catcher.h"
 #include "dialogs/pane_find.h"
 #include "dialogs/project_links.h"
 #include "dialogs/range_dialog.h"
@@ -24,27 +25,7 @@ using namespace velorith;
 
 namespace {
 
-// Closes the next message box that appears and remembers its text.
-class MessageCatcher {
-  public:
-    MessageCatcher() {
-        QTimer::singleShot(0, [this] { Poll(); });
-    }
-    QString text;
-    QString title;
-
-  private:
-    void Poll() {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
-            title = box->windowTitle();
-            box->accept();
-            return;
-        }
-        if (++tries_ < 200) QTimer::singleShot(10, [this] { Poll(); });
-    }
-    int tries_ = 0;
-};
+using velorith::testing::MessageCatcher;
 
 void WriteFile(const QString& path) {
     QFile file(path);

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "dialogs/go_to_date_dialog.h"
+#include "dialogs/message_catcher.h"
 #include "shell/selector_bar.h"
 #include "shell/window_test_fixture.h"
 #include "shell/window_tests.h"
@@ -16,27 +17,7 @@ namespace velorith::tests {
 
 namespace {
 
-// Closes the message box the code under test opens, and keeps its text and title.
-class MessageCatcher {
-  public:
-    MessageCatcher() {
-        QTimer::singleShot(0, [this] { Poll(); });
-    }
-    QString text;
-    QString title;
-
-  private:
-    void Poll() {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
-            title = box->windowTitle();
-            box->accept();
-            return;
-        }
-        if (++tries_ < 200) QTimer::singleShot(10, [this] { Poll(); });
-    }
-    int tries_ = 0;
-};
+using velorith::testing::MessageCatcher;
 
 class GoToDateTest : public QObject {
     Q_OBJECT
