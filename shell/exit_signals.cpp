@@ -6,19 +6,29 @@
 #include <QSocketNotifier>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 
 namespace velorith {
 namespace {
 
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
-// The one mutable global of the program, because a signal handler can reach nothing else: the
-// write end of the self-pipe while an ExitSignals object has its handlers installed, else -1.
+// The program's only mutable globals, because a signal handler and an exit handler can reach
+// nothing else: the write end of the self-pipe while an ExitSignals object has its handlers
+// installed (else -1), and the object whose last words an exit() runs.
 class SignalPipe {
   public:
     static volatile std::sig_atomic_t writeEnd;
+    static const std::function<void()>* lastWords;
 };
 volatile std::sig_atomic_t SignalPipe::writeEnd = -1;
+const std::function<void()>* SignalPipe::lastWords = nullptr;
+
+void OnProcessExit() {
+    const std::function<void()>* words = SignalPipe::lastWords;
+    SignalPipe::lastWords = nullptr;
+    if (words != nullptr && *words) (*words)();
+}
 
 // Async-signal-safe: one byte into the pipe, errno as it was.
 void OnSignal(int sig) {
@@ -42,9 +52,13 @@ void SetHandler(void (*handler)(int)) {
 
 }  // namespace
 
-ExitSignals::ExitSignals(std::function<void()> exit, QObject* parent)
-    : QObject(parent), exit_(std::move(exit)) {
+ExitSignals::ExitSignals(std::function<void()> exit, std::function<void()> lastWords,
+                         QObject* parent)
+    : QObject(parent), exit_(std::move(exit)), lastWords_(std::move(lastWords)) {
     if (SignalPipe::writeEnd >= 0) return;
+    // Registered once for the process; it does nothing unless an object's last words are set.
+    static const bool registered = std::atexit(OnProcessExit) == 0;
+    if (registered && lastWords_) SignalPipe::lastWords = &lastWords_;
     int ends[2];
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, ends) != 0) return;
     readEnd_ = ends[0];
@@ -56,6 +70,7 @@ ExitSignals::ExitSignals(std::function<void()> exit, QObject* parent)
 }
 
 ExitSignals::~ExitSignals() {
+    if (SignalPipe::lastWords == &lastWords_) SignalPipe::lastWords = nullptr;
     Uninstall();
 }
 

@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
                                                  QIcon(QStringLiteral(":/velorith/velorith.png"))));
     velorith::InstallQtTranslations(app);
     velorith::VelorithApp calendar;
-    velorith::ExitSignals exitSignals([&calendar] { calendar.Window().GoToExit(); });
+    velorith::ExitSignals exitSignals([&calendar] { calendar.Window().GoToExit(); },
+                                      [&calendar] { calendar.Window().StoreAndClean(); });
     return QApplication::exec();
 }

@@ -71,6 +71,9 @@ class MainWindow : public QMainWindow, public CalendarView {
     // The one way out: stores the settings, deletes the temporary files, closes the window and
     // ends the event loop. Runs once, however it was reached.
     void GoToExit();
+    // The part of the way out that needs no display: the settings stored, the temporary files
+    // removed. Once, like GoToExit; what remains when the process ends through exit().
+    void StoreAndClean();
 
     // Parts that tests and the document commands look at.
     QTextEdit* Pane(int i) const { return panes_.at(static_cast<std::size_t>(i)); }

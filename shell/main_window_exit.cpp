@@ -36,13 +36,18 @@ ExitSettings MainWindow::CollectExitSettings() const {
     return v;
 }
 
-void MainWindow::GoToExit() {
+void MainWindow::StoreAndClean() {
     if (exiting_) return;
     exiting_ = true;
     // The settings are written once, with the window as the user left it; a store that cannot
     // be written does not keep the program from ending.
     if (store_ != nullptr) store_->Write(CollectExitSettings());
     if (temps_ != nullptr) temps_->RemoveAll();
+}
+
+void MainWindow::GoToExit() {
+    if (exiting_) return;
+    StoreAndClean();
     if (findDialog_) findDialog_->hide();
     exited_ = true;
     close();

@@ -1,5 +1,10 @@
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QAbstractItemView>
+
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 
 #include <QAction>
 #include <QClipboard>
@@ -655,6 +660,30 @@ class MainWindowTest : public QObject {
             QSettings stored(p.settings->fileName(), QSettings::IniFormat);
             QCOMPARE(stored.value("Settings/Calendar").toString(), QStringLiteral("2"));
         }
+    }
+
+    // Qt ends the process through exit() when the X connection breaks; the last words run then,
+    // and only while the object that set them lives.
+    void anExitOutsideTheEventLoopRunsTheLastWords() {
+        QTemporaryDir dir;
+        const auto runChild = [&dir](bool destroyFirst) {
+            const std::string marker = dir.filePath(destroyFirst ? "late" : "spoken").toStdString();
+            const pid_t child = ::fork();
+            if (child == 0) {
+                {
+                    ExitSignals exitSignals({}, [&marker] {
+                        if (FILE* f = std::fopen(marker.c_str(), "w")) std::fclose(f);
+                    });
+                    if (!destroyFirst) std::exit(1);
+                }
+                std::exit(1);
+            }
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            return QFileInfo::exists(QString::fromStdString(marker));
+        };
+        QVERIFY(runChild(false));
+        QVERIFY(!runChild(true));
     }
 
     void aWindowLargerThanTheScreenIsFittedToIt() {
