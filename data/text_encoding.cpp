@@ -220,6 +220,11 @@ std::string SanitizeForTerminal(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
+        const auto byte = static_cast<unsigned char>(utf8[pos]);
+        if ((byte >= 0x20 && byte < 0x7F) || byte == '\t' || byte == '\n') {  // plain ASCII
+            out += utf8[pos++];
+            continue;
+        }
         char32_t cp = 0;
         const std::size_t len = DecodeUtf8(utf8, pos, cp);
         if (len == 0) {

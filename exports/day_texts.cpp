@@ -145,29 +145,8 @@ bool IsFastDay(const DayInfo& day) {
 }
 
 std::string CleanText(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\n");
-    if (first == std::string_view::npos) return {};
-    text = text.substr(first, text.find_last_not_of(" \t\n") - first + 1);
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t pos = 0; pos < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[pos]);
-        if (byte >= 0x20 && byte < 0x7F) {  // the common case: plain ASCII
-            out += text[pos++];
-            continue;
-        }
-        char32_t cp = 0;
-        const std::size_t length = DecodeUtf8(text, pos, cp);
-        if (length == 0) {
-            AppendUtf8(out, U'\uFFFD');
-            ++pos;
-            continue;
-        }
-        const bool control = cp < 0x20 || (cp >= 0x7F && cp < 0xA0);
-        if (!control || cp == U'\t' || cp == U'\n') out.append(text.substr(pos, length));
-        pos += length;
-    }
-    // Dropping a control character may leave spaces at an end.
+    // The terminal's rule for control characters serves here too; then the ends are trimmed.
+    std::string out = SanitizeForTerminal(text);
     const auto last = out.find_last_not_of(" \t\n");
     out.resize(last == std::string::npos ? 0 : last + 1);
     out.erase(0, std::min(out.size(), out.find_first_not_of(" \t\n")));
