@@ -180,6 +180,15 @@ class MainWindow : public QMainWindow, public CalendarView {
     bool exited_ = false;
 
     MonthGridModel grid_;
+    // The fast days' cells of the month last shown (month, reckoning, first day's row).
+    struct FastCellsKey {
+        DayNum monthFirst = 0;
+        int cal = 0;
+        int firstRow = -1;
+        bool operator==(const FastCellsKey&) const = default;
+    };
+    mutable FastCellsKey fastCellsKey_;
+    mutable std::vector<QPoint> fastCells_;
     DatesGridModel dates_;
     std::array<std::string, kPaneCount> paneDocs_;
 

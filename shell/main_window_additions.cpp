@@ -65,35 +65,33 @@ CellGrid::Marks MainWindow::MonthGridMarks() const {
     const DayNum today = DayNumber(kGregorian, t.Day, t.Month, t.Year);
     // The selected day is marked already; today shows its frame when another day is selected.
     if (today == s.CurDay || today < d.MonthFirst || today > d.MonthLast) return marks;
-    const QString text = QString::number(today - d.MonthFirst + 1);
-    const Rgb grey = CalColors(s.CurCal, kNeighbourText);
-    for (int c = 1; c < MonthGridModel::kCols; ++c) {
-        for (int r = 0; r < MonthGridModel::kRows; ++r) {
-            const GridCell& cell = grid_.Cell(r, c);
-            if (cell.text == text && cell.fore != grey) {
-                marks.todayRow = r;
-                marks.todayCol = c;
-            }
-        }
+    const auto cell =
+        MonthGridModel::CellOfDay(grid_.FirstDayRow(), static_cast<int>(today - d.MonthFirst) + 1);
+    if (cell.col < MonthGridModel::kCols) {
+        marks.todayRow = cell.row;
+        marks.todayCol = cell.col;
     }
     return marks;
 }
 
 std::vector<QPoint> MainWindow::FastCells() const {
-    std::vector<QPoint> cells;
-    if (!calendar_.Settings().ShowFasting) return cells;
+    if (!calendar_.Settings().ShowFasting) return {};
     const DateState& s = calendar_.State();
     const DateRec& d = s.Cur();
-    const int start = WeekDayPos(s.FirstWeekday, d.MonthFirstWD);
+    // The grid repaints often; its month's fast days are found once for each month shown.
+    const FastCellsKey key{d.MonthFirst, s.CurCal, grid_.FirstDayRow()};
+    if (key == fastCellsKey_) return fastCells_;
+    fastCells_.clear();
     for (const DayInfo& day : calendar_.Frame(ReportKind::Month).Days) {
         if (!day.Fast || day.Fast->Level == FastLevel::None ||
             day.Fast->Level == FastLevel::FastFree)
             continue;
-        // Days run down the columns from the month's first day at its weekday's row.
-        const int index = static_cast<int>(day.Day - d.MonthFirst) + start - 1;
-        cells.emplace_back(index / MonthGridModel::kRows + 1, index % MonthGridModel::kRows);
+        const auto cell = MonthGridModel::CellOfDay(grid_.FirstDayRow(),
+                                                    static_cast<int>(day.Day - d.MonthFirst) + 1);
+        fastCells_.emplace_back(cell.col, cell.row);
     }
-    return cells;
+    fastCellsKey_ = key;
+    return fastCells_;
 }
 
 QString MainWindow::MonthCellToolTip(int row, int col) const {
@@ -102,9 +100,7 @@ QString MainWindow::MonthCellToolTip(int row, int col) const {
     if (grid_.Cell(row, col).text.isEmpty()) return {};
     const DateState& s = calendar_.State();
     const DateRec& d = s.Cur();
-    // Days run down the columns from the month's first day at its weekday's row of column 1.
-    const int start = WeekDayPos(s.FirstWeekday, d.MonthFirstWD);
-    const DayNum day = d.MonthFirst + (col - 1) * MonthGridModel::kRows + row - (start - 1);
+    const DayNum day = d.MonthFirst + MonthGridModel::DayOfCell(grid_.FirstDayRow(), row, col) - 1;
     if (!s.InRange(s.CurCal, day)) return {};
     return DayToolTip(calendar_.DayAt(day));
 }

@@ -44,7 +44,8 @@ void MonthGridModel::Fill(const DateState& s, const std::vector<bool>& redDays) 
                               Role(kNeighbourText), false};
     }
 
-    int row = start - 1;
+    firstDayRow_ = start - 1;
+    int row = firstDayRow_;
     int col = 1;
     int markRow = row;
     int markCol = col;

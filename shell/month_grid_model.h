@@ -42,6 +42,22 @@ class MonthGridModel {
     // then the highlight on the selected day.
     void Fill(const DateState& state, const std::vector<bool>& redDays);
 
+    // The cell of day n (1-based) of the displayed month, and back. The days run down the
+    // columns from column 1, the first one at its weekday's row (firstRow, from 0).
+    struct CellPos {
+        int row = 0;
+        int col = 0;
+    };
+    static constexpr CellPos CellOfDay(int firstRow, int n) {
+        const int index = firstRow + n - 1;
+        return {index % kRows, index / kRows + 1};
+    }
+    static constexpr int DayOfCell(int firstRow, int row, int col) {
+        return (col - 1) * kRows + row - firstRow + 1;
+    }
+    // The row of the displayed month's first day, as Fill laid it out.
+    int FirstDayRow() const { return firstDayRow_; }
+
     // What a left click on a cell asks for.
     struct Click {
         enum Kind { kNothing, kWeekday, kNearDay, kDay } kind = kNothing;
@@ -66,6 +82,7 @@ class MonthGridModel {
 
     std::array<GridCell, kRows * kCols> cells_{};
     int curCal_ = 2;
+    int firstDayRow_ = 0;
 };
 
 // The three-reckonings grid: row r is reckoning r + 1, column 0 the label, column 1 the date.
