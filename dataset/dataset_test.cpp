@@ -63,9 +63,8 @@ std::vector<std::string> Headers(std::string_view text) {
 }
 
 // Every day names at least four commemorations. Fewer stand only on the great feasts, which the
-// Church keeps without other saints, on the days whose feast moves and is placed from
-// Special.DAT, and on the few days for which no fourth name was found in two sources; none of
-// them may lose a line.
+// Church keeps without other saints, and on the days whose feast moves and is placed from
+// Special.DAT; none of them may lose a line.
 int MinimumCommemorations(std::string_view file, int day) {
     struct Short {
         std::string_view file;
@@ -73,12 +72,9 @@ int MinimumCommemorations(std::string_view file, int day) {
         int count;
     };
     static constexpr Short kShort[] = {
-        {"January.DAT", 6, 1},    {"January.DAT", 27, 3},    {"February28.DAT", 2, 2},
-        {"February29.DAT", 2, 2}, {"February28.DAT", 24, 2}, {"February29.DAT", 24, 2},
-        {"March.DAT", 25, 3},     {"April.DAT", 2, 3},       {"August.DAT", 6, 2},
-        {"August.DAT", 29, 2},    {"October.DAT", 6, 2},     {"October.DAT", 29, 3},
-        {"November.DAT", 8, 2},   {"November.DAT", 13, 2},   {"November.DAT", 21, 1},
-        {"November.DAT", 25, 3},  {"November.DAT", 30, 2},   {"December.DAT", 1, 3},
+        {"January.DAT", 6, 1},     {"February28.DAT", 2, 2},  {"February29.DAT", 2, 2},
+        {"February28.DAT", 24, 2}, {"February29.DAT", 24, 2}, {"March.DAT", 25, 3},
+        {"August.DAT", 6, 2},      {"August.DAT", 29, 2},     {"November.DAT", 21, 1},
         {"December.DAT", 25, 2},
     };
     for (const Short& s : kShort)
