@@ -115,12 +115,7 @@ std::string_view FastLevelName(FastLevel level) {
 }
 
 std::string DateText(int reckoning, const CalendarDate& date) {
-    std::string text = std::to_string(date.Day);
-    text += ' ';
-    text += MonthNames(CalendarMonth(reckoning, date.Month), kGenitive);
-    text += ' ';
-    text += std::to_string(date.Year);
-    text += " года";
+    std::string text = DateInWords(reckoning, date.Day, date.Month, date.Year);
     text += CalNames(reckoning);
     return text;
 }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace velorith {
@@ -103,6 +104,17 @@ constexpr Rgb CalColors(int k, int role) {
 // Calendar month (1 = January) of month m of reckoning k.
 constexpr int CalendarMonth(int k, int m) {
     return k == 1 ? (m + 7) % 12 + 1 : m;
+}
+
+// A date as the reports write it: "7 января 2025 года" (month m in reckoning k's own order).
+inline std::string DateInWords(int k, int day, int m, int year) {
+    std::string text = std::to_string(day);
+    text += ' ';
+    text += MonthNames(CalendarMonth(k, m), kGenitive);
+    text += ' ';
+    text += std::to_string(year);
+    text += " года";
+    return text;
 }
 
 }  // namespace velorith

@@ -118,9 +118,7 @@ ReportFrame Calendar::Frame(ReportKind kind, std::string_view findText, bool who
     const DateRec& cur = state_.Cur();
     const auto dateText = [this](DayNum d) {
         const CalendarDate date = DateOfDay(state_.CurCal, d);
-        return std::to_string(date.Day) + " " +
-               std::string(MonthNames(CalendarMonth(state_.CurCal, date.Month), kGenitive)) + " " +
-               std::to_string(date.Year) + " года";
+        return DateInWords(state_.CurCal, date.Day, date.Month, date.Year);
     };
     std::vector<DayNum> days;
     switch (kind) {

@@ -33,13 +33,7 @@ std::string_view BasicDayBlock<S>::MonthName(int cal, int form) const {
 template <typename S>
 std::string BasicDayBlock<S>::DayMonthYear(int cal) const {
     const DateRec& rec = c_.state.Dates[static_cast<std::size_t>(cal)];
-    std::string text = std::to_string(rec.Day);
-    text += ' ';
-    text += MonthName(cal, kGenitive);
-    text += ' ';
-    text += std::to_string(rec.Year);
-    text += " года";
-    return text;
+    return DateInWords(cal, rec.Day, rec.Month, rec.Year);
 }
 
 template <typename S>
