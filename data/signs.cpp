@@ -43,6 +43,12 @@ TextLine SignedTextLine(std::string_view value) {
     return line;
 }
 
+int SignMarkerNumber(Rank sign) {
+    for (const Sign& s : kSigns)
+        if (s.rank == sign) return s.marker[1] - '0';
+    return 0;
+}
+
 TextLine NoteTextLine(std::string_view value) {
     TextLine line;
     line.Note = true;

@@ -21,6 +21,9 @@ struct TextLine {
 };
 using TextLines = std::vector<TextLine>;
 
+// The number in a rank's marker: 2 for "{2}"; 0 for a line without a sign.
+int SignMarkerNumber(Rank sign);
+
 // A line of groups 0..3 (its marker read off) and a line of group 4.
 TextLine SignedTextLine(std::string_view value);
 TextLine NoteTextLine(std::string_view value);

@@ -58,24 +58,6 @@ std::string_view RankName(Rank rank) {
     return "none";
 }
 
-int RankSign(Rank rank) {
-    switch (rank) {
-        case Rank::None:
-            return 0;
-        case Rank::SixStichera:
-            return 6;
-        case Rank::Doxology:
-            return 5;
-        case Rank::Polyeleos:
-            return 3;
-        case Rank::Vigil:
-            return 2;
-        case Rank::GreatFeast:
-            return 1;
-    }
-    return 0;
-}
-
 std::string_view SourceName(EntrySource source) {
     switch (source) {
         case EntrySource::MonthFile:

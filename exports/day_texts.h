@@ -16,8 +16,6 @@ std::string_view KindName(ReportKind kind);
 std::string_view ReckoningName(int reckoning);
 // "none", "sixStichera", "doxology", "polyeleos", "vigil", "greatFeast".
 std::string_view RankName(Rank rank);
-// The marker digit the data writes for a rank ({6}, {5}, {3}, {2}, {1}); 0 for none.
-int RankSign(Rank rank);
 // "month", "relocatable", "relocatable1", "special".
 std::string_view SourceName(EntrySource source);
 // "none", "fastFree", "noMeat", "fish", "caviar", "oil", "hotNoOil", "dry", "total".

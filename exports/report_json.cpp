@@ -31,7 +31,7 @@ Json PointJson(int reckoning, DayNum day) {
 
 Json EntryJson(const DayEntry& e) {
     Json entry{{"group", e.Group}, {"rank", RankName(e.Sign)}};
-    const int sign = RankSign(e.Sign);
+    const int sign = SignMarkerNumber(e.Sign);
     entry["rankSign"] = sign == 0 ? Json(nullptr) : Json(sign);
     entry["text"] = CleanText(e.Text);
     entry["source"] = SourceName(e.Source);
