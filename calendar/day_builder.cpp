@@ -72,6 +72,16 @@ void MakeWeekLine(DayInfo& info, const DayContext& c, const YearPlacements& plac
     plain += tone;
 }
 
+// An entry keeps the line's plain text, and its markup beside it only when it has any.
+void SetEntryText(DayEntry& e, std::string value) {
+    if (HasMarkup(value)) {
+        e.Text = PlainTextOf(value);
+        e.Markup = std::move(value);
+    } else {
+        e.Text = std::move(value);
+    }
+}
+
 // The groups of the day in report order: the month file's lines, each placed entry wrapping
 // what the day holds so far (its "before" lines in front of the group, its "after" lines
 // behind it). The lines are gathered as references and copied once, in their final order.
@@ -105,12 +115,7 @@ class GroupWrapper {
                     DayEntry& e = info_.Entries.emplace_back();
                     e.Group = g;
                     e.Sign = line.Sign;
-                    if (HasMarkup(line.Value)) {
-                        e.Text = PlainTextOf(line.Value);
-                        e.Markup = std::move(line.Value);
-                    } else {
-                        e.Text = std::move(line.Value);
-                    }
+                    SetEntryText(e, std::move(line.Value));
                 }
             }
             for (const Chunk& c : after_)
@@ -133,8 +138,7 @@ class GroupWrapper {
             e.Sign = line.Sign;
             e.Source = source;
             e.Section = section;
-            e.Text = PlainTextOf(line.Value);
-            if (HasMarkup(line.Value)) e.Markup = line.Value;
+            SetEntryText(e, line.Value);
         }
     }
 
