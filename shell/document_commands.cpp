@@ -98,11 +98,7 @@ void MainWindow::mnuFindSelText_Click() {
 }
 
 void MainWindow::mnuRange_Click() {
-    if (rangeDialog_) {
-        rangeDialog_->raise();
-        rangeDialog_->activateWindow();
-        return;
-    }
+    if (RaiseIfOpen(rangeDialog_)) return;
     const DateState& s = calendar_.State();
     rangeDialog_ = new RangeDialog(s.MinYears[kJulian], s.MaxYears[kJulian], today_().Year, this);
     rangeDialog_->setAttribute(Qt::WA_DeleteOnClose);
@@ -136,11 +132,7 @@ void MainWindow::mnuHomePage_Click() {
 }
 
 void MainWindow::mnuAbout_Click() {
-    if (aboutDialog_) {
-        aboutDialog_->raise();
-        aboutDialog_->activateWindow();
-        return;
-    }
+    if (RaiseIfOpen(aboutDialog_)) return;
     aboutDialog_ = new AboutDialog(this);
     aboutDialog_->setAttribute(Qt::WA_DeleteOnClose);
     aboutDialog_->show();

@@ -293,4 +293,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+bool MainWindow::RaiseIfOpen(QWidget* dialog) {
+    if (dialog == nullptr) return false;
+    dialog->raise();
+    dialog->activateWindow();
+    return true;
+}
+
 }  // namespace velorith

@@ -167,6 +167,8 @@ class MainWindow : public QMainWindow, public CalendarView {
     void GoToChosenDate(int year, int month, int day);
     void ToggleReportOption(bool& flag, QAction* item);
     SaveFailureNotice SaveFailureBox();
+    // A dialog the window keeps one of: brought to the front when it is open already.
+    static bool RaiseIfOpen(QWidget* dialog);
 
     Calendar& calendar_;
     Navigator& navigator_;

@@ -112,11 +112,7 @@ GoToDateDialog* MainWindow::GoToDate() const {
 }
 
 void MainWindow::mnuGoToDate_Click() {
-    if (goToDateDialog_) {
-        goToDateDialog_->raise();
-        goToDateDialog_->activateWindow();
-        return;
-    }
+    if (RaiseIfOpen(goToDateDialog_)) return;
     const DateState& s = calendar_.State();
     const DateRec& d = s.Cur();
     goToDateDialog_ = new GoToDateDialog(s.CurCal, CalendarDate{d.Year, d.Month, d.Day},
@@ -150,11 +146,7 @@ QPrintPreviewDialog* MainWindow::Preview() const {
 }
 
 void MainWindow::mnuPreview_Click() {
-    if (preview_) {
-        preview_->raise();
-        preview_->activateWindow();
-        return;
-    }
+    if (RaiseIfOpen(preview_)) return;
     auto* preview = new QPrintPreviewDialog(this);
     preview->setAttribute(Qt::WA_DeleteOnClose);
     preview->setWindowTitle(QStringLiteral("Предварительный просмотр"));
