@@ -17,6 +17,16 @@ QAction* Item(QMenu* menu, const char* name, const char* caption, const QKeySequ
     return action;
 }
 
+// A check-mark item wired to the window's command.
+template <typename Command>
+QAction* CheckItem(QMenu* menu, const char* name, const char* caption, MainWindow* window,
+                   Command command) {
+    QAction* action = Item(menu, name, caption);
+    action->setCheckable(true);
+    QObject::connect(action, &QAction::triggered, window, command);
+    return action;
+}
+
 QMenu* Menu(QMenuBar* bar, const char* name, const char* caption) {
     QMenu* menu = bar->addMenu(QString::fromUtf8(caption));
     menu->setObjectName(QLatin1String(name));
@@ -84,23 +94,19 @@ void MainWindow::BuildMenus() {
         tabActions_.at(static_cast<std::size_t>(i)) = item;
     }
     viewMenu_->addSeparator();
-    fastingAction_ = Item(viewMenu_, "mnuFasting", "&Пост");
-    fastingAction_->setCheckable(true);
-    connect(fastingAction_, &QAction::triggered, this, &MainWindow::mnuFasting_Click);
-    readingsAction_ = Item(viewMenu_, "mnuReadings", "&Чтения");
-    readingsAction_->setCheckable(true);
-    connect(readingsAction_, &QAction::triggered, this, &MainWindow::mnuReadings_Click);
+    fastingAction_ =
+        CheckItem(viewMenu_, "mnuFasting", "&Пост", this, &MainWindow::mnuFasting_Click);
+    readingsAction_ =
+        CheckItem(viewMenu_, "mnuReadings", "&Чтения", this, &MainWindow::mnuReadings_Click);
 
     setupMenu_ = Menu(bar, "mnuSetup", "&Настройка");
     connect(Item(setupMenu_, "mnuFont", "&Шрифт..."), &QAction::triggered, this,
             &MainWindow::mnuFont_Click);
     setupMenu_->addSeparator();
-    indictionAction_ = Item(setupMenu_, "mnuIndiction", "Показывать год &индиктиона");
-    indictionAction_->setCheckable(true);
-    connect(indictionAction_, &QAction::triggered, this, &MainWindow::mnuIndiction_Click);
-    allStylesAction_ = Item(setupMenu_, "mnuAllStyles", "Показывать даты по &трем стилям");
-    allStylesAction_->setCheckable(true);
-    connect(allStylesAction_, &QAction::triggered, this, &MainWindow::mnuAllStyles_Click);
+    indictionAction_ = CheckItem(setupMenu_, "mnuIndiction", "Показывать год &индиктиона", this,
+                                 &MainWindow::mnuIndiction_Click);
+    allStylesAction_ = CheckItem(setupMenu_, "mnuAllStyles", "Показывать даты по &трем стилям",
+                                 this, &MainWindow::mnuAllStyles_Click);
     setupMenu_->addSeparator();
     firstWeekdayMenu_ = setupMenu_->addMenu(QStringLiteral("&Первый день недели"));
     firstWeekdayMenu_->setObjectName(QStringLiteral("mnuFWD"));
