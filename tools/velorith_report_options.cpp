@@ -29,6 +29,15 @@ std::optional<std::pair<std::string_view, std::string_view>> SplitDash(std::stri
     return std::pair{text.substr(0, dash), text.substr(dash + 1)};
 }
 
+// "A-B" with 1 <= A <= B <= 3000: Julian years for --range, civil years for --range-years.
+std::optional<YearSpan> ParseYearSpan(std::string_view text) {
+    const auto parts = SplitDash(text);
+    const auto a = parts ? ParseNumber(parts->first, 1, 3000) : std::nullopt;
+    const auto b = parts ? ParseNumber(parts->second, 1, 3000) : std::nullopt;
+    if (!a || !b || *a > *b) return std::nullopt;
+    return YearSpan{*a, *b};
+}
+
 bool HasControlCharacter(std::string_view text) {
     for (const char c : text) {
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
@@ -177,15 +186,13 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
                     return fail("--find: the text holds a control character");
                 o.find = std::string(v);
             } else if (name == "--range") {
-                const auto parts = SplitDash(v);
-                const auto a = parts ? ParseNumber(parts->first, 1, 3000) : std::nullopt;
-                const auto b = parts ? ParseNumber(parts->second, 1, 3000) : std::nullopt;
-                if (!a || !b || *a > *b) {
+                const auto span = ParseYearSpan(v);
+                if (!span) {
                     return fail("--range: \"" + std::string(v) +
                                 "\" is not a range A-B with 1 <= A <= B <= 3000");
                 }
-                o.minYear = *a;
-                o.maxYear = *b;
+                o.minYear = span->first;
+                o.maxYear = span->last;
             } else if (name == "--font") {
                 // ";" would end the name inside the document's font table.
                 if (v.empty() || HasControlCharacter(v) || v.find(';') != std::string_view::npos) {
@@ -207,18 +214,16 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
                 if (!format) return fail(UnknownWord(name, "format", v, kFormats));
                 o.format = *format;
             } else if (name == "--range-years") {
-                const auto parts = SplitDash(v);
-                const auto a = parts ? ParseNumber(parts->first, 1, 3000) : std::nullopt;
-                const auto b = parts ? ParseNumber(parts->second, 1, 3000) : std::nullopt;
-                if (!a || !b || *a > *b) {
+                const auto span = ParseYearSpan(v);
+                if (!span) {
                     return fail("--range-years: \"" + std::string(v) +
                                 "\" is not a span of years A-B with 1 <= A <= B <= 3000");
                 }
-                if (*b - *a >= exports::kMaxCalendarYears) {
+                if (span->last - span->first >= exports::kMaxCalendarYears) {
                     return fail("--range-years: at most " +
                                 std::to_string(exports::kMaxCalendarYears) + " years in one file");
                 }
-                o.rangeYears = YearSpan{*a, *b};
+                o.rangeYears = *span;
             } else if (name == "--calendar-name") {
                 if (v.empty() || HasControlCharacter(v)) {
                     return fail("--calendar-name: \"" + std::string(v) + "\" is not a name");
