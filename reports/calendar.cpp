@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "calendar/day_builder.h"
+#include "data/rtf_reader.h"
 #include "reckoning/name_tables.h"
 #include "reports/report_heading.h"
-#include "reports/rtf_reader.h"
 
 #include "data/file_bytes.h"
 #include "data/ini_file.h"
@@ -116,10 +116,6 @@ ReportFrame Calendar::Frame(ReportKind kind, std::string_view findText, bool who
     frame.Kind = kind;
     frame.Reckoning = state_.CurCal;
     const DateRec& cur = state_.Cur();
-    const auto dateText = [this](DayNum d) {
-        const CalendarDate date = DateOfDay(state_.CurCal, d);
-        return DateInWords(state_.CurCal, date.Day, date.Month, date.Year);
-    };
     std::vector<DayNum> days;
     switch (kind) {
         case ReportKind::Day:
@@ -128,15 +124,13 @@ ReportFrame Calendar::Frame(ReportKind kind, std::string_view findText, bool who
         case ReportKind::Week:
             frame.First = cur.WeekFirst;
             frame.Last = cur.WeekLast;
-            frame.Title = "Седмица с " + dateText(frame.First) + " по " + dateText(frame.Last) +
-                          std::string(CalNames(state_.CurCal));
+            frame.Title = std::string(kWeekWord) + " " + WeekTitleFrom(state_.CurCal, frame.First) +
+                          " " + WeekTitleTo(state_.CurCal, frame.Last);
             break;
         case ReportKind::Month:
             frame.First = cur.MonthFirst;
             frame.Last = cur.MonthLast;
-            frame.Title =
-                std::string(MonthNames(CalendarMonth(state_.CurCal, cur.Month), kNominative)) +
-                " " + std::to_string(cur.Year) + " года" + std::string(CalNames(state_.CurCal));
+            frame.Title = MonthTitle(state_.CurCal, cur.Month, cur.Year);
             break;
         case ReportKind::Year:
         case ReportKind::Feasts:
