@@ -373,3 +373,25 @@ TEST(ReadingsData, MissingOrMalformedLectionaryReadsAsEmpty) {
 
 }  // namespace
 }  // namespace velorith
+
+namespace velorith {
+namespace {
+
+// When the Exaltation falls on a Sunday, the Sunday after it is a full week later, and the
+// Sunday before it a full week earlier: a near-weekday rule never gives the feast's own day.
+TEST_F(Readings, TheSundaysAboutTheExaltationWhenItIsASunday) {
+    int years = 0;
+    for (int y = 1901; y <= 2100; ++y) {
+        const DayNum exaltation = Julian(14, 9, y);
+        if (WeekDayOf(exaltation) != 7) continue;
+        ++years;
+        EXPECT_NE(Liturgy(exaltation + 7).find("Гал. 2:16-20"), std::string::npos) << y;
+        EXPECT_NE(Liturgy(exaltation - 7).find("Гал. 6:11-18"), std::string::npos) << y;
+        EXPECT_EQ(Liturgy(exaltation).find("Гал. 2:16-20"), std::string::npos) << y;
+        EXPECT_EQ(Liturgy(exaltation).find("Гал. 6:11-18"), std::string::npos) << y;
+    }
+    EXPECT_GT(years, 20);
+}
+
+}  // namespace
+}  // namespace velorith

@@ -61,6 +61,12 @@ TEST(ReportJson, DatesWeekdayCycleAndRed) {
 
     const json weekday = Parse(FrameOf(ReportKind::Day, {FastWednesday()}))["days"][0];
     EXPECT_EQ(weekday["tone"], 1);
+    // Every tone is a number, the eighth as much as the first.
+    for (int tone = 1; tone <= 8; ++tone) {
+        DayInfo toned = FastWednesday();
+        toned.Tone = tone;
+        EXPECT_EQ(Parse(FrameOf(ReportKind::Day, {toned}))["days"][0]["tone"], tone);
+    }
     EXPECT_EQ(weekday["cycle"], (json{{"season", "afterPentecost"},
                                       {"week", 26},
                                       {"sunday", false},
