@@ -27,18 +27,14 @@ void Calendar::SelectDate(int cal, int year, int month, int day) {
     cur.Year = static_cast<std::int16_t>(year);
     cur.Month = static_cast<std::int16_t>(month);
     cur.Day = static_cast<std::int16_t>(day);
-    Navigator navigator(state_, nullptr, this);
+    Navigator navigator(state_, nullptr, &data_);
     navigator.RecalcYear();
 }
 
 void Calendar::ChangeCal(int cal) {
     state_.CurCal = static_cast<std::int16_t>(cal);
-    Navigator navigator(state_, nullptr, this);
+    Navigator navigator(state_, nullptr, &data_);
     navigator.ChangeCal();
-}
-
-void Calendar::SetYearDates() {
-    data_.SetYearDates(state_);
 }
 
 std::string Calendar::RenderReport(int tab) {
@@ -160,6 +156,23 @@ ReportFrame Calendar::Frame(ReportKind kind, std::string_view findText, bool who
     data_.Revalidate();
     for (const DayNum d : days)
         frame.Days.push_back(DayOf(d));
+    return frame;
+}
+
+ReportFrame Calendar::YearFrame(int k, int year) {
+    ReportFrame frame;
+    frame.Kind = ReportKind::Year;
+    frame.Reckoning = k;
+    frame.First = DayNumber(k, 1, 1, year);
+    frame.Last = DayNumber(k, 1, 1, year + 1) - 1;
+    frame.Title = YearTitle(k, year);
+    data_.Revalidate();
+    frame.Days.reserve(static_cast<std::size_t>(frame.Last - frame.First + 1));
+    for (DayNum d = frame.First; d <= frame.Last; ++d) {
+        const DayContext context = DayContextOf(d, k);
+        frame.Days.push_back(BuildDayInfo(context, *data_.Placements(context.Pascha.PaschaYear),
+                                          data_, DayOptionsOf(settings_)));
+    }
     return frame;
 }
 

@@ -6,9 +6,13 @@
 namespace velorith {
 
 std::string YearTitle(const DateState& state) {
-    std::string title = std::to_string(state.Cur().Year);
+    return YearTitle(state.CurCal, state.Cur().Year);
+}
+
+std::string YearTitle(int cal, int year) {
+    std::string title = std::to_string(year);
     title += " год";
-    title += CalNames(state.CurCal);
+    title += CalNames(cal);
     return title;
 }
 

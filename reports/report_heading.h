@@ -14,6 +14,7 @@ namespace velorith {
 // "<year> год" and the name of the current reckoning: the title of the year and great feasts
 // reports and of the search.
 std::string YearTitle(const DateState& state);
+std::string YearTitle(int cal, int year);
 // "<month> <year> года" and the reckoning's name: the month report's title; the month counts in
 // the reckoning's own order.
 std::string MonthTitle(int cal, int month, int year);

@@ -76,8 +76,6 @@ int RenderFeed(Calendar& calendar, const ReportOptions& o, std::string& bytes) {
                             " (Julian years)",
                         2);
     }
-    // A selected date for the calendar to come back to.
-    calendar.SelectDate(kGregorian, span.first, 1, 1);
     const auto years = exports::CivilYearFrames(calendar, span.first, span.last);
     bytes = o.format->RenderYears(years, JobOf(calendar, o));
     return 0;
