@@ -48,17 +48,29 @@ bool ReadFirst(ReadingOrder order) {
 bool GivesWayToGreatFeast(const Lectionary& lx, DayNum day, const CyclePosition& pos) {
     if (pos.Movable || pos.WeekDay == 7) return false;
     const CalendarDate date = DateOfDay(kJulian, day);
-    const ReadingSet* fixed = lx.Fixed(date.Month, date.Day);
+    const ReadingSet* fixed = lx.Fixed(date.Day, date.Month);
     return fixed != nullptr && fixed->Order == ReadingOrder::Great;
 }
 
 // The readings of the day in the order they are read. `ahead` is the next day's ordinary set
 // when that day gives way to a great feast (read "под зачало" after the day's own), else null;
-// `givesWay` drops the day's ordinary readings for the great feast's; `saintFirst` (a Saturday of
-// the weeks after Pentecost) reads a saint's before the day's.
+// the day's kind says whether its ordinary readings give way to a great feast's and where a
+// saint's stand.
+// What decides the order of a day's readings besides the sets themselves.
+struct DayKind {
+    bool GivesWay = false;    // the ordinary readings give way to a great feast's
+    bool SaintsRead = false;  // a saint's readings are read (not in Holy and Bright Week)
+    bool Triodion = false;    // a day of the Triodion (before Pascha)
+    bool SaintFirst = false;  // a Saturday after Pentecost: the saint's before the day's
+};
+
 std::vector<const ReadingSet*> Arrange(const ReadingSet& ordinary, const ReadingSet* ahead,
-                                       bool givesWay, const std::vector<const ReadingSet*>& own,
-                                       bool saintsRead, bool triodion, bool saintFirst) {
+                                       const std::vector<const ReadingSet*>& own,
+                                       const DayKind& kind) {
+    const bool givesWay = kind.GivesWay;
+    const bool saintsRead = kind.SaintsRead;
+    const bool triodion = kind.Triodion;
+    const bool saintFirst = kind.SaintFirst;
     std::vector<const ReadingSet*> out;
     if (triodion && ordinary.Order != ReadingOrder::Feast) {
         // A great feast of the Lord in the Triodion (the Meeting) is read with the Triodion's
@@ -128,7 +140,7 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest) {
 
     std::vector<const ReadingSet*> own;
     const CalendarDate date = DateOfDay(kJulian, day);
-    if (const ReadingSet* fixed = lx.Fixed(date.Month, date.Day)) {
+    if (const ReadingSet* fixed = lx.Fixed(date.Day, date.Month)) {
         // A saint's own readings are read only at the rank that has them.
         if (fixed->Order != ReadingOrder::After || highest >= Rank::Polyeleos) own.push_back(fixed);
     }
@@ -149,9 +161,13 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest) {
         const CyclePosition next = PositionOf(day + 1);
         if (GivesWayToGreatFeast(lx, day + 1, next)) ahead = OrdinaryOf(lx, next);
     }
+    DayKind kind;
+    kind.GivesWay = givesWay;
+    kind.SaintsRead = !passionOrBright;
+    kind.Triodion = triodion;
+    kind.SaintFirst = !pos.Movable && pos.WeekDay == 6;
     const std::vector<const ReadingSet*> sets =
-        Arrange(ordinary, ahead.Empty() ? nullptr : &ahead, givesWay, own, !passionOrBright,
-                triodion, !pos.Movable && pos.WeekDay == 6);
+        Arrange(ordinary, ahead.Empty() ? nullptr : &ahead, own, kind);
 
     std::vector<Reading> matins, first, hour, vespers, liturgy;
     bool gospel = false;
