@@ -10,9 +10,9 @@
 #include <string>
 
 #include "data/base_files.h"
+#include "data/rtf_reader.h"
 #include "data/text_encoding.h"
 #include "reports/calendar.h"
-#include "reports/rtf_reader.h"
 
 namespace fs = std::filesystem;
 using namespace velorith;

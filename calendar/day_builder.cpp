@@ -6,19 +6,35 @@
 
 #include "calendar/fasting.h"
 #include "calendar/readings.h"
+#include "data/rtf_reader.h"
 #include "data/signs.h"
-#include "reckoning/name_tables.h"
-#include "reports/rtf_reader.h"
 
 namespace velorith {
 namespace {
 
-constexpr std::string_view kPlainIndent = "    ";
+// An entry keeps the line's plain text, and its markup beside it only when it has any.
+void SetText(DataText& t, std::string value) {
+    if (HasMarkup(value)) {
+        t.Text = PlainTextOf(value);
+        t.Markup = std::move(value);
+    } else {
+        t.Text = std::move(value);
+    }
+}
 
-// The day line: the titles of the day, or the weekday with its place in the cycle, a title
-// that begins with "," continuing it; then the tone.
-void MakeWeekLine(DayInfo& info, const DayContext& c, const YearPlacements& placed,
-                  const Tables& t) {
+void SetEntryText(DayEntry& e, std::string value) {
+    if (HasMarkup(value)) {
+        e.Text = PlainTextOf(value);
+        e.Markup = std::move(value);
+    } else {
+        e.Text = std::move(value);
+    }
+}
+
+// The day line's parts: the titles of the day, or the weekday with its place in the cycle, a
+// title that begins with "," continuing it; then the tone.
+void MakeDayLine(DayInfo& info, const DayContext& c, const YearPlacements& placed,
+                 const Tables& t) {
     std::string titles;
     std::string tails;
     bool hasTail = false;
@@ -41,45 +57,12 @@ void MakeWeekLine(DayInfo& info, const DayContext& c, const YearPlacements& plac
         if (e.Table == PlacedTable::Weekdays1) takeFrom(t.Weekdays1);
         if (e.Table == PlacedTable::SpecWeekDays) takeFrom(t.SpecWeekDays);
     }
-
-    std::string& rtf = info.WeekLineValue;
-    std::string& plain = info.WeekLine;
-    if (!titles.empty()) {
-        rtf = Indent;
-        rtf += titles;
-        plain = kPlainIndent;
-        plain += PlainTextOf(titles);
-    }
-    if (titles.empty() || hasTail) {
-        info.CyclePhrase =
-            CyclePhrase(c.Week, info.WeekDay, c.Pascha.PaschaWeek, c.Pascha.FirstPentWeek);
-        for (std::string* line : {&rtf, &plain}) {
-            *line += line == &rtf ? Indent : kPlainIndent;
-            *line += DayNames(info.WeekDay, kChurchDay);
-            *line += ' ';
-            *line += info.CyclePhrase;
-        }
-    }
-    if (hasTail) {
-        if (!rtf.empty() && rtf.back() == '.') rtf.pop_back();
-        rtf += tails;
-        if (!plain.empty() && plain.back() == '.') plain.pop_back();
-        plain += PlainTextOf(tails);
-    }
+    SetText(info.Line.Titles, std::move(titles));
+    SetText(info.Line.Tails, std::move(tails));
+    if (info.Line.Titles.Empty() || hasTail)
+        info.Line.Cycle =
+            CyclePlaceOf(c.Week, info.WeekDay, c.Pascha.PaschaWeek, c.Pascha.FirstPentWeek);
     info.Tone = ToneOf(c.Day, c.Pascha.CurPascha, c.Pascha.PrevPascha);
-    const std::string tone = ToneText(info.Tone);
-    rtf += tone;
-    plain += tone;
-}
-
-// An entry keeps the line's plain text, and its markup beside it only when it has any.
-void SetEntryText(DayEntry& e, std::string value) {
-    if (HasMarkup(value)) {
-        e.Text = PlainTextOf(value);
-        e.Markup = std::move(value);
-    } else {
-        e.Text = std::move(value);
-    }
 }
 
 // The groups of the day in report order: the month file's lines, each placed entry wrapping
@@ -186,7 +169,7 @@ DayInfo BuildDayInfo(const DayContext& c, const YearPlacements& placed, Calendar
     info.RedWhy.Sunday = info.WeekDay == 7;
 
     const Tables& t = data.tables;
-    MakeWeekLine(info, c, placed, t);
+    MakeDayLine(info, c, placed, t);
 
     const CalendarDate& julian = info.Dates[kJulian];
     MonthDayTexts month =
@@ -241,11 +224,21 @@ std::string PlainTextOf(std::string_view value) {
     return RtfToPlainText(document);
 }
 
-const std::string& DayInfo::Principal() const {
+namespace {
+
+// Whether a text shows anything: a character other than a space or a control character.
+bool Visible(std::string_view text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) > ' ' && c != 0x7f; });
+}
+
+}  // namespace
+
+const DayEntry* DayInfo::PrincipalEntry() const {
     for (const int group : {0, 1})
         for (const DayEntry& e : Entries)
-            if (e.Group == group) return e.Text;
-    return WeekLine;
+            if (e.Group == group && Visible(e.Text)) return &e;
+    return nullptr;
 }
 
 Rank DayInfo::HighestRank() const {

@@ -4,10 +4,11 @@
 
 #include <string>
 
+#include "data/rtf_reader.h"
 #include "reckoning/test_dates.h"
+#include "reports/day_phrases.h"
 #include "reports/golden_fixture.h"
 #include "reports/report_fixture.h"
-#include "reports/rtf_reader.h"
 
 namespace velorith {
 namespace {
@@ -35,7 +36,8 @@ TEST_F(DayModelTest, DayInfoAgreesWithTheDayReportOnEveryDay) {
             const std::string text = RtfToPlainText(rtf);
             SCOPED_TRACE(std::to_string(cal) + " " + std::to_string(d));
             ASSERT_EQ(info.Dates[static_cast<std::size_t>(cal)], date);
-            ASSERT_NE(text.find(info.WeekLine + "\n"), std::string::npos) << text;
+            ASSERT_NE(text.find(DayLineText(info, false, "    ") + "\n"), std::string::npos)
+                << text;
             std::size_t at = 0;
             for (const DayEntry& e : info.Entries) {
                 const std::string line =
@@ -54,7 +56,7 @@ TEST_F(DayModelTest, PaschaHeadsItsDayAndNamesWhyItIsRed) {
     ASSERT_FALSE(info.Entries.empty());
     EXPECT_EQ(info.Entries.front().Source, EntrySource::Relocatable);
     EXPECT_EQ(info.Entries.front().Sign, Rank::GreatFeast);
-    EXPECT_EQ(info.Principal(), "СВЕТЛОЕ ХРИСТОВО ВОСКРЕСЕНИЕ.");
+    EXPECT_EQ(PrincipalOf(info), "СВЕТЛОЕ ХРИСТОВО ВОСКРЕСЕНИЕ.");
     EXPECT_EQ(info.HighestRank(), Rank::GreatFeast);
     EXPECT_TRUE(info.RedWhy.Sunday);
     EXPECT_TRUE(info.RedWhy.Entry);
@@ -81,14 +83,15 @@ TEST_F(DayModelTest, ReadingsAreFilledOnlyWhenSwitchedOn) {
     const DayInfo pascha = calendar->DayAt(JulianPascha(2025));
     ASSERT_TRUE(pascha.Readings.has_value());
     ASSERT_EQ(pascha.Readings->Services.size(), 1u);
-    EXPECT_EQ(pascha.Readings->Services[0].Line, "Лит.: Ап. Деян. 1:1-8. Ев. Ин. 1:1-17.");
+    EXPECT_EQ(ServiceLineText(pascha.Readings->Services[0]),
+              "Лит.: Ап. Деян. 1:1-8. Ев. Ин. 1:1-17.");
     const std::string with = RtfToPlainText(calendar->Render(ReportKind::Day));
     EXPECT_EQ(with, without + "\n    Лит.: Ап. Деян. 1:1-8. Ев. Ин. 1:1-17.\n");
 
     const DayInfo nicholas = calendar->DayAt(DayNumber(kJulian, 9, 5, 2025));
     ASSERT_TRUE(nicholas.Readings.has_value());
     ASSERT_FALSE(nicholas.Readings->Services.empty());
-    EXPECT_TRUE(nicholas.Readings->Services.back().Line.ends_with("Ев. Лк. 6:17-23."));
+    EXPECT_TRUE(ServiceLineText(nicholas.Readings->Services.back()).ends_with("Ев. Лк. 6:17-23."));
 }
 
 // A day by itself has its own year's context whatever the reckoning it is shown in.

@@ -6,12 +6,33 @@
 
 #include "calendar/day_builder.h"
 #include "calendar/fasting.h"
+#include "data/rtf_reader.h"
+#include "reports/day_phrases.h"
 #include "reports/golden_fixture.h"
 #include "reports/report_fixture.h"
-#include "reports/rtf_reader.h"
 
 namespace velorith {
 namespace {
+
+// A day's fast with the words the reports print for it.
+struct FastText {
+    FastLevel Level = FastLevel::None;
+    std::string Reason;  // empty without a fast line
+    std::string Line;
+};
+
+FastText Texts(const DayFast& f) {
+    if (f.Level == FastLevel::None) return {};
+    return {f.Level, FastReasonText(f), FastLineText(f)};
+}
+
+[[maybe_unused]] FastText Fast(DayNum day, Rank rank) {
+    return Texts(FastOfDay(day, rank));
+}
+
+[[maybe_unused]] FastText Fast(const FastQuery& q) {
+    return Texts(FastOfDay(q));
+}
 
 using testing::TempFolder;
 
@@ -46,9 +67,10 @@ TEST_F(DayFastTest, FilledOnlyWhenSwitchedOnAndEasedByTheDataRank) {
     calendar->ResetReports();
     const DayInfo info = calendar->DayAt(feast);
     ASSERT_TRUE(info.Fast.has_value());
-    EXPECT_EQ(info.Fast->Line, "Постный день, память святого с полиелеем. Разрешается рыба.");
+    EXPECT_EQ(Texts(*info.Fast).Line,
+              "Постный день, память святого с полиелеем. Разрешается рыба.");
     ASSERT_TRUE(calendar->DayAt(feast - 7).Fast.has_value());
-    EXPECT_EQ(calendar->DayAt(feast - 7).Fast->Line, "Постный день. Сухоядение.");
+    EXPECT_EQ(Texts(*calendar->DayAt(feast - 7).Fast).Line, "Постный день. Сухоядение.");
     // A plain day has a fast with no line.
     EXPECT_EQ(calendar->DayAt(feast + 1).Fast->Level, FastLevel::None);
 }
@@ -95,7 +117,7 @@ TEST_F(DayFastTest, EveryDayOfTheWeekMonthAndYearReportsHasItsLine) {
     EXPECT_EQ(Count(month, "Успенский пост"), 14) << month;
     int fastDays = 0;
     for (int d = 1; d <= 31; ++d)
-        if (!FastOfDay(DayNumber(kJulian, d, 8, 2025), Rank::None).Line.empty()) ++fastDays;
+        if (!Fast(DayNumber(kJulian, d, 8, 2025), Rank::None).Line.empty()) ++fastDays;
     EXPECT_EQ(
         Count(month, "Постный день") + Count(month, "Успенский пост") + Count(month, "Усекновение"),
         fastDays);

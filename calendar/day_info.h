@@ -42,7 +42,8 @@ struct RedReasons {
     bool Any() const { return Sunday || MonthKey || Entry; }
 };
 
-// The fast of a day (filled when the fasting addition is on).
+// The fast of a day (filled when the fasting addition is on). The levels run from the easiest
+// to the strictest: easing a fast takes the smaller of two levels.
 enum class FastLevel : std::uint8_t {
     None,      // a plain day outside any fast: no line
     FastFree,  // "Поста нет."
@@ -54,35 +55,115 @@ enum class FastLevel : std::uint8_t {
     Dry,       // "Сухоядение."
     Total,     // "Воздержание от пищи."
 };
+inline constexpr int kFastLevels = 9;
+static_assert(FastLevel::FastFree < FastLevel::Fish && FastLevel::Fish < FastLevel::Oil &&
+                  FastLevel::Oil < FastLevel::HotNoOil && FastLevel::HotNoOil < FastLevel::Dry &&
+                  FastLevel::Dry < FastLevel::Total &&
+                  static_cast<int>(FastLevel::Total) + 1 == kFastLevels,
+              "easing takes the smaller level, and the phrases are indexed by level");
+
+// The stretch of the year or the day of its own that gives a day its fast (the rule's name).
+enum class FastPeriod : std::uint8_t {
+    Christmastide,
+    Theophany,
+    FastFreeWeek,
+    BrightWeek,
+    TheophanyEve,
+    NativityEve,
+    Beheading,
+    Exaltation,
+    Transfiguration,
+    AnnunciationInLent,
+    AnnunciationInHolyWeek,
+    LazarusSaturday,
+    PalmSunday,
+    GreatCanonThursday,
+    GreatCanonTuesday,
+    LentFirstWeek,
+    Lent,
+    HolyWeek,
+    CheesefareWeek,
+    FastDay,
+    ApostlesFast,
+    DormitionFast,
+    NativityFast,
+};
+inline constexpr int kFastPeriods = 23;
+
+// A fixed feast that eases the fast of its day by its rank, whatever the month file says.
+enum class FastFeast : std::uint8_t {
+    None,
+    NativityOfTheForerunner,
+    ApostlesPeterAndPaul,
+    Dormition,
+    NativityOfTheTheotokos,
+    Protection,
+    EntryOfTheTheotokos,
+    StNicholas,
+};
+inline constexpr int kFastFeasts = 8;
+inline constexpr int kRanks = 6;
 
 struct DayFast {
     FastLevel Level = FastLevel::None;
-    std::string Reason;  // e.g. "Рождественский пост."; may be empty
-    std::string Line;    // the whole line the reports print; empty for FastLevel::None
+    FastPeriod Period = FastPeriod::FastDay;
+    // What eased the period's level, if anything did: a named feast, else the day's rank.
+    bool Eased = false;
+    FastFeast EasedByFeast = FastFeast::None;
+    Rank EasedByRank = Rank::None;
 };
 
-// One service's readings, e.g. Service "Лит." with "Ап. Деян. 1:1-8. Ев. Ин. 1:1-17.".
-struct ServiceReadings {
-    std::string Service;  // "Утр.", "1-й час", "6-й час", "Веч.", "Лит."
-    std::vector<std::string>
-        Pieces;        // each "Ап. Деян. 1:1-8." / "Ев. Ин. 1:1-17." / "Быт. 1:1-13."
-    std::string Line;  // the whole line the reports print
+// The services whose readings a day lists, in the order the lines stand.
+enum class ServiceKind : std::uint8_t { Matins, FirstHour, SixthHour, Vespers, Liturgy };
+inline constexpr int kServiceKinds = 5;
+// What a reading is: the Apostle, the Gospel, or a reading of the Old Testament.
+enum class ReadingKind : std::uint8_t { Apostle, Gospel, OldTestament };
+inline constexpr int kReadingKinds = 3;
+
+struct Reading {
+    ReadingKind Kind = ReadingKind::Gospel;
+    std::string Reference;  // "Ин. 1:1-17", as the lectionary writes it
 };
+
+// One service's readings, e.g. the Liturgy's Apostle and Gospel.
+struct ServiceReadings {
+    ServiceKind Service = ServiceKind::Liturgy;
+    std::vector<Reading> Readings;
+};
+
+// Why a weekday of Lent has no Liturgy Apostle and Gospel.
+enum class NoLiturgyKind : std::uint8_t { None, NoLiturgy, Presanctified };
+inline constexpr int kNoLiturgyKinds = 3;
 
 struct DayReadings {
     std::vector<ServiceReadings> Services;
-    std::string NoLiturgyReason;  // set when the day has no Liturgy Gospel (Lent's weekdays)
+    NoLiturgyKind NoLiturgy = NoLiturgyKind::None;  // set on Lent's days without a Liturgy Gospel
+};
+
+// A text of the data: its visible plain text, and its RTF inline markup when it has any.
+struct DataText {
+    std::string Text;
+    std::string Markup;
+    // The text as a report writes it: the markup when there is any, else the plain text.
+    std::string_view Value() const { return Markup.empty() ? std::string_view(Text) : Markup; }
+    bool Empty() const { return Text.empty() && Markup.empty(); }
+};
+
+// The day line in its parts: the names of the day from the title tables, which stand in place of
+// the weekday and its place in the cycle, or that weekday and place continued by the names that
+// begin with ","; then the tone.
+struct DayLine {
+    DataText Titles;                  // the names that replace the weekday, joined by spaces
+    DataText Tails;                   // the names that continue the cycle phrase
+    std::optional<CyclePlace> Cycle;  // set when the line names the weekday and its place
 };
 
 struct DayInfo {
     DayNum Day = 0;
     int Reckoning = kJulian;              // the reckoning the day is displayed in
-    std::array<CalendarDate, 4> Dates{};  // 1..3 (element 0 unused)
+    std::array<CalendarDate, 4> Dates{};  // 1..3 (element 0 unused), indexed by reckoning
     int WeekDay = 1;                      // 1 = Monday .. 7 = Sunday
-    std::string WeekLine;                 // the day line as plain text: titles or weekday and
-                                          // cycle phrase, then the tone
-    std::string WeekLineValue;            // the same as a report writes it (RTF, no line end)
-    std::string CyclePhrase;              // e.g. "3-я по Пасхе."
+    DayLine Line;                         // the day line's parts
     int Tone = 0;                         // 1..8, 0 when the day has none
     GreatIndiction Indiction;             // of the day's World year
     RedReasons RedWhy;                    // red in the reports
@@ -91,10 +172,13 @@ struct DayInfo {
     std::optional<DayFast> Fast;          // when the fasting addition is on
     std::optional<DayReadings> Readings;  // when the readings addition is on
 
+    const CalendarDate& Date(int reckoning) const {
+        return Dates[static_cast<std::size_t>(reckoning)];
+    }
     bool Red() const { return RedWhy.Any(); }
-    // The day's principal commemoration: the first entry of group 0 (else of group 1), or the
-    // day line when the day has none.
-    const std::string& Principal() const;
+    // The entry that names the day: the first of group 0 that shows any text, else the first
+    // such of group 1; null when the day has neither (its day line names it then).
+    const DayEntry* PrincipalEntry() const;
     Rank HighestRank() const;
 };
 

@@ -1,7 +1,7 @@
 // The Church's rules of the fast, as the Russian Church's calendars print them (the monastic
 // typikon): one table of stretches of the year and days of their own, each with a level for
 // every weekday and the relaxations a feast brings; the fixed feasts the rules name; the eight
-// phrases a fast line ends with. Data, not logic: fasting.cpp reads the table, dataset/README.md
+// levels a fast line ends with. Data, not logic: fasting.cpp reads the table, dataset/README.md
 // describes it for data editors.
 #pragma once
 
@@ -34,7 +34,7 @@ inline constexpr DateSpan kAnyDate{};
 // One row: a day lies in the row when it lies in both spans. The first row a day lies in gives
 // its fast; FastLevel::None in the day's weekday column means no fast line at all.
 struct FastRule {
-    std::string_view Name;  // the explanation before the phrase, without a stop
+    FastPeriod Period;  // names the rule in the day's line
     PaschaSpan Pascha;
     DateSpan Date;
     std::array<FastLevel, 7> ByWeekDay;  // Monday .. Sunday
@@ -44,17 +44,13 @@ struct FastRule {
 
 // A feast of fixed Julian date whose rank the rules rely on, whatever rank the month file
 // gives that day.
-struct FastFeast {
-    std::string_view Name;  // as it follows the stretch's name: "Петров пост, <Name>."
-    int Date = 0;           // month * 100 + day
+struct FastFeastRule {
+    FastFeast Feast = FastFeast::None;  // follows the stretch's name: "Петров пост, <feast>."
+    int Date = 0;                       // month * 100 + day
     Rank Sign = Rank::None;
 };
 
 std::span<const FastRule> FastRules();
-std::span<const FastFeast> FastFeasts();
-// The words for a relaxation that no named feast explains, by the day's rank.
-std::string_view FastRankCause(Rank rank);
-// The phrase of a level; empty for FastLevel::None.
-std::string_view FastPhrase(FastLevel level);
+std::span<const FastFeastRule> FastFeasts();
 
 }  // namespace velorith

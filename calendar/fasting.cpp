@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
-#include <string>
 
 #include "calendar/fast_rules.h"
 
@@ -25,8 +24,8 @@ const FastRule* RuleOf(const FastQuery& q, int date) {
     return nullptr;
 }
 
-const FastFeast* FeastOn(int date) {
-    for (const FastFeast& feast : FastFeasts())
+const FastFeastRule* FeastOn(int date) {
+    for (const FastFeastRule& feast : FastFeasts())
         if (feast.Date == date) return &feast;
     return nullptr;
 }
@@ -48,7 +47,7 @@ DayFast FastOfDay(const FastQuery& q) {
     const FastLevel base = rule->ByWeekDay[static_cast<std::size_t>(q.WeekDay - 1)];
     if (base == FastLevel::None) return {};
 
-    const FastFeast* feast = FeastOn(date);
+    const FastFeastRule* feast = FeastOn(date);
     const Rank rank = feast != nullptr ? std::max(q.HighestRank, feast->Sign) : q.HighestRank;
     FastLevel level = base;
     if (rank == Rank::Doxology) level = Eased(base, rule->WithDoxology);
@@ -56,15 +55,12 @@ DayFast FastOfDay(const FastQuery& q) {
 
     DayFast fast;
     fast.Level = level;
-    fast.Reason = rule->Name;
+    fast.Period = rule->Period;
     if (level != base) {
-        fast.Reason += ", ";
-        fast.Reason += feast != nullptr ? feast->Name : FastRankCause(rank);
+        fast.Eased = true;
+        if (feast != nullptr) fast.EasedByFeast = feast->Feast;
+        fast.EasedByRank = rank;
     }
-    fast.Reason += '.';
-    fast.Line = fast.Reason;
-    fast.Line += ' ';
-    fast.Line += FastPhrase(level);
     return fast;
 }
 

@@ -17,7 +17,7 @@ struct FastQuery {
 };
 
 // The fast of the day the query describes. A day outside every rule, or a query that names no
-// weekday, month or day of a month, gets FastLevel::None and an empty line.
+// weekday, month or day of a month, gets FastLevel::None (no line).
 DayFast FastOfDay(const FastQuery& q);
 
 // The same for day number `day`, deriving the date, weekday and Pascha.

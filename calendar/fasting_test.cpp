@@ -10,9 +10,30 @@
 #include <vector>
 
 #include "calendar/fast_rules.h"
+#include "reports/day_phrases.h"
 
 namespace velorith {
 namespace {
+
+// A day's fast with the words the reports print for it.
+struct FastText {
+    FastLevel Level = FastLevel::None;
+    std::string Reason;  // empty without a fast line
+    std::string Line;
+};
+
+FastText Texts(const DayFast& f) {
+    if (f.Level == FastLevel::None) return {};
+    return {f.Level, FastReasonText(f), FastLineText(f)};
+}
+
+[[maybe_unused]] FastText Fast(DayNum day, Rank rank) {
+    return Texts(FastOfDay(day, rank));
+}
+
+[[maybe_unused]] FastText Fast(const FastQuery& q) {
+    return Texts(FastOfDay(q));
+}
 
 constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2100;
@@ -21,8 +42,8 @@ DayNum J(int day, int month, int year) {
     return DayNumber(kJulian, day, month, year);
 }
 
-DayFast On(int day, int month, int year, Rank rank = Rank::None) {
-    return FastOfDay(J(day, month, year), rank);
+FastText On(int day, int month, int year, Rank rank = Rank::None) {
+    return Fast(J(day, month, year), rank);
 }
 
 int FromPascha(DayNum n) {
@@ -41,16 +62,16 @@ std::vector<int> YearsWhere(int day, int month, const std::function<bool(int, in
 }
 
 TEST(FastPhrases, AreTheEightFixedPhrases) {
-    EXPECT_EQ(FastPhrase(FastLevel::None), "");
-    EXPECT_EQ(FastPhrase(FastLevel::FastFree), "Поста нет.");
-    EXPECT_EQ(FastPhrase(FastLevel::NoMeat), "Исключается мясо.");
-    EXPECT_EQ(FastPhrase(FastLevel::Fish), "Разрешается рыба.");
-    EXPECT_EQ(FastPhrase(FastLevel::Caviar), "Разрешается рыбная икра.");
-    EXPECT_EQ(FastPhrase(FastLevel::Oil), "Пища с растительным маслом.");
-    EXPECT_EQ(FastPhrase(FastLevel::HotNoOil), "Горячая пища без масла.");
-    EXPECT_EQ(FastPhrase(FastLevel::Dry), "Сухоядение.");
-    EXPECT_EQ(FastPhrase(FastLevel::Total), "Воздержание от пищи.");
-    EXPECT_EQ(FastPhrase(static_cast<FastLevel>(200)), "");
+    EXPECT_EQ(FastPhraseText(FastLevel::None), "");
+    EXPECT_EQ(FastPhraseText(FastLevel::FastFree), "Поста нет.");
+    EXPECT_EQ(FastPhraseText(FastLevel::NoMeat), "Исключается мясо.");
+    EXPECT_EQ(FastPhraseText(FastLevel::Fish), "Разрешается рыба.");
+    EXPECT_EQ(FastPhraseText(FastLevel::Caviar), "Разрешается рыбная икра.");
+    EXPECT_EQ(FastPhraseText(FastLevel::Oil), "Пища с растительным маслом.");
+    EXPECT_EQ(FastPhraseText(FastLevel::HotNoOil), "Горячая пища без масла.");
+    EXPECT_EQ(FastPhraseText(FastLevel::Dry), "Сухоядение.");
+    EXPECT_EQ(FastPhraseText(FastLevel::Total), "Воздержание от пищи.");
+    EXPECT_EQ(FastPhraseText(static_cast<FastLevel>(200)), "");
 }
 
 TEST(Fasting, AnnunciationOnEachWeekdayOfLentAllowsFish) {
@@ -58,12 +79,12 @@ TEST(Fasting, AnnunciationOnEachWeekdayOfLentAllowsFish) {
         const auto years = YearsWhere(25, 3, [wd](int w, int p) { return w == wd && p <= -9; });
         ASSERT_GE(years.size(), 2u) << "weekday " << wd;
         for (const int y : years) {
-            const DayFast f = On(25, 3, y, Rank::GreatFeast);
+            const FastText f = On(25, 3, y, Rank::GreatFeast);
             EXPECT_EQ(f.Level, FastLevel::Fish) << y;
             EXPECT_EQ(f.Line, "Великий пост, Благовещение Пресвятой Богородицы. Разрешается рыба.");
             // The same day chosen by its civil date (7 April) has the same fast.
             if (y < 2100) {
-                EXPECT_EQ(FastOfDay(DayNumber(kGregorian, 7, 4, y), Rank::None).Line, f.Line);
+                EXPECT_EQ(Fast(DayNumber(kGregorian, 7, 4, y), Rank::None).Line, f.Line);
             }
         }
     }
@@ -90,7 +111,7 @@ TEST(Fasting, FortyMartyrsOnALentenWeekdayAllowOil) {
     const auto years = YearsWhere(9, 3, [](int w, int p) { return w <= 5 && p != -17; });
     ASSERT_GE(years.size(), 50u);
     for (const int y : years) {
-        const DayFast f = On(9, 3, y, Rank::Polyeleos);
+        const FastText f = On(9, 3, y, Rank::Polyeleos);
         EXPECT_EQ(f.Level, FastLevel::Oil) << y;
         EXPECT_EQ(f.Line.rfind("Великий пост", 0), 0u) << f.Line;
         EXPECT_NE(f.Line.find("память святого с полиелеем"), std::string::npos) << f.Line;
@@ -124,7 +145,7 @@ TEST(Fasting, EvesOfTheNativityAndTheophanyAreEasedOnSaturdayAndSunday) {
     }
     EXPECT_EQ(WeekDayOf(J(5, 1, 2026)), 7);  // 18 January 2026, a Sunday
     EXPECT_EQ(On(5, 1, 2026).Line, "Навечерие Богоявления. Пища с растительным маслом.");
-    EXPECT_EQ(FastOfDay(DayNumber(kGregorian, 18, 1, 2026), Rank::None).Level, FastLevel::Oil);
+    EXPECT_EQ(Fast(DayNumber(kGregorian, 18, 1, 2026), Rank::None).Level, FastLevel::Oil);
     EXPECT_EQ(WeekDayOf(J(24, 12, 2023)), 6);  // 6 January 2024, a Saturday
     EXPECT_EQ(On(24, 12, 2023).Line,
               "Рождественский пост, навечерие Рождества Христова. Пища с растительным маслом.");
@@ -141,7 +162,7 @@ TEST(Fasting, WednesdayAndFridayOfEachFastFreeWeekHaveNoFast) {
         }};
         for (const auto& [first, line] : weeks) {
             for (DayNum n = first; n < first + 7; ++n) {
-                const DayFast f = FastOfDay(n, Rank::Polyeleos);
+                const FastText f = Fast(n, Rank::Polyeleos);
                 const int wd = WeekDayOf(n);
                 const std::string_view expected = wd == 3 || wd == 5 ? line : "";
                 EXPECT_EQ(f.Line, expected) << y;
@@ -187,8 +208,8 @@ TEST(Fasting, NativityFastChangesAfterStNicholasAndOnTheTwentieth) {
     DayNum wed = J(13, 12, 2024);
     while (WeekDayOf(wed) != 3)
         ++wed;
-    EXPECT_EQ(FastOfDay(wed, Rank::Polyeleos).Level, FastLevel::Fish);
-    EXPECT_EQ(FastOfDay(wed, Rank::None).Level, FastLevel::Dry);
+    EXPECT_EQ(Fast(wed, Rank::Polyeleos).Level, FastLevel::Fish);
+    EXPECT_EQ(Fast(wed, Rank::None).Level, FastLevel::Dry);
     EXPECT_EQ(On(20, 12, 2023, Rank::Polyeleos).Level, FastLevel::Oil);  // a Wednesday
     EXPECT_EQ(On(14, 11, 2023).Level, FastLevel::None);                  // the eve of the fast
     EXPECT_EQ(On(15, 11, 2023).Line, "Рождественский пост. Разрешается рыба.");
@@ -222,8 +243,8 @@ TEST(Fasting, LazarusSaturdayAllowsRoeAndPalmSundayFish) {
     for (int y = kFirstYear; y <= kLastYear; ++y) {
         const DayNum p = JulianPascha(y);
         if (J(25, 3, y) == p - 8) continue;  // the Annunciation allows fish instead
-        EXPECT_EQ(FastOfDay(p - 8, Rank::None).Line, "Лазарева суббота. Разрешается рыбная икра.");
-        EXPECT_EQ(FastOfDay(p - 7, Rank::GreatFeast).Level, FastLevel::Fish);
+        EXPECT_EQ(Fast(p - 8, Rank::None).Line, "Лазарева суббота. Разрешается рыбная икра.");
+        EXPECT_EQ(Fast(p - 7, Rank::GreatFeast).Level, FastLevel::Fish);
     }
 }
 
@@ -233,14 +254,14 @@ TEST(Fasting, HolyWeekDayByDayWithGreatFridayWithoutFood) {
     for (int y = kFirstYear; y <= kLastYear; ++y) {
         const DayNum p = JulianPascha(y);
         if (J(25, 3, y) != p - 2) {
-            EXPECT_EQ(FastOfDay(p - 2, Rank::Vigil).Line, "Страстная седмица. Воздержание от пищи.")
+            EXPECT_EQ(Fast(p - 2, Rank::Vigil).Line, "Страстная седмица. Воздержание от пищи.")
                 << y;
         }
         for (int i = 0; i < 6; ++i) {
             if (J(25, 3, y) == p - 6 + i) continue;
-            EXPECT_EQ(FastOfDay(p - 6 + i, Rank::Polyeleos).Level, week[i]) << y << " " << i;
+            EXPECT_EQ(Fast(p - 6 + i, Rank::Polyeleos).Level, week[i]) << y << " " << i;
         }
-        EXPECT_EQ(FastOfDay(p, Rank::GreatFeast).Level, FastLevel::None);
+        EXPECT_EQ(Fast(p, Rank::GreatFeast).Level, FastLevel::None);
     }
 }
 
@@ -255,17 +276,16 @@ TEST(Fasting, GreatLentByWeekAndWeekday) {
         FastLevel::Dry, FastLevel::HotNoOil, FastLevel::Dry, FastLevel::HotNoOil,
         FastLevel::Dry, FastLevel::Oil,      FastLevel::Oil};
     for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(FastOfDay(p - 48 + i, Rank::None).Level, first[i]) << i;
+        EXPECT_EQ(Fast(p - 48 + i, Rank::None).Level, first[i]) << i;
     for (DayNum n = p - 41; n <= p - 9; ++n) {
         if (n == p - 17 || n == J(25, 3, y)) continue;
-        EXPECT_EQ(FastOfDay(n, Rank::None).Level, other[WeekDayOf(n) - 1]) << n - p;
+        EXPECT_EQ(Fast(n, Rank::None).Level, other[WeekDayOf(n) - 1]) << n - p;
     }
-    EXPECT_EQ(FastOfDay(p - 48, Rank::None).Line,
-              "Великий пост, первая седмица. Воздержание от пищи.");
-    EXPECT_EQ(FastOfDay(p - 17, Rank::None).Line,
+    EXPECT_EQ(Fast(p - 48, Rank::None).Line, "Великий пост, первая седмица. Воздержание от пищи.");
+    EXPECT_EQ(Fast(p - 17, Rank::None).Line,
               "Великий пост, четверг Великого канона. Пища с растительным маслом.");
     // A doxology saint does not ease Lent; a polyeleos one does.
-    EXPECT_EQ(FastOfDay(p - 39, Rank::Doxology).Level, FastLevel::Dry);
+    EXPECT_EQ(Fast(p - 39, Rank::Doxology).Level, FastLevel::Dry);
     // When the Thursday of the Canon is the Annunciation, the Canon and its oil go to Tuesday.
     const auto years = YearsWhere(25, 3, [](int, int d) { return d == -17; });
     ASSERT_FALSE(years.empty());
@@ -279,8 +299,8 @@ TEST(Fasting, CheesefareWeekExcludesMeatEveryDay) {
     for (int y = 2015; y <= 2035; ++y) {
         const DayNum p = JulianPascha(y);
         for (DayNum n = p - 55; n <= p - 49; ++n)
-            EXPECT_EQ(FastOfDay(n, Rank::GreatFeast).Line, "Сырная седмица. Исключается мясо.");
-        EXPECT_EQ(FastOfDay(p - 56, Rank::None).Level, FastLevel::None);  // Meatfare Sunday
+            EXPECT_EQ(Fast(n, Rank::GreatFeast).Line, "Сырная седмица. Исключается мясо.");
+        EXPECT_EQ(Fast(p - 56, Rank::None).Level, FastLevel::None);  // Meatfare Sunday
     }
 }
 
@@ -288,22 +308,22 @@ TEST(Fasting, WednesdayAndFridayThroughTheYear) {
     const int y = 2025;
     const DayNum p = JulianPascha(y);
     // From Thomas Sunday to Pentecost: fish.
-    EXPECT_EQ(FastOfDay(p + 10, Rank::None).Line, "Постный день. Разрешается рыба.");
-    EXPECT_EQ(FastOfDay(p + 47, Rank::None).Level, FastLevel::Fish);
+    EXPECT_EQ(Fast(p + 10, Rank::None).Line, "Постный день. Разрешается рыба.");
+    EXPECT_EQ(Fast(p + 47, Rank::None).Level, FastLevel::Fish);
     // The rest of the year: dry eating; oil for a saint with the doxology, fish for more.
     DayNum wed = J(20, 10, y);
     while (WeekDayOf(wed) != 3)
         ++wed;
-    EXPECT_EQ(FastOfDay(wed, Rank::None).Line, "Постный день. Сухоядение.");
-    EXPECT_EQ(FastOfDay(wed, Rank::SixStichera).Level, FastLevel::Dry);
-    EXPECT_EQ(FastOfDay(wed, Rank::Doxology).Line,
+    EXPECT_EQ(Fast(wed, Rank::None).Line, "Постный день. Сухоядение.");
+    EXPECT_EQ(Fast(wed, Rank::SixStichera).Level, FastLevel::Dry);
+    EXPECT_EQ(Fast(wed, Rank::Doxology).Line,
               "Постный день, память святого со славословием. Пища с растительным маслом.");
-    EXPECT_EQ(FastOfDay(wed, Rank::Polyeleos).Level, FastLevel::Fish);
-    EXPECT_EQ(FastOfDay(wed + 2, Rank::Vigil).Level, FastLevel::Fish);
+    EXPECT_EQ(Fast(wed, Rank::Polyeleos).Level, FastLevel::Fish);
+    EXPECT_EQ(Fast(wed + 2, Rank::Vigil).Level, FastLevel::Fish);
     // Other weekdays carry no line, whatever the feast.
     for (DayNum n = wed - 2; n <= wed + 4; ++n)
         if (n != wed && n != wed + 2) {
-            EXPECT_EQ(FastOfDay(n, Rank::GreatFeast).Line, "");
+            EXPECT_EQ(Fast(n, Rank::GreatFeast).Line, "");
         }
     // The feasts the rules name ease the day even when the month file marks no rank.
     const auto dormition = YearsWhere(15, 8, [](int w, int) { return w == 5; });
@@ -315,8 +335,8 @@ TEST(Fasting, WednesdayAndFridayThroughTheYear) {
 TEST(Fasting, ApostlesFastRunsFromTheMondayAfterAllSaintsTo28June) {
     for (int y = kFirstYear; y <= kLastYear; ++y) {
         const DayNum p = JulianPascha(y);
-        EXPECT_EQ(FastOfDay(p + 56, Rank::None).Level, FastLevel::None) << y;  // All Saints
-        EXPECT_EQ(FastOfDay(p + 57, Rank::None).Line, "Петров пост. Горячая пища без масла.") << y;
+        EXPECT_EQ(Fast(p + 56, Rank::None).Level, FastLevel::None) << y;  // All Saints
+        EXPECT_EQ(Fast(p + 57, Rank::None).Line, "Петров пост. Горячая пища без масла.") << y;
         EXPECT_EQ(On(28, 6, y).Reason, "Петров пост.") << y;
         const int wd29 = WeekDayOf(J(29, 6, y));
         EXPECT_EQ(On(29, 6, y).Level, wd29 == 3 || wd29 == 5 ? FastLevel::Fish : FastLevel::None)
@@ -339,27 +359,27 @@ TEST(Fasting, QueriesOutsideTheCalendarGiveNoFast) {
     q.JulianDay = 4;
     q.WeekDay = 3;
     q.DaysFromPascha = 100;
-    EXPECT_EQ(FastOfDay(q).Level, FastLevel::Dry);
+    EXPECT_EQ(Fast(q).Level, FastLevel::Dry);
     for (const int wd : {0, 8, -1, INT_MIN, INT_MAX}) {
         q.WeekDay = wd;
-        EXPECT_EQ(FastOfDay(q).Line, "");
+        EXPECT_EQ(Fast(q).Line, "");
     }
     q.WeekDay = 3;
     q.JulianMonth = 13;
-    EXPECT_EQ(FastOfDay(q).Level, FastLevel::None);
+    EXPECT_EQ(Fast(q).Level, FastLevel::None);
     q.JulianMonth = INT_MAX;
     q.JulianDay = INT_MAX;
-    EXPECT_EQ(FastOfDay(q).Level, FastLevel::None);
+    EXPECT_EQ(Fast(q).Level, FastLevel::None);
     q.JulianMonth = 3;
     q.JulianDay = 32;
-    EXPECT_EQ(FastOfDay(q).Level, FastLevel::None);
+    EXPECT_EQ(Fast(q).Level, FastLevel::None);
     q.JulianMonth = 3;
     q.JulianDay = 4;
     q.WeekDay = 5;
     q.HighestRank = static_cast<Rank>(99);
-    EXPECT_EQ(FastOfDay(q).Level, FastLevel::Fish);  // any rank above the known ones is a feast
+    EXPECT_EQ(Fast(q).Level, FastLevel::Fish);  // any rank above the known ones is a feast
     for (const DayNum n : {DayNum{INT32_MIN}, DayNum{INT32_MAX}, DayNum{0}, DayNum{-1}})
-        (void)FastOfDay(n, Rank::GreatFeast);
+        (void)Fast(n, Rank::GreatFeast);
 }
 
 // Every day of 1901..2100: one phrase at most and at the end of its line; a Wednesday or Friday
@@ -367,10 +387,10 @@ TEST(Fasting, QueriesOutsideTheCalendarGiveNoFast) {
 TEST(Fasting, SweepOverTwoCenturies) {
     std::vector<std::string_view> phrases;
     for (int l = 1; l <= 8; ++l)
-        phrases.push_back(FastPhrase(static_cast<FastLevel>(l)));
+        phrases.push_back(FastPhraseText(static_cast<FastLevel>(l)));
     int fastDays = 0;
     for (DayNum n = J(1, 1, kFirstYear); n <= J(31, 12, kLastYear); ++n) {
-        const DayFast f = FastOfDay(n, Rank::None);
+        const FastText f = Fast(n, Rank::None);
         const CalendarDate d = DateOfDay(kJulian, n);
         const int p = FromPascha(n);
         const int md = d.Month * 100 + d.Day;
@@ -391,7 +411,7 @@ TEST(Fasting, SweepOverTwoCenturies) {
         for (const auto phrase : phrases)
             if (f.Line.find(phrase) != std::string::npos) ++found;
         EXPECT_EQ(found, 1) << f.Line;
-        EXPECT_EQ(f.Line, f.Reason + " " + std::string(FastPhrase(f.Level)));
+        EXPECT_EQ(f.Line, f.Reason + " " + std::string(FastPhraseText(f.Level)));
     }
     EXPECT_GT(fastDays, 200 * 180);
 }

@@ -3,23 +3,18 @@
 #include <vector>
 
 #include "calendar/lectionary_cycle.h"
+#include "data/year_assembly.h"
+#include "reckoning/movable_days.h"
 
 namespace velorith {
 namespace {
 
-constexpr int kHolyMonday = -6;
-constexpr int kThomasSunday = 7;
+using namespace movable;
 
-// The day a near-feast rule gives in the Julian year `year`.
+// The day a near-feast rule gives in the Julian year `year`: the same weekday rule that places
+// the entries of Relocatable1.DAT.
 DayNum NearDayOf(const NearDayRule& rule, int year) {
-    const DayNum base = DayNumber(kJulian, rule.Day, rule.Month, year);
-    const int wd = WeekDayOf(base);
-    if (rule.WeekDay > 0) {
-        const int ahead = (rule.WeekDay - wd + 7) % 7;
-        return base + (ahead == 0 ? 7 : ahead);
-    }
-    const int back = (wd + rule.WeekDay + 7) % 7;  // wd - |WeekDay|
-    return base - (back == 0 ? 7 : back);
+    return NearWeekday(DayNumber(kJulian, rule.Day, rule.Month, year), rule.WeekDay);
 }
 
 bool NearRuleHolds(const NearDayRule& rule, DayNum day) {
@@ -53,17 +48,29 @@ bool ReadFirst(ReadingOrder order) {
 bool GivesWayToGreatFeast(const Lectionary& lx, DayNum day, const CyclePosition& pos) {
     if (pos.Movable || pos.WeekDay == 7) return false;
     const CalendarDate date = DateOfDay(kJulian, day);
-    const ReadingSet* fixed = lx.Fixed(date.Month, date.Day);
+    const ReadingSet* fixed = lx.Fixed(date.Day, date.Month);
     return fixed != nullptr && fixed->Order == ReadingOrder::Great;
 }
 
 // The readings of the day in the order they are read. `ahead` is the next day's ordinary set
 // when that day gives way to a great feast (read "под зачало" after the day's own), else null;
-// `givesWay` drops the day's ordinary readings for the great feast's; `saintFirst` (a Saturday of
-// the weeks after Pentecost) reads a saint's before the day's.
+// the day's kind says whether its ordinary readings give way to a great feast's and where a
+// saint's stand.
+// What decides the order of a day's readings besides the sets themselves.
+struct DayKind {
+    bool GivesWay = false;    // the ordinary readings give way to a great feast's
+    bool SaintsRead = false;  // a saint's readings are read (not in Holy and Bright Week)
+    bool Triodion = false;    // a day of the Triodion (before Pascha)
+    bool SaintFirst = false;  // a Saturday after Pentecost: the saint's before the day's
+};
+
 std::vector<const ReadingSet*> Arrange(const ReadingSet& ordinary, const ReadingSet* ahead,
-                                       bool givesWay, const std::vector<const ReadingSet*>& own,
-                                       bool saintsRead, bool triodion, bool saintFirst) {
+                                       const std::vector<const ReadingSet*>& own,
+                                       const DayKind& kind) {
+    const bool givesWay = kind.GivesWay;
+    const bool saintsRead = kind.SaintsRead;
+    const bool triodion = kind.Triodion;
+    const bool saintFirst = kind.SaintFirst;
     std::vector<const ReadingSet*> out;
     if (triodion && ordinary.Order != ReadingOrder::Feast) {
         // A great feast of the Lord in the Triodion (the Meeting) is read with the Triodion's
@@ -100,34 +107,29 @@ std::vector<const ReadingSet*> Arrange(const ReadingSet& ordinary, const Reading
     return out;
 }
 
-void AddService(DayReadings& out, std::string_view service, std::vector<std::string> pieces) {
-    if (pieces.empty()) return;
-    ServiceReadings s;
-    s.Service = service;
-    s.Line = s.Service + ":";
-    for (const std::string& p : pieces)
-        s.Line += " " + p;
-    s.Pieces = std::move(pieces);
-    out.Services.push_back(std::move(s));
+void AddService(DayReadings& out, ServiceKind service, std::vector<Reading> readings) {
+    if (readings.empty()) return;
+    out.Services.push_back({service, std::move(readings)});
 }
 
-void Append(std::vector<std::string>& pieces, const std::vector<std::string>& refs,
-            std::string_view label) {
+void Append(std::vector<Reading>& readings, const std::vector<std::string>& refs,
+            ReadingKind kind) {
     for (const std::string& r : refs)
-        pieces.push_back(std::string(label) + r + ".");
+        readings.push_back({kind, r});
 }
 
 bool IsLentWeekday(const CyclePosition& pos) {
     if (!pos.Movable || pos.WeekDay > 5) return false;
     const int off = pos.FromPascha;
-    const bool cheesefare = off == -53 || off == -51;  // Wednesday and Friday
-    return cheesefare || (off >= -48 && off <= -9) || off == -2;
+    const bool cheesefare = off == kCheesefareWednesday || off == kCheesefareFriday;
+    return cheesefare || (off >= kCleanMonday && off <= kLastLentFriday) || off == kGreatFriday;
 }
 
 bool IsPresanctifiedDay(const CyclePosition& pos) {
     const int off = pos.FromPascha;
-    return (off >= -48 && off <= -9 && (pos.WeekDay == 3 || pos.WeekDay == 5)) ||
-           (off >= -6 && off <= -4);
+    return (off >= kCleanMonday && off <= kLastLentFriday &&
+            (pos.WeekDay == 3 || pos.WeekDay == 5)) ||
+           (off >= kHolyMonday && off <= kGreatWednesday);
 }
 
 }  // namespace
@@ -138,7 +140,7 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest) {
 
     std::vector<const ReadingSet*> own;
     const CalendarDate date = DateOfDay(kJulian, day);
-    if (const ReadingSet* fixed = lx.Fixed(date.Month, date.Day)) {
+    if (const ReadingSet* fixed = lx.Fixed(date.Day, date.Month)) {
         // A saint's own readings are read only at the rank that has them.
         if (fixed->Order != ReadingOrder::After || highest >= Rank::Polyeleos) own.push_back(fixed);
     }
@@ -159,39 +161,45 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest) {
         const CyclePosition next = PositionOf(day + 1);
         if (GivesWayToGreatFeast(lx, day + 1, next)) ahead = OrdinaryOf(lx, next);
     }
+    DayKind kind;
+    kind.GivesWay = givesWay;
+    kind.SaintsRead = !passionOrBright;
+    kind.Triodion = triodion;
+    kind.SaintFirst = !pos.Movable && pos.WeekDay == 6;
     const std::vector<const ReadingSet*> sets =
-        Arrange(ordinary, ahead.Empty() ? nullptr : &ahead, givesWay, own, !passionOrBright,
-                triodion, !pos.Movable && pos.WeekDay == 6);
+        Arrange(ordinary, ahead.Empty() ? nullptr : &ahead, own, kind);
 
-    std::vector<std::string> matins, first, hour, vespers, liturgy;
+    std::vector<Reading> matins, first, hour, vespers, liturgy;
     bool gospel = false;
     for (const ReadingSet* s : sets) {
-        Append(first, s->FirstHour, "");
-        Append(hour, s->SixthHour, "");
-        Append(vespers, s->Vespers, "");
-        Append(liturgy, s->Apostle, "Ап. ");
-        Append(liturgy, s->Gospel, "Ев. ");
+        Append(first, s->FirstHour, ReadingKind::OldTestament);
+        Append(hour, s->SixthHour, ReadingKind::OldTestament);
+        Append(vespers, s->Vespers, ReadingKind::OldTestament);
+        Append(liturgy, s->Apostle, ReadingKind::Apostle);
+        Append(liturgy, s->Gospel, ReadingKind::Gospel);
         gospel = gospel || !s->Gospel.empty();
         // A feast's Matins Gospel; on a Sunday only a great feast's sets the Resurrection
         // Gospel aside.
         const bool sundayKept =
             pos.WeekDay == 7 && ReadFirst(s->Order) && highest < Rank::GreatFeast;
         if (s == &ordinary || (s->Order != ReadingOrder::After && s != &ahead && !sundayKept))
-            Append(matins, s->Matins, "Ев. ");
+            Append(matins, s->Matins, ReadingKind::Gospel);
     }
     if (matins.empty()) {
         const std::string_view resurrection = lx.MatinsGospel(MatinsGospelOf(day));
-        if (!resurrection.empty()) matins.push_back("Ев. " + std::string(resurrection) + ".");
+        if (!resurrection.empty())
+            matins.push_back({ReadingKind::Gospel, std::string(resurrection)});
     }
 
     DayReadings out;
-    AddService(out, kMatinsService, std::move(matins));
-    AddService(out, kFirstHourService, std::move(first));
-    AddService(out, kSixthHourService, std::move(hour));
-    AddService(out, kVespersService, std::move(vespers));
-    AddService(out, kLiturgyService, std::move(liturgy));
+    AddService(out, ServiceKind::Matins, std::move(matins));
+    AddService(out, ServiceKind::FirstHour, std::move(first));
+    AddService(out, ServiceKind::SixthHour, std::move(hour));
+    AddService(out, ServiceKind::Vespers, std::move(vespers));
+    AddService(out, ServiceKind::Liturgy, std::move(liturgy));
     if (!gospel && IsLentWeekday(pos))
-        out.NoLiturgyReason = IsPresanctifiedDay(pos) ? kPresanctified : kNoLiturgy;
+        out.NoLiturgy =
+            IsPresanctifiedDay(pos) ? NoLiturgyKind::Presanctified : NoLiturgyKind::NoLiturgy;
     return out;
 }
 

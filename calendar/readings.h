@@ -20,34 +20,16 @@
 // On a Sunday, Matins reads the Resurrection Gospel of its turn unless a great feast has its
 // own Matins Gospel.
 //
-// Lines, one per service, in this order:
-//   "Утр.: Ев. Ин. 20:1-10."
-//   "1-й час: Иер. 11:18-12:5, 9-11, 14-15."  (Great Thursday only)
-//   "6-й час: Ис. 1:1-20."
-//   "Веч.: Быт. 1:1-13. Притч. 1:1-20."
-//   "Лит.: Ап. Деян. 1:1-8. Ев. Ин. 1:1-17."
-// A day without a Liturgy Gospel (the weekdays of Lent, Wednesday and Friday of Cheesefare
-// week, Great Friday) says why in NoLiturgyReason.
+// The services in this order: Matins, the First Hour (Great Thursday only), the Sixth Hour,
+// Vespers, the Liturgy; each with its readings in the order they are read. A day without a
+// Liturgy Gospel (the weekdays of Lent, Wednesday and Friday of Cheesefare week, Great Friday)
+// says why in NoLiturgy. The renderers print them ("Лит.: Ап. Деян. 1:1-8. Ев. Ин. 1:1-17.").
 #pragma once
-
-#include <string_view>
 
 #include "calendar/day_info.h"
 #include "data/lectionary.h"
 
 namespace velorith {
-
-inline constexpr std::string_view kMatinsService = "Утр.";
-inline constexpr std::string_view kFirstHourService = "1-й час";
-inline constexpr std::string_view kSixthHourService = "6-й час";
-inline constexpr std::string_view kVespersService = "Веч.";
-inline constexpr std::string_view kLiturgyService = "Лит.";
-// The reasons given for a day without a Liturgy Gospel; worded apart from the data's own notes
-// on the day's services ("Литургия Преждеосвященных Даров.") so that the day does not say the
-// same thing twice.
-inline constexpr std::string_view kNoLiturgy = "Апостола и Евангелия нет: литургии не бывает.";
-inline constexpr std::string_view kPresanctified =
-    "Апостола и Евангелия нет: литургия Преждеосвященных Даров.";
 
 DayReadings ReadingsOf(const Lectionary& lectionary, DayNum day, Rank highest);
 

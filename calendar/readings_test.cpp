@@ -14,7 +14,9 @@
 #include <string_view>
 
 #include "calendar/lectionary_cycle.h"
+#include "calendar/scripture.h"
 #include "data/ini_file.h"
+#include "reports/day_phrases.h"
 
 namespace velorith {
 namespace {
@@ -29,9 +31,17 @@ DayNum Julian(int d, int m, int y) {
     return DayNumber(kJulian, d, m, y);
 }
 
-std::string LineOf(const DayReadings& r, std::string_view service) {
+constexpr ServiceKind kMatinsService = ServiceKind::Matins;
+constexpr ServiceKind kFirstHourService = ServiceKind::FirstHour;
+constexpr ServiceKind kSixthHourService = ServiceKind::SixthHour;
+constexpr ServiceKind kVespersService = ServiceKind::Vespers;
+constexpr ServiceKind kLiturgyService = ServiceKind::Liturgy;
+constexpr NoLiturgyKind kNoLiturgy = NoLiturgyKind::NoLiturgy;
+constexpr NoLiturgyKind kPresanctified = NoLiturgyKind::Presanctified;
+
+std::string LineOf(const DayReadings& r, ServiceKind service) {
     for (const ServiceReadings& s : r.Services)
-        if (s.Service == service) return s.Line;
+        if (s.Service == service) return ServiceLineText(s);
     return {};
 }
 
@@ -87,14 +97,14 @@ TEST_F(Readings, TheTriodionAndLent) {
         EXPECT_EQ(LineOf(clean, kSixthHourService), "6-й час: Ис. 1:1-20.");
         EXPECT_EQ(LineOf(clean, kVespersService), "Веч.: Быт. 1:1-13. Притч. 1:1-20.");
         EXPECT_EQ(LineOf(clean, kLiturgyService), "");
-        EXPECT_EQ(clean.NoLiturgyReason, kNoLiturgy);
-        EXPECT_EQ(ReadingsOf(Data(), pascha - 46, Rank::None).NoLiturgyReason, kPresanctified);
-        EXPECT_EQ(ReadingsOf(Data(), pascha - 2, Rank::None).NoLiturgyReason, kNoLiturgy);
+        EXPECT_EQ(clean.NoLiturgy, kNoLiturgy);
+        EXPECT_EQ(ReadingsOf(Data(), pascha - 46, Rank::None).NoLiturgy, kPresanctified);
+        EXPECT_EQ(ReadingsOf(Data(), pascha - 2, Rank::None).NoLiturgy, kNoLiturgy);
         // Great Monday: the Presanctified Liturgy has its Gospel.
         const DayReadings monday = ReadingsOf(Data(), pascha - 6, Rank::None);
         EXPECT_EQ(LineOf(monday, kLiturgyService), "Лит.: Ев. Мф. 24:3-35.");
         EXPECT_EQ(LineOf(monday, kSixthHourService), "6-й час: Иез. 1:1-20.");
-        EXPECT_TRUE(monday.NoLiturgyReason.empty());
+        EXPECT_TRUE(monday.NoLiturgy == NoLiturgyKind::None);
         // The services come in the order of the day.
         ASSERT_EQ(monday.Services.size(), 4u);
         EXPECT_EQ(monday.Services[0].Service, kMatinsService);
@@ -203,7 +213,7 @@ TEST_F(Readings, ASaintIsReadAfterTheDayAtItsRank) {
     const DayReadings lent = ReadingsOf(Data(), martyrs, Rank::Polyeleos);
     EXPECT_EQ(LineOf(lent, kLiturgyService), "Лит.: Ап. Евр. 12:1-10. Ев. Мф. 20:1-16.");
     EXPECT_EQ(LineOf(lent, kSixthHourService), "6-й час: Ис. 9:9-10:4.");
-    EXPECT_TRUE(lent.NoLiturgyReason.empty());
+    EXPECT_TRUE(lent.NoLiturgy == NoLiturgyKind::None);
 }
 
 TEST_F(Readings, SundaysBeforeTheNativityAndAfterTheTheophany) {
@@ -308,13 +318,6 @@ TEST(ReferenceCheck, TellsGoodFromBad) {
     EXPECT_NE(CheckReference("Мф. 5:1-"), "");
 }
 
-std::string_view Reference(std::string_view piece) {
-    for (std::string_view label : {"Ап. ", "Ев. "})
-        if (piece.starts_with(label)) piece.remove_prefix(label.size());
-    if (piece.ends_with(".")) piece.remove_suffix(1);
-    return piece;
-}
-
 TEST_F(Readings, EveryDayOfTwoCenturiesHasItsGospelAndRealReferences) {
     int days = 0, withoutGospel = 0;
     std::map<std::string, std::string> bad;
@@ -324,19 +327,22 @@ TEST_F(Readings, EveryDayOfTwoCenturiesHasItsGospelAndRealReferences) {
         const bool gospel = liturgy.find("Ев. ") != std::string::npos;
         if (!gospel) {
             ++withoutGospel;
-            ASSERT_FALSE(r.NoLiturgyReason.empty()) << "no Gospel and no reason on day " << day;
+            ASSERT_FALSE(r.NoLiturgy == NoLiturgyKind::None)
+                << "no Gospel and no reason on day " << day;
         }
         const CyclePosition pos = PositionOf(day);
         if (WeekDayOf(day) == 7 && !(pos.Movable && pos.FromPascha == 0)) {
             ASSERT_FALSE(LineOf(r, kMatinsService).empty()) << "no Matins Gospel on " << day;
         }
         for (const ServiceReadings& s : r.Services) {
-            ASSERT_EQ(s.Line.substr(0, s.Service.size()), s.Service);
-            for (const std::string& piece : s.Pieces) {
-                ASSERT_TRUE(piece.ends_with(".")) << piece;
-                const std::string_view ref = Reference(piece);
-                const std::string error = CheckReference(ref);
-                if (!error.empty()) bad.emplace(std::string(ref), error);
+            ASSERT_FALSE(s.Readings.empty());
+            for (const Reading& reading : s.Readings) {
+                const std::string error = CheckReference(reading.Reference);
+                if (!error.empty()) bad.emplace(reading.Reference, error);
+                // Every reference of the lectionary reads as a book with verse spans.
+                const ScriptureRef parsed = ParseReference(reading.Reference);
+                if (parsed.BookKey.empty() || parsed.Spans.empty())
+                    bad.emplace(reading.Reference, "not a book with verses");
             }
         }
     }
@@ -363,6 +369,28 @@ TEST(ReadingsData, MissingOrMalformedLectionaryReadsAsEmpty) {
     EXPECT_TRUE(junk.Empty());
     for (DayNum day = Julian(1, 1, 2024); day <= Julian(31, 12, 2024); ++day)
         EXPECT_TRUE(ReadingsOf(junk, day, Rank::Vigil).Services.empty());
+}
+
+}  // namespace
+}  // namespace velorith
+
+namespace velorith {
+namespace {
+
+// When the Exaltation falls on a Sunday, the Sunday after it is a full week later, and the
+// Sunday before it a full week earlier: a near-weekday rule never gives the feast's own day.
+TEST_F(Readings, TheSundaysAboutTheExaltationWhenItIsASunday) {
+    int years = 0;
+    for (int y = 1901; y <= 2100; ++y) {
+        const DayNum exaltation = Julian(14, 9, y);
+        if (WeekDayOf(exaltation) != 7) continue;
+        ++years;
+        EXPECT_NE(Liturgy(exaltation + 7).find("Гал. 2:16-20"), std::string::npos) << y;
+        EXPECT_NE(Liturgy(exaltation - 7).find("Гал. 6:11-18"), std::string::npos) << y;
+        EXPECT_EQ(Liturgy(exaltation).find("Гал. 2:16-20"), std::string::npos) << y;
+        EXPECT_EQ(Liturgy(exaltation).find("Гал. 6:11-18"), std::string::npos) << y;
+    }
+    EXPECT_GT(years, 20);
 }
 
 }  // namespace

@@ -183,7 +183,7 @@ const ReadingSet* Lectionary::Movable(int fromPascha) const {
     return it == movable_.end() ? nullptr : &it->second;
 }
 
-const ReadingSet* Lectionary::Fixed(int month, int day) const {
+const ReadingSet* Lectionary::Fixed(int day, int month) const {
     const auto it = fixed_.find(month * 100 + day);
     return it == fixed_.end() ? nullptr : &it->second;
 }

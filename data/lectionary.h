@@ -71,7 +71,7 @@ class Lectionary {
     // The day `fromPascha` days from Pascha (Triodion and Pentecostarion); null when absent.
     const ReadingSet* Movable(int fromPascha) const;
     // The fixed feast or saint of a Julian date; null when absent.
-    const ReadingSet* Fixed(int month, int day) const;
+    const ReadingSet* Fixed(int day, int month) const;
     std::span<const NearDayRule> NearDays() const { return near_; }
     bool Empty() const;
 

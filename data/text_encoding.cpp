@@ -219,23 +219,32 @@ std::string DecodeDataFile(std::string_view bytes) {
 std::string SanitizeForTerminal(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
+    // Sound text is copied in runs; only a control character or a malformed byte breaks one.
+    std::size_t run = 0;
     for (std::size_t pos = 0; pos < utf8.size();) {
         const auto byte = static_cast<unsigned char>(utf8[pos]);
         if ((byte >= 0x20 && byte < 0x7F) || byte == '\t' || byte == '\n') {  // plain ASCII
-            out += utf8[pos++];
-            continue;
-        }
-        char32_t cp = 0;
-        const std::size_t len = DecodeUtf8(utf8, pos, cp);
-        if (len == 0) {
-            AppendUtf8(out, kReplacement);
             ++pos;
             continue;
         }
+        char32_t cp = 0;
+        const std::size_t len = byte < 0x80 ? 1 : DecodeUtf8(utf8, pos, cp);
+        if (byte < 0x80) cp = byte;
         const bool control = (cp < 0x20 && cp != '\t' && cp != '\n') || (cp >= 0x7F && cp < 0xA0);
-        if (!control) out.append(utf8.substr(pos, len));
-        pos += len;
+        if (len != 0 && !control) {
+            pos += len;
+            continue;
+        }
+        out.append(utf8.substr(run, pos - run));
+        if (len == 0) {
+            AppendUtf8(out, kReplacement);
+            ++pos;
+        } else {
+            pos += len;
+        }
+        run = pos;
     }
+    out.append(utf8.substr(run));
     return out;
 }
 

@@ -4,8 +4,35 @@
 
 #include <array>
 
+#include "reckoning/movable_days.h"
+
 namespace velorith {
 namespace {
+
+using namespace movable;
+
+// The sections of Special.DAT that the rules place, by what they hold.
+enum SpecialSection : int {
+    kSundayAfterNativity = 1,
+    kMeetingForefeast = 2,
+    kMeeting = 3,
+    kMeetingAfterfeastFirst = 4,
+    kMeetingAfterfeastLast = 9,
+    kMeetingLeaveTaking = 10,
+    kFindingOfTheHead = 11,
+    kFindingOfTheHeadInLent = 12,
+    kFortyMartyrs = 13,
+    kAnnunciationForefeastNote = 14,
+    kAnnunciationAfterfeastNote = 15,
+    kLentenSaturdayFirst = 16,  // 16, 17, 18: the 2nd to 4th weeks
+    kDepartedSoldiers = 19,
+    kThirdFindingOfTheHead = 20,
+    kApostlesFastFirst = 21,
+    kApostlesFastLast = 62,
+    kFathersOfSixCouncils = 63,
+    kFathersOfSeventhCouncil = 64,
+    kAnnunciationLeaveTaking = 65,
+};
 
 // One of the two years an assembly places: the current Julian year or the one before.
 struct YearPass {
@@ -44,12 +71,13 @@ Placements PlaceByPascha(const Table<Entry>& table, DayNum pascha) {
     return placed;
 }
 
-// Rules W. Returns the value of entry 3 that rule S4 of the same year compares with.
+// The named days of SpecWeekDays.DAT. Returns the day of entry 3 (the Great Canon), which the
+// placing of the Forty Martyrs of the same year compares with.
 DayNum PlaceSpecWeekDays(Placements& t, const YearPass& y) {
     auto put = [&t, &y](int k, DayNum v) {
         if (t.Has(k)) (y.prev ? t[k].PrevDate : t[k].Date) = v;
     };
-    DayNum m = y.P - 57;  // the Saturday before the Sunday of the Prodigal Son's week
+    DayNum m = y.P + kMeatfareSaturday;
     if (m == y.J(2, 2)) {
         put(1, 0);
         put(2, m);
@@ -58,7 +86,7 @@ DayNum PlaceSpecWeekDays(Placements& t, const YearPass& y) {
         put(2, 0);
     }
 
-    m = y.P - 17;
+    m = y.P + kGreatCanonThursday;
     if (m == y.J(25, 3)) m -= 2;
     put(3, m);
     const DayNum entry3 = t.Count() >= 3 ? m : 0;
@@ -98,20 +126,22 @@ class SpecialWriter {
 };
 
 // The Sunday after the Nativity.
-bool RuleS1(SpecialWriter& w) {
+bool PlaceSundayAfterNativity(SpecialWriter& w) {
     const DayNum n = w.y.J(25, 12);
-    return w.Put(1, WeekDayOf(n) == 7 ? n + 1 : NearWeekday(n, 7));
+    return w.Put(kSundayAfterNativity, WeekDayOf(n) == 7 ? n + 1 : NearWeekday(n, 7));
 }
 
 // The Meeting of the Lord: its forefeast, the feast and the afterfeast days up to the leave-taking.
-bool RuleS2(SpecialWriter& w) {
+bool PlaceMeeting(SpecialWriter& w) {
     const DayNum P = w.y.P;
     const DayNum n = w.y.J(2, 2);
     DayNum feast = 0;
     DayNum leave = 0;
-    if (n == P - 48) {
+    if (n == P + kCleanMonday) {
         feast = n - 1;
-        if (!w.Put(3, feast) || !w.Put(2, n - 2) || !w.Put(10, 0)) return false;
+        if (!w.Put(kMeeting, feast) || !w.Put(kMeetingForefeast, n - 2) ||
+            !w.Put(kMeetingLeaveTaking, 0))
+            return false;
     } else {
         feast = n;
         const DayNum d = P - n;
@@ -127,88 +157,106 @@ bool RuleS2(SpecialWriter& w) {
             leave = P - 50;
         else if (d >= 50)
             leave = P - 49;
-        if (!w.Put(3, feast) || !w.Put(2, n - 1) || !w.Put(10, leave)) return false;
+        if (!w.Put(kMeeting, feast) || !w.Put(kMeetingForefeast, n - 1) ||
+            !w.Put(kMeetingLeaveTaking, leave))
+            return false;
     }
-    for (int k = 4; k <= 9; ++k)
+    for (int k = kMeetingAfterfeastFirst; k <= kMeetingAfterfeastLast; ++k)
         if (!w.Put(k, 0)) return false;
     if (leave != 0) {
         const DayNum lastK = leave - feast + 2;
-        for (int k = 4; k <= 9 && k <= lastK; ++k)
+        for (int k = kMeetingAfterfeastFirst; k <= kMeetingAfterfeastLast && k <= lastK; ++k)
             if (!w.Put(k, feast + k - 3)) return false;
     }
     return true;
 }
 
-bool RuleS3(SpecialWriter& w) {
+// The First and Second Finding of the Head of the Forerunner.
+bool PlaceFindingOfTheHead(SpecialWriter& w) {
     const DayNum P = w.y.P;
     const DayNum n = w.y.J(24, 2);
-    if (!w.Put(11, n) || !w.Put(12, 0)) return false;
-    if (n == P - 57 || n == P - 53 || n == P - 51 || n == P - 48) return w.Put(11, n - 1);
-    if (P - n >= 44 && P - n <= 47) return w.Put(11, 0) && w.Put(12, n);
+    if (!w.Put(kFindingOfTheHead, n) || !w.Put(kFindingOfTheHeadInLent, 0)) return false;
+    if (n == P + kMeatfareSaturday || n == P + kCheesefareWednesday || n == P + kCheesefareFriday ||
+        n == P + kCleanMonday)
+        return w.Put(kFindingOfTheHead, n - 1);
+    if (P - n >= 44 && P - n <= 47)  // Tuesday to Friday of the first week of Lent
+        return w.Put(kFindingOfTheHead, 0) && w.Put(kFindingOfTheHeadInLent, n);
     return true;
 }
 
-bool RuleS4(SpecialWriter& w) {
+// The Forty Martyrs of Sebaste.
+bool PlaceFortyMartyrs(SpecialWriter& w) {
     const DayNum P = w.y.P;
     DayNum n = w.y.J(9, 3);
-    if (n == P - 25)
+    if (n == P + kFourthLentWednesday)
         n -= 1;
     else if (n == w.w3)
         n -= 2;
-    else if (n == P - 15)
+    else if (n == P + kAkathistSaturday)
         n += 1;
-    return w.Put(13, n);
+    return w.Put(kFortyMartyrs, n);
 }
 
-bool RuleS5(SpecialWriter& w) {
+// The notes that move the fore- and afterfeast of the Annunciation off the days of Lent that
+// keep services of their own.
+bool PlaceAnnunciationNotes(SpecialWriter& w) {
     const DayNum P = w.y.P;
     const DayNum n = w.y.J(25, 3);
-    if (n == P - 18 || n == P - 16) return w.Put(14, n - 2) && w.Put(15, n + 1);
-    if (n == P - 8) return w.Put(14, n - 2) && w.Put(15, 0);
-    return w.Put(14, 0) && w.Put(15, 0);
+    if (n == P + kGreatCanonThursday - 1 || n == P + kGreatCanonThursday + 1)
+        return w.Put(kAnnunciationForefeastNote, n - 2) &&
+               w.Put(kAnnunciationAfterfeastNote, n + 1);
+    if (n == P + kLazarusSaturday)
+        return w.Put(kAnnunciationForefeastNote, n - 2) && w.Put(kAnnunciationAfterfeastNote, 0);
+    return w.Put(kAnnunciationForefeastNote, 0) && w.Put(kAnnunciationAfterfeastNote, 0);
 }
 
-bool RuleS6(SpecialWriter& w, int k) {
-    const DayNum m = w.y.P - 36 + 7 * (k - 16);
+// A Saturday of the departed of the 2nd, 3rd or 4th week of Lent, unless a feast holds it.
+bool PlaceLentenSaturdayOfTheDeparted(SpecialWriter& w, int k) {
+    const DayNum m = w.y.P + kSecondLentSaturday + 7 * (k - kLentenSaturdayFirst);
     const bool clash = m == w.y.J(9, 3) || m == w.y.J(24, 2) || m == w.y.J(25, 3);
     return w.Put(k, clash ? 0 : m);
 }
 
-bool RuleS7(SpecialWriter& w) {
-    return w.Put(19, w.y.G(9, 5));
+// The departed soldiers, on 9 May of the new style.
+bool PlaceDepartedSoldiers(SpecialWriter& w) {
+    return w.Put(kDepartedSoldiers, w.y.G(9, 5));
 }
 
-bool RuleS8(SpecialWriter& w) {
+// The Third Finding of the Head, moved off Trinity Saturday, Pentecost, the Day of the Holy
+// Spirit and the Sunday of All Saints.
+bool PlaceThirdFindingOfTheHead(SpecialWriter& w) {
     const DayNum P = w.y.P;
     DayNum n = w.y.J(25, 5);
-    if (n == P + 48) n -= 2;
-    if (n == P + 49) n -= 3;
-    if (n == P + 50) n += 1;
-    if (n == P + 56) n -= 2;
-    return w.Put(20, n);
+    if (n == P + kTrinitySaturday) n -= 2;
+    if (n == P + kPentecost) n -= 3;
+    if (n == P + kHolySpiritMonday) n += 1;
+    if (n == P + kAllSaintsSunday) n -= 2;
+    return w.Put(kThirdFindingOfTheHead, n);
 }
 
 // The days from the Monday after All Saints to 28 June, one entry each.
-bool RuleS9(SpecialWriter& w) {
+bool PlaceApostlesFastDays(SpecialWriter& w) {
     const DayNum P = w.y.P;
-    for (int k = 21; k <= 62; ++k)
+    for (int k = kApostlesFastFirst; k <= kApostlesFastLast; ++k)
         if (!w.Put(k, 0)) return false;
-    const DayNum count = w.y.J(28, 6) - P - 57;
+    const DayNum count = w.y.J(28, 6) - P - kApostlesFastEve;
     for (DayNum k = 1; k <= count; ++k)
-        if (!w.Put(20 + static_cast<int>(k), P + 57 + k)) return false;
+        if (!w.Put(kApostlesFastFirst - 1 + static_cast<int>(k), P + kApostlesFastEve + k))
+            return false;
     return true;
 }
 
 // The leave-taking of the Annunciation on 26 March, withheld from Palm Sunday to the end of
 // Bright Week, where the Church keeps no afterfeast.
-bool RuleAnnunciationLeaveTaking(SpecialWriter& w) {
+bool PlaceAnnunciationLeaveTaking(SpecialWriter& w) {
     const DayNum P = w.y.P;
     const DayNum n = w.y.J(26, 3);
-    return w.Put(65, n >= P - 7 && n <= P + 6 ? 0 : n);
+    const bool withheld = n >= P + kPalmSunday && n <= P + kBrightSaturday;
+    return w.Put(kAnnunciationLeaveTaking, withheld ? 0 : n);
 }
 
 // The Sunday nearest a fixed date: the next one from Thursday on, else the one before.
-bool RuleNearSunday(SpecialWriter& w, int k, int day, int month) {
+bool PlaceNearSunday(SpecialWriter& w, int k, int day, int month) {
     const DayNum n = w.y.J(day, month);
     const int d = WeekDayOf(n);
     return w.Put(k, 7 - d < 4 ? n + 7 - d : NearWeekday(n, -7));
@@ -271,20 +319,24 @@ YearPlacements PlaceYear(const Tables& tables, const PaschaInfoRec& pascha) {
     SpecialWriter prev(placed.Special, previous, w3Previous);
     using Rule = bool (*)(SpecialWriter&);
     const std::array<Rule, 14> rules = {
-        RuleS1,
-        RuleS2,
-        RuleS3,
-        RuleS4,
-        RuleS5,
-        [](SpecialWriter& w) { return RuleS6(w, 16); },
-        [](SpecialWriter& w) { return RuleS6(w, 17); },
-        [](SpecialWriter& w) { return RuleS6(w, 18); },
-        RuleS7,
-        RuleS8,
-        RuleS9,
-        [](SpecialWriter& w) { return RuleNearSunday(w, 63, 16, 7); },
-        [](SpecialWriter& w) { return RuleNearSunday(w, 64, 11, 10); },
-        RuleAnnunciationLeaveTaking,
+        PlaceSundayAfterNativity,
+        PlaceMeeting,
+        PlaceFindingOfTheHead,
+        PlaceFortyMartyrs,
+        PlaceAnnunciationNotes,
+        [](SpecialWriter& w) { return PlaceLentenSaturdayOfTheDeparted(w, kLentenSaturdayFirst); },
+        [](SpecialWriter& w) {
+            return PlaceLentenSaturdayOfTheDeparted(w, kLentenSaturdayFirst + 1);
+        },
+        [](SpecialWriter& w) {
+            return PlaceLentenSaturdayOfTheDeparted(w, kLentenSaturdayFirst + 2);
+        },
+        PlaceDepartedSoldiers,
+        PlaceThirdFindingOfTheHead,
+        PlaceApostlesFastDays,
+        [](SpecialWriter& w) { return PlaceNearSunday(w, kFathersOfSixCouncils, 16, 7); },
+        [](SpecialWriter& w) { return PlaceNearSunday(w, kFathersOfSeventhCouncil, 11, 10); },
+        PlaceAnnunciationLeaveTaking,
     };
     for (const Rule rule : rules) {
         if (!rule(cur) || !rule(prev)) break;

@@ -90,6 +90,15 @@ TEST(PlaceYear, PlacesByPaschaAndByWeekdayNearADate) {
     EXPECT_EQ(pt.Relocatable1[2].PrevDate, 0);
 }
 
+// 25 May on the Day of the Holy Spirit moves to the Tuesday after it.
+TEST(PlaceYear, TheThirdFindingLeavesTheDayOfTheHolySpirit) {
+    const int y = FindYear([](int year, const PaschaInfoRec& p) {
+        return J(25, 5, year) == p.CurPascha + 50;
+    });
+    const YearPlacements pt = PlaceYear(FullTables(), PaschaOf(y));
+    EXPECT_EQ(pt.Special[20].Date, J(26, 5, y)) << y;
+}
+
 TEST(PlaceYear, MeetingWhenPaschaFallsOnTheTwentySecondOfMarch) {
     const int y = FindYear([](int year, const PaschaInfoRec& p) {
         return year % 4 != 0 && p.CurPascha == J(22, 3, year);
@@ -240,6 +249,14 @@ TEST(PlaceYear, SweepOfTwoCenturies) {
                     EXPECT_EQ(WeekDayOf(s(q)), 6);
                 }
             EXPECT_EQ(s(19), DayNumber(kGregorian, 9, 5, year));
+            // The Third Finding of the Head never stands on Trinity Saturday, Pentecost, the
+            // Day of the Holy Spirit or the Sunday of All Saints; otherwise on 25 May.
+            const DayNum may25 = J(25, 5, year);
+            for (const int kept : {48, 49, 50, 56})
+                EXPECT_NE(s(20), P + kept);
+            if (may25 != P + 48 && may25 != P + 49 && may25 != P + 50 && may25 != P + 56) {
+                EXPECT_EQ(s(20), may25);
+            }
             const DayNum afterAllSaints = J(28, 6, year) - P - 57;  // days up to 28 June
             for (int q = 21; q <= 62; ++q)
                 EXPECT_EQ(s(q), q - 20 <= afterAllSaints ? P + 57 + (q - 20) : 0) << q;

@@ -10,16 +10,10 @@ bool CivilYearsInRange(const DateState& state, int first, int last) {
 }
 
 std::vector<ReportFrame> CivilYearFrames(Calendar& calendar, int first, int last) {
-    const DateState& state = calendar.State();
-    const int cal = state.CurCal;
-    const DateRec selected = state.Cur();
     std::vector<ReportFrame> years;
-    for (int year = first; year <= last; ++year) {
-        // A year report in the Gregorian reckoning lists exactly the days of a civil year.
-        calendar.SelectDate(kGregorian, year, 1, 1);
-        years.push_back(calendar.Frame(ReportKind::Year));
-    }
-    if (!years.empty()) calendar.SelectDate(cal, selected.Year, selected.Month, selected.Day);
+    // A year report in the Gregorian reckoning lists exactly the days of a civil year.
+    for (int year = first; year <= last; ++year)
+        years.push_back(calendar.YearFrame(kGregorian, year));
     return years;
 }
 

@@ -12,8 +12,8 @@ namespace velorith::exports {
 // Whether every day of the civil years first..last lies in the working range.
 bool CivilYearsInRange(const DateState& state, int first, int last);
 
-// The year report of each civil year first..last, in order. The selected date and reckoning
-// are the same afterwards. The caller has checked the span with CivilYearsInRange.
+// The year report of each civil year first..last, in order, asked for by date: the selected
+// date and reckoning never move. The caller has checked the span with CivilYearsInRange.
 std::vector<ReportFrame> CivilYearFrames(Calendar& calendar, int first, int last);
 
 }  // namespace velorith::exports

@@ -51,6 +51,22 @@ TEST_F(CivilYears, SelectionStaysAsItWas) {
     EXPECT_TRUE(CivilYearFrames(calendar_, 2026, 2025).empty());
 }
 
+// A year asked for by its number is the year report the window shows when that year is selected.
+TEST_F(CivilYears, AYearByNumberIsTheSelectedYearsReport) {
+    const ReportFrame byNumber = calendar_.YearFrame(kGregorian, 2026);
+    calendar_.SelectDate(kGregorian, 2026, 6, 1);
+    const ReportFrame selected = calendar_.Frame(ReportKind::Year);
+    EXPECT_EQ(byNumber.Title, selected.Title);
+    EXPECT_EQ(byNumber.First, selected.First);
+    EXPECT_EQ(byNumber.Last, selected.Last);
+    ASSERT_EQ(byNumber.Days.size(), selected.Days.size());
+    for (std::size_t i = 0; i < byNumber.Days.size(); ++i) {
+        EXPECT_EQ(byNumber.Days[i].Day, selected.Days[i].Day);
+        EXPECT_EQ(byNumber.Days[i].Entries.size(), selected.Days[i].Entries.size());
+        EXPECT_EQ(byNumber.Days[i].Line.Cycle, selected.Days[i].Line.Cycle);
+    }
+}
+
 TEST_F(CivilYears, SpanInsideTheWorkingRange) {
     const DateState& state = calendar_.State();
     EXPECT_TRUE(CivilYearsInRange(state, 2000, 2099));

@@ -1,9 +1,11 @@
 #include "exports/day_texts.h"
 
 #include <algorithm>
+#include <array>
 
 #include "data/text_encoding.h"
 #include "reckoning/name_tables.h"
+#include "reports/day_phrases.h"
 
 namespace velorith::exports {
 
@@ -102,19 +104,87 @@ std::string DateText(int reckoning, const CalendarDate& date) {
     return text;
 }
 
-const DayEntry* PrincipalEntry(const DayInfo& day) {
-    for (const int group : {0, 1}) {
-        const auto it = std::find_if(day.Entries.begin(), day.Entries.end(), [&](const auto& e) {
-            return e.Group == group && !CleanText(e.Text).empty();
-        });
-        if (it != day.Entries.end()) return &*it;
-    }
-    return nullptr;
+namespace {
+
+template <std::size_t N, typename Key>
+std::string_view NameIn(const std::array<std::string_view, N>& names, Key key) {
+    const auto index = static_cast<std::size_t>(key);
+    return index < N ? names[index] : names[0];
+}
+
+}  // namespace
+
+std::string_view FastPeriodName(FastPeriod period) {
+    static constexpr std::array<std::string_view, kFastPeriods> kNames = {"christmastide",
+                                                                          "theophany",
+                                                                          "fastFreeWeek",
+                                                                          "brightWeek",
+                                                                          "theophanyEve",
+                                                                          "nativityEve",
+                                                                          "beheading",
+                                                                          "exaltation",
+                                                                          "transfiguration",
+                                                                          "annunciationInLent",
+                                                                          "annunciationInHolyWeek",
+                                                                          "lazarusSaturday",
+                                                                          "palmSunday",
+                                                                          "greatCanonThursday",
+                                                                          "greatCanonTuesday",
+                                                                          "lentFirstWeek",
+                                                                          "lent",
+                                                                          "holyWeek",
+                                                                          "cheesefareWeek",
+                                                                          "fastDay",
+                                                                          "apostlesFast",
+                                                                          "dormitionFast",
+                                                                          "nativityFast"};
+    return NameIn(kNames, period);
+}
+
+std::string_view FastFeastName(FastFeast feast) {
+    static constexpr std::array<std::string_view, kFastFeasts> kNames = {"none",
+                                                                         "nativityOfTheForerunner",
+                                                                         "apostlesPeterAndPaul",
+                                                                         "dormition",
+                                                                         "nativityOfTheTheotokos",
+                                                                         "protection",
+                                                                         "entryOfTheTheotokos",
+                                                                         "stNicholas"};
+    return NameIn(kNames, feast);
+}
+
+std::string_view ServiceKeyName(ServiceKind service) {
+    static constexpr std::array<std::string_view, kServiceKinds> kNames = {
+        "matins", "firstHour", "sixthHour", "vespers", "liturgy"};
+    return NameIn(kNames, service);
+}
+
+std::string_view ReadingKindName(ReadingKind kind) {
+    static constexpr std::array<std::string_view, kReadingKinds> kNames = {"apostle", "gospel",
+                                                                           "oldTestament"};
+    return NameIn(kNames, kind);
+}
+
+std::string_view NoLiturgyName(NoLiturgyKind kind) {
+    static constexpr std::array<std::string_view, kNoLiturgyKinds> kNames = {"none", "noLiturgy",
+                                                                             "presanctified"};
+    return NameIn(kNames, kind);
+}
+
+std::string_view GroupName(int group) {
+    static constexpr std::array<std::string_view, 5> kNames = {"principal", "saints",
+                                                               "russianSaints", "icons", "notes"};
+    return group >= 0 && group < 5 ? kNames[static_cast<std::size_t>(group)] : "notes";
+}
+
+std::string_view SeasonName(CycleSeason season) {
+    static constexpr std::array<std::string_view, kCycleSeasons> kNames = {
+        "afterPentecost", "lent", "holyWeek", "brightWeek", "afterPascha"};
+    return NameIn(kNames, season);
 }
 
 std::string PrincipalText(const DayInfo& day) {
-    const DayEntry* entry = PrincipalEntry(day);
-    return CleanText(entry ? entry->Text : day.WeekLine);
+    return CleanText(PrincipalOf(day));
 }
 
 bool IsFastDay(const DayInfo& day) {

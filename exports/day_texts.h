@@ -20,15 +20,26 @@ std::string_view RankName(Rank rank);
 std::string_view SourceName(EntrySource source);
 // "none", "fastFree", "noMeat", "fish", "caviar", "oil", "hotNoOil", "dry", "total".
 std::string_view FastLevelName(FastLevel level);
+// "christmastide", "lent", "nativityFast", ...: the rule that gives a day its fast.
+std::string_view FastPeriodName(FastPeriod period);
+// "stNicholas", "dormition", ...; "none" for no feast.
+std::string_view FastFeastName(FastFeast feast);
+// "matins", "firstHour", "sixthHour", "vespers", "liturgy".
+std::string_view ServiceKeyName(ServiceKind service);
+// "apostle", "gospel", "oldTestament".
+std::string_view ReadingKindName(ReadingKind kind);
+// "none", "noLiturgy", "presanctified".
+std::string_view NoLiturgyName(NoLiturgyKind kind);
+// "principal", "saints", "russianSaints", "icons", "notes": the groups 0..4 of a day's entries.
+std::string_view GroupName(int group);
+// "afterPentecost", "lent", "holyWeek", "brightWeek", "afterPascha".
+std::string_view SeasonName(CycleSeason season);
 
 // "7 апреля 2025 года от Р.Х. по старому стилю", as the reports write a date with its
 // reckoning; the month counts in the reckoning's own order.
 std::string DateText(int reckoning, const CalendarDate& date);
 
-// The entry that names the day: the first of group 0 with a text, else the first of group 1;
-// null when the day has neither (its day line names it then).
-const DayEntry* PrincipalEntry(const DayInfo& day);
-// The text that names the day: the principal entry's, else the day line.
+// The text that names the day (PrincipalOf), clean for an interchange format.
 std::string PrincipalText(const DayInfo& day);
 // A day with a fast to keep: a fast is known and asks more than "no fast".
 bool IsFastDay(const DayInfo& day);

@@ -21,14 +21,14 @@ TEST(DayTexts, DateTextInEachReckoning) {
 
 TEST(DayTexts, PrincipalEntryAndHighestRank) {
     DayInfo day = FastWednesday();
-    EXPECT_EQ(PrincipalEntry(day), &day.Entries[0]);
+    EXPECT_EQ(day.PrincipalEntry(), &day.Entries[0]);
     day.Entries.push_back(Entry(0, Rank::Polyeleos, "  "));  // an empty text names nothing
-    EXPECT_EQ(PrincipalEntry(day), &day.Entries[0]);
+    EXPECT_EQ(day.PrincipalEntry(), &day.Entries[0]);
     day.Entries.push_back(Entry(0, Rank::Vigil, "Свт. Николая."));
     EXPECT_EQ(PrincipalText(day), "Свт. Николая.");
     EXPECT_EQ(day.HighestRank(), Rank::Vigil);
     day.Entries = {Entry(2, Rank::None, "Прп. Григория Декаполита.")};
-    EXPECT_EQ(PrincipalEntry(day), nullptr);
+    EXPECT_EQ(day.PrincipalEntry(), nullptr);
     EXPECT_EQ(PrincipalText(day), "Среда 26-ой седмицы по Пятидесятнице. Глас 1-й.");
     EXPECT_EQ(day.HighestRank(), Rank::None);
 }

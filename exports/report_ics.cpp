@@ -5,6 +5,7 @@
 
 #include "exports/day_texts.h"
 #include "exports/ical_ptr.h"
+#include "reports/day_phrases.h"
 
 namespace velorith::exports {
 namespace {
@@ -31,7 +32,7 @@ ical::Property XProperty(const char* name, const std::string& value) {
 // The description: the day's Julian date, its day line when the summary is not it, the other
 // commemorations, the fast and the readings, one to a line.
 std::string Description(const DayInfo& day) {
-    const DayEntry* principal = PrincipalEntry(day);
+    const DayEntry* principal = day.PrincipalEntry();
     std::string text = DateText(kJulian, day.Dates[kJulian]);
     const auto addLine = [&](const std::string& line) {
         const std::string clean = CleanText(line);
@@ -39,15 +40,15 @@ std::string Description(const DayInfo& day) {
         text += '\n';
         text += clean;
     };
-    if (principal) addLine(day.WeekLine);
+    if (principal) addLine(DayLinePlain(day));
     for (const DayEntry& e : day.Entries) {
         if (&e != principal) addLine(e.Text);
     }
-    if (day.Fast) addLine(day.Fast->Line);
+    if (day.Fast) addLine(FastLineText(*day.Fast));
     if (day.Readings) {
         for (const ServiceReadings& s : day.Readings->Services)
-            addLine(s.Line);
-        addLine(day.Readings->NoLiturgyReason);
+            addLine(ServiceLineText(s));
+        addLine(std::string(NoLiturgyText(day.Readings->NoLiturgy)));
     }
     return text;
 }

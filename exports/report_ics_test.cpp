@@ -107,8 +107,8 @@ TEST(ReportIcs, DescriptionHoldsTheRestOfTheDay) {
               "7 апреля 2025 года от Р.Х. по старому стилю\n"
               "Светлое Христово Воскресение.\n"
               "Мч. Калиопия.\n"
-              "Поста нет.\n"
-              "Лит. Ап. Деян. 1:1-8. Ев. Ин. 1:1-17.");
+              "Светлая седмица. Поста нет.\n"
+              "Лит.: Ап. Деян. 1:1-8. Ев. Ин. 1:1-17.");
 
     // A day without commemorations is named by its day line, which is not repeated below.
     DayInfo bare = FastWednesday();

@@ -2,8 +2,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include "calendar/scripture.h"
 #include "exports/day_texts.h"
 #include "reckoning/name_tables.h"
+#include "reports/day_phrases.h"
 
 namespace velorith::exports {
 namespace {
@@ -30,7 +32,7 @@ Json PointJson(int reckoning, DayNum day) {
 }
 
 Json EntryJson(const DayEntry& e) {
-    Json entry{{"group", e.Group}, {"rank", RankName(e.Sign)}};
+    Json entry{{"group", GroupName(e.Group)}, {"groupNumber", e.Group}, {"rank", RankName(e.Sign)}};
     const int sign = SignMarkerNumber(e.Sign);
     entry["rankSign"] = sign == 0 ? Json(nullptr) : Json(sign);
     entry["text"] = CleanText(e.Text);
@@ -40,25 +42,66 @@ Json EntryJson(const DayEntry& e) {
 }
 
 Json FastJson(const DayFast& fast) {
+    Json eased = nullptr;
+    if (fast.Eased) {
+        eased = fast.EasedByFeast != FastFeast::None
+                    ? Json{{"feast", FastFeastName(fast.EasedByFeast)}}
+                    : Json{{"rank", RankName(fast.EasedByRank)}};
+    }
+    // A day outside every fast has no period and no words.
+    const bool kept = fast.Level != FastLevel::None;
     return Json{{"level", FastLevelName(fast.Level)},
-                {"reason", CleanText(fast.Reason)},
-                {"line", CleanText(fast.Line)}};
+                {"period", kept ? Json(FastPeriodName(fast.Period)) : Json(nullptr)},
+                {"easedBy", std::move(eased)},
+                {"reason", kept ? CleanText(FastReasonText(fast)) : std::string()},
+                {"line", CleanText(FastLineText(fast))}};
+}
+
+Json ReadingJson(const Reading& r) {
+    const ScriptureRef ref = ParseReference(r.Reference);
+    Json spans = Json::array();
+    for (const VerseSpan& span : ref.Spans) {
+        spans.push_back(Json{{"fromChapter", span.FromChapter},
+                             {"fromVerse", span.FromVerse},
+                             {"toChapter", span.ToChapter},
+                             {"toVerse", span.ToVerse}});
+    }
+    return Json{{"kind", ReadingKindName(r.Kind)},
+                {"reference", CleanText(r.Reference)},
+                {"book", CleanText(ref.Book)},
+                {"bookKey", ref.BookKey.empty() ? Json(nullptr) : Json(ref.BookKey)},
+                {"spans", std::move(spans)},
+                {"text", CleanText(ReadingPiece(r))}};
 }
 
 Json ReadingsJson(const DayReadings& readings) {
     Json services = Json::array();
     for (const ServiceReadings& s : readings.Services) {
-        Json pieces = Json::array();
-        for (const std::string& piece : s.Pieces)
-            pieces.push_back(CleanText(piece));
-        services.push_back(Json{{"service", CleanText(s.Service)},
-                                {"pieces", std::move(pieces)},
-                                {"line", CleanText(s.Line)}});
+        Json list = Json::array();
+        for (const Reading& r : s.Readings)
+            list.push_back(ReadingJson(r));
+        services.push_back(Json{{"service", ServiceKeyName(s.Service)},
+                                {"name", ServiceName(s.Service)},
+                                {"readings", std::move(list)},
+                                {"line", CleanText(ServiceLineText(s))}});
     }
     Json json{{"services", std::move(services)}};
-    if (!readings.NoLiturgyReason.empty())
-        json["noLiturgyReason"] = CleanText(readings.NoLiturgyReason);
+    if (readings.NoLiturgy != NoLiturgyKind::None) {
+        json["noLiturgy"] = NoLiturgyName(readings.NoLiturgy);
+        json["noLiturgyReason"] = NoLiturgyText(readings.NoLiturgy);
+    }
     return json;
+}
+
+Json CycleJson(const DayInfo& day) {
+    if (!day.Line.Cycle) return nullptr;
+    const CyclePlace& place = *day.Line.Cycle;
+    const bool numbered =
+        place.Season != CycleSeason::HolyWeek && place.Season != CycleSeason::BrightWeek;
+    return Json{{"season", SeasonName(place.Season)},
+                {"week", numbered ? Json(place.Number) : Json(nullptr)},
+                {"sunday", place.Sunday},
+                {"phrase", CyclePhrase(place)}};
 }
 
 Json DayJson(const DayInfo& day) {
@@ -70,8 +113,8 @@ Json DayJson(const DayInfo& day) {
     json["weekday"] = Json{{"number", day.WeekDay},
                            {"name", DayNames(day.WeekDay, kCivilDay)},
                            {"churchName", DayNames(day.WeekDay, kChurchDay)}};
-    json["dayLine"] = CleanText(day.WeekLine);
-    json["cyclePhrase"] = CleanText(day.CyclePhrase);
+    json["dayLine"] = CleanText(DayLinePlain(day));
+    json["cycle"] = CycleJson(day);
     json["tone"] = day.Tone >= 1 && day.Tone <= 8 ? Json(day.Tone) : Json(nullptr);
     json["indiction"] = Json{{"year", day.Indiction.Year}, {"number", day.Indiction.Number}};
     json["red"] = day.Red();

@@ -11,7 +11,7 @@ namespace velorith::exports {
 
 // The version of the document's layout; raised only when a field changes its meaning or
 // goes away (new fields may come without it).
-inline constexpr int kJsonFormatVersion = 1;
+inline constexpr int kJsonFormatVersion = 2;
 
 // The document: UTF-8, two-space indentation, ending with a line feed. Never fails: a text
 // that is not valid UTF-8 has its bad bytes replaced.

@@ -21,7 +21,7 @@ json Parse(const ReportFrame& frame) {
 
 TEST(ReportJson, FrameOfADayReport) {
     const json doc = Parse(FrameOf(ReportKind::Day, {Pascha2025()}));
-    EXPECT_EQ(doc["formatVersion"], 1);
+    EXPECT_EQ(doc["formatVersion"], 2);
     EXPECT_EQ(doc["kind"], "day");
     EXPECT_EQ(doc["reckoning"], "gregorian");
     EXPECT_EQ(doc["title"], "");
@@ -51,8 +51,8 @@ TEST(ReportJson, DatesWeekdayCycleAndRed) {
     EXPECT_EQ(day["weekday"],
               (json{{"number", 7}, {"name", "Воскресенье"}, {"churchName", "Неделя"}}));
     EXPECT_EQ(day["dayLine"], "Светлое Христово Воскресение.");
-    EXPECT_EQ(day["cyclePhrase"], "Пасха.");
-    EXPECT_TRUE(day["tone"].is_null());  // Bright Week has no tone
+    EXPECT_TRUE(day["cycle"].is_null());  // the day's title stands in place of the cycle phrase
+    EXPECT_TRUE(day["tone"].is_null());   // Bright Week has no tone
     EXPECT_EQ(day["indiction"], (json{{"year", 85}, {"number", 15}}));
     EXPECT_EQ(day["red"], true);
     EXPECT_EQ(day["redWhy"], (json{{"sunday", true}, {"monthKey", false}, {"entry", true}}));
@@ -61,6 +61,17 @@ TEST(ReportJson, DatesWeekdayCycleAndRed) {
 
     const json weekday = Parse(FrameOf(ReportKind::Day, {FastWednesday()}))["days"][0];
     EXPECT_EQ(weekday["tone"], 1);
+    // Every tone is a number, the eighth as much as the first.
+    for (int tone = 1; tone <= 8; ++tone) {
+        DayInfo toned = FastWednesday();
+        toned.Tone = tone;
+        EXPECT_EQ(Parse(FrameOf(ReportKind::Day, {toned}))["days"][0]["tone"], tone);
+    }
+    EXPECT_EQ(weekday["cycle"], (json{{"season", "afterPentecost"},
+                                      {"week", 26},
+                                      {"sunday", false},
+                                      {"phrase", "26-ой седмицы по Пятидесятнице."}}));
+    EXPECT_EQ(weekday["dayLine"], "Среда 26-ой седмицы по Пятидесятнице. Глас 1-й.");
     EXPECT_EQ(weekday["red"], false);
     EXPECT_EQ(weekday["weekday"]["number"], 3);
     // No entry of group 0: the first of group 1 names the day.
@@ -70,7 +81,8 @@ TEST(ReportJson, DatesWeekdayCycleAndRed) {
 TEST(ReportJson, EntriesKeepOrderRankSignAndSource) {
     const json entries = Parse(FrameOf(ReportKind::Day, {Pascha2025()}))["days"][0]["entries"];
     ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0], (json{{"group", 0},
+    EXPECT_EQ(entries[0], (json{{"group", "principal"},
+                                {"groupNumber", 0},
                                 {"rank", "greatFeast"},
                                 {"rankSign", 1},
                                 {"text", "Пасха Господня."},
@@ -83,13 +95,48 @@ TEST(ReportJson, EntriesKeepOrderRankSignAndSource) {
 
 TEST(ReportJson, FastAndReadingsOnlyWhenKnown) {
     const json pascha = Parse(FrameOf(ReportKind::Day, {Pascha2025()}))["days"][0];
-    EXPECT_EQ(
-        pascha["fast"],
-        (json{{"level", "fastFree"}, {"reason", "Светлая седмица."}, {"line", "Поста нет."}}));
+    EXPECT_EQ(pascha["fast"], (json{{"level", "fastFree"},
+                                    {"period", "brightWeek"},
+                                    {"easedBy", nullptr},
+                                    {"reason", "Светлая седмица."},
+                                    {"line", "Светлая седмица. Поста нет."}}));
     const json& liturgy = pascha["readings"]["services"][0];
-    EXPECT_EQ(liturgy["service"], "Лит.");
-    EXPECT_EQ(liturgy["pieces"], (json{"Ап. Деян. 1:1-8.", "Ев. Ин. 1:1-17."}));
-    EXPECT_FALSE(pascha["readings"].contains("noLiturgyReason"));
+    EXPECT_EQ(liturgy["service"], "liturgy");
+    EXPECT_EQ(liturgy["name"], "Лит.");
+    EXPECT_EQ(liturgy["line"], "Лит.: Ап. Деян. 1:1-8. Ев. Ин. 1:1-17.");
+    ASSERT_EQ(liturgy["readings"].size(), 2u);
+    EXPECT_EQ(liturgy["readings"][0],
+              (json{{"kind", "apostle"},
+                    {"reference", "Деян. 1:1-8"},
+                    {"book", "Деян."},
+                    {"bookKey", "Acts"},
+                    {"spans",
+                     json::array({json{
+                         {"fromChapter", 1}, {"fromVerse", 1}, {"toChapter", 1}, {"toVerse", 8}}})},
+                    {"text", "Ап. Деян. 1:1-8."}}));
+    EXPECT_EQ(liturgy["readings"][1]["kind"], "gospel");
+    EXPECT_EQ(liturgy["readings"][1]["bookKey"], "John");
+    EXPECT_FALSE(pascha["readings"].contains("noLiturgy"));
+
+    // What eased a fast: a named feast, else the day's rank.
+    DayInfo nicholas = FastWednesday();
+    nicholas.Fast = DayFast{FastLevel::Fish, FastPeriod::NativityFast, true, FastFeast::StNicholas,
+                            Rank::Vigil};
+    const json eased = Parse(FrameOf(ReportKind::Day, {nicholas}))["days"][0]["fast"];
+    EXPECT_EQ(eased["easedBy"], (json{{"feast", "stNicholas"}}));
+    EXPECT_EQ(eased["line"],
+              "Рождественский пост, память святителя Николая Чудотворца. Разрешается рыба.");
+    nicholas.Fast->EasedByFeast = FastFeast::None;
+    EXPECT_EQ(Parse(FrameOf(ReportKind::Day, {nicholas}))["days"][0]["fast"]["easedBy"],
+              (json{{"rank", "vigil"}}));
+
+    // A Lenten weekday without a Liturgy says why, as a key and in words.
+    DayInfo lent = FastWednesday();
+    lent.Readings = DayReadings{{}, NoLiturgyKind::Presanctified};
+    const json lentReadings = Parse(FrameOf(ReportKind::Day, {lent}))["days"][0]["readings"];
+    EXPECT_EQ(lentReadings["noLiturgy"], "presanctified");
+    EXPECT_EQ(lentReadings["noLiturgyReason"],
+              "Апостола и Евангелия нет: литургия Преждеосвященных Даров.");
 
     DayInfo plain = FastWednesday();
     plain.Fast.reset();

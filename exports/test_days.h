@@ -35,18 +35,16 @@ inline DayEntry Entry(int group, Rank sign, std::string text,
 // Pascha of 2025: 20 April new style, 7 April old style.
 inline DayInfo Pascha2025() {
     DayInfo day = DayOn(2025, 4, 20);
-    day.WeekLine = "Светлое Христово Воскресение.";
-    day.CyclePhrase = "Пасха.";
+    day.Line.Titles.Text = "Светлое Христово Воскресение.";
     day.RedWhy.Entry = true;
     day.Entries = {Entry(0, Rank::GreatFeast, "Пасха Господня.", EntrySource::Relocatable, 1),
                    Entry(1, Rank::None, "Мч. Калиопия.")};
     day.Entries[0].Markup = "{\\b Пасха Господня.}";
-    day.Fast = DayFast{FastLevel::FastFree, "Светлая седмица.", "Поста нет."};
+    day.Fast = DayFast{FastLevel::FastFree, FastPeriod::BrightWeek};
     ServiceReadings liturgy;
-    liturgy.Service = "Лит.";
-    liturgy.Pieces = {"Ап. Деян. 1:1-8.", "Ев. Ин. 1:1-17."};
-    liturgy.Line = "Лит. Ап. Деян. 1:1-8. Ев. Ин. 1:1-17.";
-    day.Readings = DayReadings{{liturgy}, ""};
+    liturgy.Service = ServiceKind::Liturgy;
+    liturgy.Readings = {{ReadingKind::Apostle, "Деян. 1:1-8"}, {ReadingKind::Gospel, "Ин. 1:1-17"}};
+    day.Readings = DayReadings{{liturgy}, NoLiturgyKind::None};
     return day;
 }
 
@@ -54,13 +52,11 @@ inline DayInfo Pascha2025() {
 // group 2.
 inline DayInfo FastWednesday() {
     DayInfo day = DayOn(2025, 12, 3);
-    day.WeekLine = "Среда 26-ой седмицы по Пятидесятнице. Глас 1-й.";
-    day.CyclePhrase = "26-ой седмицы по Пятидесятнице.";
+    day.Line.Cycle = CyclePlace{CycleSeason::AfterPentecost, 26, false};
     day.Tone = 1;
     day.Entries = {Entry(1, Rank::None, "Предпразднство Введения во храм Пресвятой Богородицы."),
                    Entry(2, Rank::None, "Прп. Григория Декаполита.")};
-    day.Fast = DayFast{FastLevel::HotNoOil, "Рождественский пост.",
-                       "Рождественский пост. Горячая пища без масла."};
+    day.Fast = DayFast{FastLevel::HotNoOil, FastPeriod::NativityFast};
     return day;
 }
 

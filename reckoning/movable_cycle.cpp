@@ -12,7 +12,6 @@ namespace {
 constexpr std::string_view kAfterPentecost = "-я по Пятидесятнице";
 constexpr std::string_view kOfLent = "-я Великого поста";
 constexpr std::string_view kAfterPascha = "-я по Пасхе";
-constexpr std::string_view kHolyWeekDay = "Страстной седмицы.";
 
 void AppendNumbered(std::string& out, std::int64_t n, std::string_view text) {
     out += std::to_string(n);
@@ -62,53 +61,24 @@ std::vector<std::string> WeekLabels(const DateState& s) {
     return WeekLabels(s.Cur().YearWeeks, s.PaschaInfo.PaschaWeek, s.PaschaInfo.FirstPentWeek);
 }
 
-void AppendCyclePhrase(std::string& out, int week, int weekDay, int paschaWeek, int firstPentWeek) {
+CyclePlace CyclePlaceOf(int week, int weekDay, int paschaWeek, int firstPentWeek) {
     const std::int64_t w = week;
     const std::int64_t p = paschaWeek;
     const std::int64_t f = firstPentWeek;
+    using enum CycleSeason;
     if (weekDay == 7) {
-        // A Sunday opens its week, so it takes the number of the week before it in the
-        // counts after Pentecost and of Lent; Pascha itself is the first Sunday after Pascha.
-        if (w == p - 1) {
-            out += kHolyWeekDay;
-            return;
-        }
-        if (w < p - 7) {
-            AppendNumbered(out, w + f - 2, kAfterPentecost);
-        } else if (w < p - 1) {
-            AppendNumbered(out, w - p + 7, kOfLent);
-        } else if (w < p + 7) {
-            AppendNumbered(out, w - p + 1, kAfterPascha);
-        } else {
-            AppendNumbered(out, w - p - 7, kAfterPentecost);
-        }
-        out += '.';
-        return;
+        if (w == p - 1) return {HolyWeek, 0, true};
+        if (w < p - 7) return {AfterPentecost, w + f - 2, true};
+        if (w < p - 1) return {Lent, w - p + 7, true};
+        if (w < p + 7) return {AfterPascha, w - p + 1, true};
+        return {AfterPentecost, w - p - 7, true};
     }
-    if (w < p - 7) {
-        AppendNumbered(out, w + f - 1, "-ой седмицы по Пятидесятнице.");
-    } else if (w < p - 1) {
-        AppendNumbered(out, w - p + 8, "-ой седмицы Великого поста.");
-    } else if (w == p - 1) {
-        out += kHolyWeekDay;
-    } else if (w == p) {
-        out += "Светлой седмицы.";
-    } else if (w < p + 7) {
-        AppendNumbered(out, w - p + 1, "-ой седмицы по Пасхе.");
-    } else {
-        AppendNumbered(out, w - p - 6, "-ой седмицы по Пятидесятнице.");
-    }
-}
-
-std::string CyclePhrase(int w, int weekDay, int paschaWeek, int firstPentWeek) {
-    std::string out;
-    AppendCyclePhrase(out, w, weekDay, paschaWeek, firstPentWeek);
-    return out;
-}
-
-std::string CyclePhrase(const DateState& s) {
-    return CyclePhrase(s.Cur().Week, s.CurWeekDay, s.PaschaInfo.PaschaWeek,
-                       s.PaschaInfo.FirstPentWeek);
+    if (w < p - 7) return {AfterPentecost, w + f - 1, false};
+    if (w < p - 1) return {Lent, w - p + 8, false};
+    if (w == p - 1) return {HolyWeek, 0, false};
+    if (w == p) return {BrightWeek, 0, false};
+    if (w < p + 7) return {AfterPascha, w - p + 1, false};
+    return {AfterPentecost, w - p - 6, false};
 }
 
 int ToneOf(DayNum n, DayNum curPascha, DayNum prevPascha) {
@@ -123,14 +93,6 @@ int ToneOf(DayNum n, DayNum curPascha, DayNum prevPascha) {
 
 int ToneOf(const DateState& s) {
     return ToneOf(s.CurDay, s.PaschaInfo.CurPascha, s.PaschaInfo.PrevPascha);
-}
-
-std::string ToneText(int tone) {
-    if (tone < 1 || tone > 8) return {};
-    std::string text = " Глас ";
-    text += std::to_string(tone);
-    text += "-й.";
-    return text;
 }
 
 GreatIndiction GreatIndictionOf(int worldYear) {

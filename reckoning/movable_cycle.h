@@ -3,6 +3,7 @@
 // the year of the great indiction. Pure rules on the Pascha data of DateState.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -22,22 +23,25 @@ std::vector<std::string> WeekLabels(int yearWeeks, int paschaWeek, int firstPent
 // The week labels of the current year of the current reckoning.
 std::vector<std::string> WeekLabels(const DateState& s);
 
-// The phrase that names a day of week w with weekday weekDay (1 = Monday .. 7 = Sunday) in
-// the cycle, e.g. "3-я по Пасхе." (a Sunday), "5-ой седмицы Великого поста.",
-// "Светлой седмицы."; it always ends with ".".
-std::string CyclePhrase(int w, int weekDay, int paschaWeek, int firstPentWeek);
-// Appends the phrase to out; for the reports, which build long documents.
-void AppendCyclePhrase(std::string& out, int w, int weekDay, int paschaWeek, int firstPentWeek);
-// The phrase of the selected day (Dates(CurCal).Week, CurWeekDay).
-std::string CyclePhrase(const DateState& s);
+// The place of a day in the movable cycle, as its phrase names it: the season and, where the
+// season counts its weeks, the week's number. A Sunday takes the number of the week it closes
+// in the counts after Pentecost and of Lent; Pascha is the first Sunday after Pascha.
+enum class CycleSeason : std::uint8_t { AfterPentecost, Lent, HolyWeek, BrightWeek, AfterPascha };
+inline constexpr int kCycleSeasons = 5;
+struct CyclePlace {
+    CycleSeason Season = CycleSeason::AfterPentecost;
+    std::int64_t Number = 0;  // the week's number; 0 for Holy and Bright Week
+    bool Sunday = false;
+    bool operator==(const CyclePlace&) const = default;
+};
+// The place of a day of week w with weekday weekDay (1 = Monday .. 7 = Sunday).
+CyclePlace CyclePlaceOf(int w, int weekDay, int paschaWeek, int firstPentWeek);
 
 // Tone 1..8 of day n, or 0 when the day has none (Palm Sunday to the Saturday of Bright Week,
 // Pentecost to the Saturday after it).
 int ToneOf(DayNum n, DayNum curPascha, DayNum prevPascha);
 // Tone of the selected day in the current year.
 int ToneOf(const DateState& s);
-// " Глас N-й." for a tone 1..8; empty for no tone.
-std::string ToneText(int tone);
 
 // The place of a World year in the great indiction (the 532-year cycle).
 struct GreatIndiction {

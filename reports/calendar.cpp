@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "calendar/day_builder.h"
+#include "data/rtf_reader.h"
 #include "reckoning/name_tables.h"
 #include "reports/report_heading.h"
-#include "reports/rtf_reader.h"
 
 #include "data/file_bytes.h"
 #include "data/ini_file.h"
@@ -27,18 +27,14 @@ void Calendar::SelectDate(int cal, int year, int month, int day) {
     cur.Year = static_cast<std::int16_t>(year);
     cur.Month = static_cast<std::int16_t>(month);
     cur.Day = static_cast<std::int16_t>(day);
-    Navigator navigator(state_, nullptr, this);
+    Navigator navigator(state_, nullptr, &data_);
     navigator.RecalcYear();
 }
 
 void Calendar::ChangeCal(int cal) {
     state_.CurCal = static_cast<std::int16_t>(cal);
-    Navigator navigator(state_, nullptr, this);
+    Navigator navigator(state_, nullptr, &data_);
     navigator.ChangeCal();
-}
-
-void Calendar::SetYearDates() {
-    data_.SetYearDates(state_);
 }
 
 std::string Calendar::RenderReport(int tab) {
@@ -116,10 +112,6 @@ ReportFrame Calendar::Frame(ReportKind kind, std::string_view findText, bool who
     frame.Kind = kind;
     frame.Reckoning = state_.CurCal;
     const DateRec& cur = state_.Cur();
-    const auto dateText = [this](DayNum d) {
-        const CalendarDate date = DateOfDay(state_.CurCal, d);
-        return DateInWords(state_.CurCal, date.Day, date.Month, date.Year);
-    };
     std::vector<DayNum> days;
     switch (kind) {
         case ReportKind::Day:
@@ -128,15 +120,13 @@ ReportFrame Calendar::Frame(ReportKind kind, std::string_view findText, bool who
         case ReportKind::Week:
             frame.First = cur.WeekFirst;
             frame.Last = cur.WeekLast;
-            frame.Title = "Седмица с " + dateText(frame.First) + " по " + dateText(frame.Last) +
-                          std::string(CalNames(state_.CurCal));
+            frame.Title = std::string(kWeekWord) + " " + WeekTitleFrom(state_.CurCal, frame.First) +
+                          " " + WeekTitleTo(state_.CurCal, frame.Last);
             break;
         case ReportKind::Month:
             frame.First = cur.MonthFirst;
             frame.Last = cur.MonthLast;
-            frame.Title =
-                std::string(MonthNames(CalendarMonth(state_.CurCal, cur.Month), kNominative)) +
-                " " + std::to_string(cur.Year) + " года" + std::string(CalNames(state_.CurCal));
+            frame.Title = MonthTitle(state_.CurCal, cur.Month, cur.Year);
             break;
         case ReportKind::Year:
         case ReportKind::Feasts:
@@ -166,6 +156,23 @@ ReportFrame Calendar::Frame(ReportKind kind, std::string_view findText, bool who
     data_.Revalidate();
     for (const DayNum d : days)
         frame.Days.push_back(DayOf(d));
+    return frame;
+}
+
+ReportFrame Calendar::YearFrame(int k, int year) {
+    ReportFrame frame;
+    frame.Kind = ReportKind::Year;
+    frame.Reckoning = k;
+    frame.First = DayNumber(k, 1, 1, year);
+    frame.Last = DayNumber(k, 1, 1, year + 1) - 1;
+    frame.Title = YearTitle(k, year);
+    data_.Revalidate();
+    frame.Days.reserve(static_cast<std::size_t>(frame.Last - frame.First + 1));
+    for (DayNum d = frame.First; d <= frame.Last; ++d) {
+        const DayContext context = DayContextOf(d, k);
+        frame.Days.push_back(BuildDayInfo(context, *data_.Placements(context.Pascha.PaschaYear),
+                                          data_, DayOptionsOf(settings_)));
+    }
     return frame;
 }
 

@@ -28,7 +28,7 @@ struct TabUpdate {
     std::string document;  // the new document when render is true
 };
 
-class Calendar final : public YearAssembler {
+class Calendar final {
   public:
     // Builds BaseFiles for the data folder (the "Calendar" folder itself) and loads the six
     // tables. A missing folder gives empty tables: the calendar still computes every date.
@@ -55,9 +55,11 @@ class Calendar final : public YearAssembler {
     // caller has checked that the day lies in that reckoning's working range.
     void ChangeCal(int cal);
 
-    // Navigation's year assembler: the data places the entries. The data itself is the date
-    // state's month listener, so the red days follow every month change.
-    void SetYearDates() override;
+    // Places the entries in the selected year. The data is navigation's year assembler and the
+    // date state's month listener, so the entries and red days follow every change of date
+    // without navigation calling up into the reports.
+    void SetYearDates() { data_.SetYearDates(state_); }
+    YearAssembler& Assembler() { return data_; }
     const std::vector<bool>& RedDays() const { return data_.RedDays; }
 
     // The document of a day, week, month, year or great-feasts report for the current date; the
@@ -75,6 +77,10 @@ class Calendar final : public YearAssembler {
     // The days a report of the current date lists, as facts: the day, its week, month or year,
     // the great feasts of the year, or the days of the year where the search text stands.
     ReportFrame Frame(ReportKind kind, std::string_view findText = {}, bool wholeWord = false);
+
+    // The year report's frame of a year of reckoning k, asked for by its number: the selected
+    // date does not move (feeds and sites of many years ask for them one by one).
+    ReportFrame YearFrame(int k, int year);
 
     // The document of tab 0..4 (day, week, month, year, great feasts) for the current date.
     // The date state is the same afterwards; the render cache is not touched. Empty for the

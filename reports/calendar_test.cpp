@@ -65,7 +65,7 @@ TEST_F(RenderCacheTest, RendersOnlyWhenThePeriodOrReckoningChanges) {
     EXPECT_TRUE(c.SetTabReport(kDayTab, true).render);  // forced
 
     EXPECT_TRUE(c.SetTabReport(kWeekTab).render);
-    Navigator nav(c.State(), nullptr, &c);
+    Navigator nav(c.State(), nullptr, &c.Assembler());
     nav.MoveDays(1);  // another day of the same week
     EXPECT_FALSE(c.SetTabReport(kWeekTab).render);
     EXPECT_TRUE(c.SetTabReport(kDayTab).render);

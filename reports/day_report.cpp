@@ -1,10 +1,12 @@
 #include "reports/day_report.h"
 
 #include <array>
+#include <type_traits>
 
 #include "data/signs.h"
 #include "reckoning/movable_cycle.h"
 #include "reckoning/name_tables.h"
+#include "reports/day_phrases.h"
 
 namespace velorith {
 
@@ -42,10 +44,7 @@ std::string BasicDayBlock<S>::IndictionLine() {
     const GreatIndiction g = Info().Indiction;
     std::string line(S::Eol);
     line += S::Indent;
-    line += std::to_string(g.Year);
-    line += "-й год ";
-    line += std::to_string(g.Number);
-    line += "-го индиктиона";
+    line += IndictionText(g);
     line += S::Eol;
     return line;
 }
@@ -86,7 +85,9 @@ template <typename S>
 std::string BasicDayBlock<S>::WeekLine() {
     const DayInfo& info = Info();
     std::string line;
-    S::AppendValue(line, info.WeekLineValue, info.WeekLine);
+    // RTF keeps the titles' markup; the other forms show their plain text.
+    const std::string text = DayLineText(info, std::is_same_v<S, RtfStyle>, S::Indent);
+    S::AppendValue(line, text, text);
     line += S::Eol;
     return line;
 }
@@ -112,17 +113,17 @@ std::string BasicDayBlock<S>::DayTexts() {
         S::AppendLine(text, e.Sign, e.Group == 4, e.Value(), e.Text);
     }
     // The readings and the fast, when switched on, close the day as notes of its own.
-    std::vector<std::string_view> notes;
+    std::vector<std::string> notes;
     if (info.Readings) {
         for (const ServiceReadings& service : info.Readings->Services)
-            notes.push_back(service.Line);
-        if (!info.Readings->NoLiturgyReason.empty())
-            notes.push_back(info.Readings->NoLiturgyReason);
+            notes.push_back(ServiceLineText(service));
+        if (info.Readings->NoLiturgy != NoLiturgyKind::None)
+            notes.emplace_back(NoLiturgyText(info.Readings->NoLiturgy));
     }
-    if (info.Fast && !info.Fast->Line.empty()) notes.push_back(info.Fast->Line);
+    if (info.Fast && info.Fast->Level != FastLevel::None) notes.push_back(FastLineText(*info.Fast));
     if (!notes.empty()) {
         text += S::Eol;
-        for (const std::string_view note : notes) {
+        for (const std::string& note : notes) {
             std::string typed;
             S::AppendTyped(typed, note);
             S::AppendLine(text, Rank::None, true, typed, note);

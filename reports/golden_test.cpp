@@ -13,10 +13,10 @@
 #include <sstream>
 #include <string>
 
+#include "data/rtf_reader.h"
 #include "reckoning/calendar_dates.h"
 #include "reports/golden_fixture.h"
 #include "reports/report_fixture.h"
-#include "reports/rtf_reader.h"
 
 namespace velorith {
 namespace {

@@ -77,11 +77,10 @@ std::string WeekReportIn(ReportContext shown) {
         if (d == cur.WeekFirst) {
             title = S::Eol;
             title += S::Indent;
-            title += "Седмица";
+            title += kWeekWord;
             title += S::Eol;
             title += S::Indent;
-            title += "с ";
-            title += block.DayMonthYear(s.CurCal);
+            title += WeekTitleFrom(s.CurCal, d);
             title += S::Eol;
         }
         days += block.ColouredBlock(ShowsIndiction(s, cur.WeekFirst), withYear, false);
@@ -90,9 +89,7 @@ std::string WeekReportIn(ReportContext shown) {
         AppendRuleIn<S>(days);
     }
     title += S::Indent;
-    title += "по ";
-    title += block.DayMonthYear(s.CurCal);
-    title += CalNames(s.CurCal);
+    title += WeekTitleTo(s.CurCal, cur.WeekLast);
     AppendRuleIn<S>(title);
 
     StyledDocument<S> doc(S::Prologue(c.settings, true));
@@ -105,13 +102,8 @@ std::string WeekReportIn(ReportContext shown) {
 template <typename S>
 std::string MonthReportIn(ReportContext c) {
     const DateState& s = c.state;
-    BasicDayBlock<S> block(c);
-    std::string title(block.MonthName(s.CurCal, kNominative));
-    title += ' ';
-    title += std::to_string(s.Cur().Year);
-    title += " года";
-    title += CalNames(s.CurCal);
-    return DaysReport<S>(c, title, s.Cur().MonthFirst, s.Cur().MonthLast, false);
+    return DaysReport<S>(c, MonthTitle(s.CurCal, s.Cur().Month, s.Cur().Year), s.Cur().MonthFirst,
+                         s.Cur().MonthLast, false);
 }
 
 template <typename S>

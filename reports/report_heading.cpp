@@ -6,10 +6,42 @@
 namespace velorith {
 
 std::string YearTitle(const DateState& state) {
-    std::string title = std::to_string(state.Cur().Year);
+    return YearTitle(state.CurCal, state.Cur().Year);
+}
+
+std::string YearTitle(int cal, int year) {
+    std::string title = std::to_string(year);
     title += " год";
-    title += CalNames(state.CurCal);
+    title += CalNames(cal);
     return title;
+}
+
+std::string MonthTitle(int cal, int month, int year) {
+    std::string title(MonthNames(CalendarMonth(cal, month), kNominative));
+    title += ' ';
+    title += std::to_string(year);
+    title += " года";
+    title += CalNames(cal);
+    return title;
+}
+
+namespace {
+
+std::string DayInWords(int cal, DayNum day) {
+    const CalendarDate date = DateOfDay(cal, day);
+    return DateInWords(cal, date.Day, date.Month, date.Year);
+}
+
+}  // namespace
+
+std::string WeekTitleFrom(int cal, DayNum first) {
+    return "с " + DayInWords(cal, first);
+}
+
+std::string WeekTitleTo(int cal, DayNum last) {
+    std::string to = "по " + DayInWords(cal, last);
+    to += CalNames(cal);
+    return to;
 }
 
 template <typename S>

@@ -4,9 +4,9 @@
 
 #include <set>
 
+#include "data/rtf_reader.h"
 #include "data/text_encoding.h"
 #include "reports/report_fixture.h"
-#include "reports/rtf_reader.h"
 #include "reports/search_text.h"
 
 namespace velorith {

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "reckoning/name_tables.h"
+#include "reports/day_phrases.h"
 
 namespace velorith {
 
@@ -29,9 +30,10 @@ QString DayToolTip(const DayInfo& day) {
     for (int k = kWorld; k <= kGregorian; ++k) {
         if (k != day.Reckoning) lines << DateLine(k, day.Dates.at(static_cast<std::size_t>(k)));
     }
-    if (const std::string& principal = day.Principal(); !principal.empty())
+    if (const std::string principal = PrincipalOf(day); !principal.empty())
         lines << QString::fromStdString(principal);
-    if (day.Fast && !day.Fast->Line.empty()) lines << QString::fromStdString(day.Fast->Line);
+    if (day.Fast && day.Fast->Level != FastLevel::None)
+        lines << QString::fromStdString(FastLineText(*day.Fast));
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -6,6 +6,7 @@
 #include <QTextEdit>
 #include <algorithm>
 
+#include "reports/day_phrases.h"
 #include "shell/cell_grid.h"
 #include "shell/day_tool_tip.h"
 #include "shell/month_grid_keys.h"
@@ -217,7 +218,7 @@ class MonthGridKeysTest : public QObject {
         QCOMPARE(DayToolTip(nativity), QStringLiteral("25 декабря 7508 г. от Сотворения Мира\n"
                                                       "25 декабря 1999 г. по старому стилю"));
         // The principal commemoration: the feast before the saints, else the day line.
-        nativity.WeekLine = "Пятница 33-ей седмицы по Пятидесятнице.";
+        nativity.Line.Titles.Text = "Пятница 33-ей седмицы по Пятидесятнице.";
         QVERIFY(
             DayToolTip(nativity).endsWith(QStringLiteral("\nПятница 33-ей седмицы по "
                                                          "Пятидесятнице.")));
@@ -229,12 +230,12 @@ class MonthGridKeysTest : public QObject {
                                                       "25 декабря 1999 г. по старому стилю\n"
                                                       "Рождество Христово."));
         nativity.Entries.clear();
-        nativity.WeekLine.clear();
+        nativity.Line = {};
         nativity.Reckoning = kWorld;
-        nativity.Fast = DayFast{FastLevel::FastFree, "", "Поста нет."};
+        nativity.Fast = DayFast{FastLevel::FastFree, FastPeriod::Christmastide};
         QCOMPARE(DayToolTip(nativity), QStringLiteral("25 декабря 1999 г. по старому стилю\n"
                                                       "7 января 2000 г. по новому стилю\n"
-                                                      "Поста нет."));
+                                                      "Святки. Поста нет."));
         nativity.Dates[kWorld] = {7509, 1, 1};  // September opens the World year
         nativity.Reckoning = kJulian;
         QVERIFY(DayToolTip(nativity).startsWith(QStringLiteral("1 сентября 7509 г.")));
@@ -246,7 +247,7 @@ class MonthGridKeysTest : public QObject {
         const MonthGridModel& m = w.MonthModel();
         const QPoint first = CellOfDay(m, 1);
         const DayNum sep1 = DayNumber(kJulian, 1, 9, 2024);
-        const QString principal = QString::fromStdString(p.app->Cal().DayAt(sep1).Principal());
+        const QString principal = QString::fromStdString(PrincipalOf(p.app->Cal().DayAt(sep1)));
         QVERIFY(!principal.isEmpty());
         QCOMPARE(w.MonthCellToolTip(first.y(), first.x()),
                  QStringLiteral("1 сентября 7533 г. от Сотворения Мира\n"

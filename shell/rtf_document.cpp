@@ -9,7 +9,7 @@
 #include <map>
 #include <string>
 
-#include "reports/rtf_reader.h"
+#include "data/rtf_reader.h"
 
 namespace velorith {
 

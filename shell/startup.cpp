@@ -66,7 +66,7 @@ VelorithApp::VelorithApp(const StartOptions& o) {
 
     // 12. Today, always first in the Gregorian reckoning, where the local date is known; then
     // the window, which sets itself up from all of the above.
-    navigator_ = std::make_unique<Navigator>(state, nullptr, calendar_.get(), clock);
+    navigator_ = std::make_unique<Navigator>(state, nullptr, &calendar_->Assembler(), clock);
     calendar_->SelectDate(kGregorian, today.Year, today.Month, today.Day);
     window_ = std::make_unique<MainWindow>(*calendar_, *navigator_, temps_.get(), store_.get(),
                                            store_->ReadWindow(), settings.LastDir);

@@ -15,11 +15,9 @@
 
 #include "data/text_encoding.h"
 #include "exports/civil_years.h"
-#include "exports/report_ics.h"
-#include "exports/report_json.h"
+#include "exports/format_registry.h"
 #include "reckoning/navigation.h"
 #include "reports/calendar.h"
-#include "reports/rtf_reader.h"
 #include "tools/output_file.h"
 #include "tools/velorith_report_options.h"
 
@@ -59,6 +57,14 @@ int WriteOutput(const ReportOptions& o, std::string_view bytes) {
     return 0;
 }
 
+exports::RenderJob JobOf(Calendar& calendar, const ReportOptions& o) {
+    return {calendar,
+            o.report,
+            o.find ? std::string_view(*o.find) : std::string_view(),
+            o.wholeWord,
+            {o.calendarName, std::time(nullptr)}};
+}
+
 // The year reports of the civil years of --range-years; status 2 when they leave the working
 // range.
 int RenderFeed(Calendar& calendar, const ReportOptions& o, std::string& bytes) {
@@ -70,10 +76,8 @@ int RenderFeed(Calendar& calendar, const ReportOptions& o, std::string& bytes) {
                             " (Julian years)",
                         2);
     }
-    // A selected date for the calendar to come back to.
-    calendar.SelectDate(kGregorian, span.first, 1, 1);
     const auto years = exports::CivilYearFrames(calendar, span.first, span.last);
-    bytes = exports::RenderIcs(years, {o.calendarName, std::time(nullptr)});
+    bytes = o.format->RenderYears(years, JobOf(calendar, o));
     return 0;
 }
 
@@ -123,22 +127,7 @@ int Run(const ReportOptions& o) {
         if (o.cal != kGregorian) calendar.ChangeCal(o.cal);
     }
 
-    if (o.format == OutputFormat::kJson) {
-        bytes = exports::RenderJson(calendar.Frame(o.report, o.find.value_or(""), o.wholeWord));
-    } else if (o.format == OutputFormat::kIcs) {
-        bytes = exports::RenderIcs(calendar.Frame(o.report), {o.calendarName, std::time(nullptr)});
-    } else if (o.format == OutputFormat::kText) {
-        // A data value must not reach the terminal as control sequences.
-        bytes =
-            SanitizeForTerminal(calendar.RenderText(o.report, o.find.value_or(""), o.wholeWord));
-    } else if (o.report == ReportKind::Abbreviations) {
-        bytes = calendar.AbbrDocument();
-    } else if (o.report == ReportKind::Search) {
-        bytes = Calendar::DocumentBytes(calendar.SetFindReport(*o.find, o.wholeWord).value_or(""));
-    } else {
-        bytes = Calendar::DocumentBytes(calendar.Render(o.report));
-    }
-    return WriteOutput(o, bytes);
+    return WriteOutput(o, o.format->Render(JobOf(calendar, o)));
 }
 
 }  // namespace

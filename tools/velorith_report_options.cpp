@@ -100,13 +100,6 @@ constexpr std::array<std::pair<std::string_view, bool ReportOptions::*>, 2> kOff
     {"--no-readings", &ReportOptions::readings},
 }};
 
-constexpr std::array<std::pair<std::string_view, OutputFormat>, 4> kFormats = {{
-    {"text", OutputFormat::kText},
-    {"rtf", OutputFormat::kRtf},
-    {"json", OutputFormat::kJson},
-    {"ics", OutputFormat::kIcs},
-}};
-
 constexpr std::array<std::pair<std::string_view, int>, 3> kStyles = {{
     {"world", kWorld},
     {"julian", kJulian},
@@ -210,9 +203,11 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
                 if (v.empty()) return fail("--data needs a folder");
                 o.data = std::filesystem::path(v);
             } else if (name == "--format") {
-                const auto format = Lookup(kFormats, v);
-                if (!format) return fail(UnknownWord(name, "format", v, kFormats));
-                o.format = *format;
+                o.format = exports::FindFormat(v);
+                if (o.format == nullptr) {
+                    return fail(std::string(name) + ": unknown format \"" + std::string(v) +
+                                "\" (" + exports::FormatNames(", ") + ")");
+                }
             } else if (name == "--range-years") {
                 const auto span = ParseYearSpan(v);
                 if (!span) {
@@ -245,14 +240,14 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
                     std::to_string(o.date->month) + "-" + std::to_string(o.date->day) +
                     " does not exist in that reckoning");
     }
-    if (o.format == OutputFormat::kIcs &&
+    if (o.format->DaysOnly &&
         (o.report == ReportKind::Search || o.report == ReportKind::Abbreviations)) {
-        return fail("--format ics: the " +
+        return fail("--format " + std::string(o.format->Name) + ": the " +
                     std::string(o.report == ReportKind::Search ? "search" : "abbr") +
                     " report has no days to put in a calendar (day, week, month, year, feasts)");
     }
     if (o.rangeYears) {
-        if (o.format != OutputFormat::kIcs) return fail("--range-years needs --format ics");
+        if (o.format->RenderYears == nullptr) return fail("--range-years needs --format ics");
         if (o.reportGiven && o.report != ReportKind::Year) {
             return fail("--range-years gives year reports; it does not go with --report " +
                         std::string(kReports[static_cast<std::size_t>(o.report)].first));

@@ -9,12 +9,10 @@
 #include <vector>
 
 #include "calendar/report_frame.h"
+#include "exports/format_registry.h"
 #include "exports/report_ics.h"
 
 namespace velorith {
-
-// What the report is written as.
-enum class OutputFormat { kText, kRtf, kJson, kIcs };
 
 // A span of civil (Gregorian) years, for calendar feeds.
 struct YearSpan {
@@ -44,7 +42,7 @@ struct ReportOptions {
     std::string font = "System";
     int fontSize = 10;
     std::optional<std::filesystem::path> data;
-    OutputFormat format = OutputFormat::kText;
+    const exports::Format* format = &exports::kTextFormat;  // what the report is written as
     std::optional<YearSpan> rangeYears;  // --range-years: the year reports of these civil years
     std::string calendarName = "Православный церковный календарь";  // the iCalendar's name
     std::optional<std::filesystem::path> output;

@@ -244,7 +244,7 @@ TEST_F(VelorithReport, JsonAndIcsOfADay) {
     const Result json = Report({"--style", "julian", "--date", "2025-4-7", "--format", "json"});
     ASSERT_EQ(json.status, 0) << json.err;
     EXPECT_TRUE(
-        json.out.starts_with("{\"formatVersion\":1,\"kind\":\"day\",\"reckoning\":\"julian\","));
+        json.out.starts_with("{\"formatVersion\":2,\"kind\":\"day\",\"reckoning\":\"julian\","));
     EXPECT_TRUE(json.out.ends_with("}]}\n"));
     EXPECT_EQ(std::count(json.out.begin(), json.out.end(), '\n'), 1);  // one line
     EXPECT_NE(json.out.find("\"text\":\"Пасха Господня.\""), std::string::npos);

@@ -7,7 +7,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
-#include "reports/rtf_reader.h"
+#include "data/rtf_reader.h"
 #include "shell/documents/clipboard_export.h"
 #include "shell/documents/documents_tests.h"
 

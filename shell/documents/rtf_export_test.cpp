@@ -6,7 +6,7 @@
 #include <QTextDocument>
 #include <string>
 
-#include "reports/rtf_reader.h"
+#include "data/rtf_reader.h"
 #include "shell/documents/documents_tests.h"
 #include "shell/documents/rtf_export.h"
 

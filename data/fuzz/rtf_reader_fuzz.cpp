@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "reports/rtf_reader.h"
+#include "data/rtf_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);

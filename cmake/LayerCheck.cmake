@@ -1,0 +1,37 @@
+# Fails the build when a source of a core layer includes a header of a layer above it. The
+# layers, lowest first: reckoning <- data <- calendar <- reports <- exports; each folder may
+# include its own headers and those of the folders below it. Tests and fuzz targets are
+# exempt: they are programs on top of every layer.
+# Run as: cmake -DSOURCE_DIR=<repo> -P LayerCheck.cmake
+set(layers reckoning data calendar reports exports)
+set(failures "")
+list(LENGTH layers count)
+math(EXPR last "${count} - 1")
+foreach(index RANGE ${last})
+    list(GET layers ${index} layer)
+    math(EXPR above_first "${index} + 1")
+    set(forbidden tools shell dialogs)
+    if(above_first LESS_EQUAL last)
+        foreach(j RANGE ${above_first} ${last})
+            list(GET layers ${j} upper)
+            list(APPEND forbidden ${upper})
+        endforeach()
+    endif()
+    list(JOIN forbidden "|" alternatives)
+    file(GLOB sources "${SOURCE_DIR}/${layer}/*.h" "${SOURCE_DIR}/${layer}/*.cpp")
+    foreach(source IN LISTS sources)
+        if(source MATCHES "_test\\.cpp$|_test\\.h$|/test_[a-z_]+\\.h$")
+            continue()
+        endif()
+        file(STRINGS "${source}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"(${alternatives})/")
+        foreach(line IN LISTS lines)
+            file(RELATIVE_PATH rel "${SOURCE_DIR}" "${source}")
+            string(STRIP "${line}" line)
+            string(APPEND failures "\n  ${rel}: ${line}")
+        endforeach()
+    endforeach()
+endforeach()
+if(failures)
+    message(FATAL_ERROR "An include against the layers (reckoning <- data <- calendar <- reports "
+                        "<- exports):${failures}")
+endif()

@@ -1,0 +1,39 @@
+#include "exports/format_registry.h"
+
+#include <array>
+
+namespace velorith::exports {
+namespace {
+
+// One line a format.
+const std::array<const Format*, 4> kFormats = {&kTextFormat, &kRtfFormat, &kJsonFormat,
+                                               &kIcsFormat};
+
+}  // namespace
+
+std::span<const Format> Formats() {
+    static const std::array<Format, kFormats.size()> formats = [] {
+        std::array<Format, kFormats.size()> all{};
+        for (std::size_t i = 0; i < kFormats.size(); ++i)
+            all[i] = *kFormats[i];
+        return all;
+    }();
+    return formats;
+}
+
+const Format* FindFormat(std::string_view name) {
+    for (const Format& f : Formats())
+        if (f.Name == name) return &f;
+    return nullptr;
+}
+
+std::string FormatNames(std::string_view separator) {
+    std::string names;
+    for (const Format& f : Formats()) {
+        if (!names.empty()) names += separator;
+        names += f.Name;
+    }
+    return names;
+}
+
+}  // namespace velorith::exports

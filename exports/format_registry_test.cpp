@@ -1,0 +1,72 @@
+// The registry of output formats: each format is found by its name, renders every report it
+// takes from one calendar, and leaves the selected date where it was.
+#include "exports/format_registry.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "data/test_folder.h"
+
+namespace velorith::exports {
+namespace {
+
+class FormatRegistry : public ::testing::Test {
+  protected:
+    RenderJob Job(ReportKind kind, std::string_view find = {}) {
+        return RenderJob{calendar_, kind, find, false, IcsOptions{"Храм", 0}};
+    }
+    void SetUp() override {
+        folder_.Write("December.DAT", "[25]\n0={1}Рождество Христово.\n");
+        calendar_.State().SetRange(1901, 2100);
+        calendar_.SelectDate(kGregorian, 2025, 1, 7);
+    }
+    velorith::testing::TempFolder folder_;
+    Calendar calendar_{folder_.path()};
+};
+
+TEST_F(FormatRegistry, NamesAndExtensionsAreUniqueAndFound) {
+    std::set<std::string_view> names, extensions;
+    for (const Format& f : Formats()) {
+        EXPECT_TRUE(names.insert(f.Name).second) << f.Name;
+        EXPECT_TRUE(extensions.insert(f.Extension).second) << f.Extension;
+        EXPECT_FALSE(f.MediaType.empty()) << f.Name;
+        ASSERT_NE(f.Render, nullptr) << f.Name;
+        EXPECT_EQ(FindFormat(f.Name), &f);
+    }
+    EXPECT_EQ(FormatNames(), "text|rtf|json|ics");
+    EXPECT_EQ(FindFormat("pdf"), nullptr);
+    EXPECT_EQ(FindFormat(""), nullptr);
+}
+
+TEST_F(FormatRegistry, EveryFormatRendersTheDayWithoutMovingTheSelection) {
+    const DayNum selected = calendar_.State().CurDay;
+    for (const Format& f : Formats()) {
+        const std::string bytes = f.Render(Job(ReportKind::Day));
+        EXPECT_FALSE(bytes.empty()) << f.Name;
+        EXPECT_EQ(calendar_.State().CurDay, selected) << f.Name;
+    }
+    // The text and JSON name the feast; RTF holds it in Windows-1251.
+    EXPECT_NE(kTextFormat.Render(Job(ReportKind::Day)).find("Рождество Христово."),
+              std::string::npos);
+    EXPECT_NE(kJsonFormat.Render(Job(ReportKind::Day)).find("Рождество Христово."),
+              std::string::npos);
+    EXPECT_TRUE(kRtfFormat.Render(Job(ReportKind::Day)).starts_with("{\\rtf1"));
+    EXPECT_NE(kIcsFormat.Render(Job(ReportKind::Day)).find("BEGIN:VCALENDAR"), std::string::npos);
+}
+
+TEST_F(FormatRegistry, OnlyTheFeedFormatSpansYearsAndOnlyItNeedsDays) {
+    for (const Format& f : Formats()) {
+        EXPECT_EQ(f.RenderYears != nullptr, f.Name == "ics") << f.Name;
+        EXPECT_EQ(f.DaysOnly, f.Name == "ics") << f.Name;
+    }
+    // The search and the abbreviations in every format that takes them.
+    for (const Format& f : Formats()) {
+        if (f.DaysOnly) continue;
+        EXPECT_NO_THROW(f.Render(Job(ReportKind::Search, "Рождество")));
+        EXPECT_NO_THROW(f.Render(Job(ReportKind::Abbreviations)));
+    }
+}
+
+}  // namespace
+}  // namespace velorith::exports

@@ -1,0 +1,19 @@
+// Plain text: the report as a pane shows it, UTF-8 with LF line ends, cleaned of control
+// sequences so that a data value never acts on a terminal.
+#include "data/text_encoding.h"
+#include "exports/format_registry.h"
+
+namespace velorith::exports {
+
+const Format kTextFormat{
+    .Name = "text",
+    .Extension = "txt",
+    .MediaType = "text/plain; charset=utf-8",
+    .Render =
+        [](const RenderJob& job) {
+            return SanitizeForTerminal(
+                job.calendar.RenderText(job.kind, job.findText, job.wholeWord));
+        },
+};
+
+}  // namespace velorith::exports
