@@ -280,6 +280,7 @@ class MainWindowTest : public QObject {
                             {"-", "6", {}, false},
                             {"mnuIndiction", "Показывать год &индиктиона", {}, true},
                             {"mnuAllStyles", "Показывать даты по &трем стилям", {}, true},
+                            {"mnuSystemColours", "&Цвета системы", {}, true},
                             {"-", "7", {}, false},
                             {"mnuFWD", "&Первый день недели", {}, false},
                             {"-", "8", {}, false},

@@ -7,7 +7,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int failed = 0;
     for (auto&& make : {velorith::tests::MakeMonthGridKeysTest, velorith::tests::MakePaneLayoutTest,
-                        velorith::tests::MakeGoToDateTest}) {
+                        velorith::tests::MakeGoToDateTest, velorith::tests::MakeWindowAccessTest}) {
         std::unique_ptr<QObject> test = make();
         failed += QTest::qExec(test.get(), argc, argv);
     }

@@ -9,5 +9,6 @@ namespace velorith::tests {
 std::unique_ptr<QObject> MakeMonthGridKeysTest();
 std::unique_ptr<QObject> MakePaneLayoutTest();
 std::unique_ptr<QObject> MakeGoToDateTest();
+std::unique_ptr<QObject> MakeWindowAccessTest();
 
 }  // namespace velorith::tests
