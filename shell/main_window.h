@@ -15,6 +15,7 @@
 #include "shell/documents/save_report.h"
 #include "shell/month_grid_keys.h"
 #include "shell/month_grid_model.h"
+#include "shell/month_view.h"
 
 class QAction;
 class QCheckBox;
@@ -109,6 +110,10 @@ class MainWindow : public QMainWindow, public CalendarView {
     bool ApplyKeyStep(const std::optional<GridKeyStep>& step);
     // Today as a day number, none when the clock is out of all reckoning.
     std::optional<DayNum> TodayDay() const;
+    // "Месяц крупно": opened and closed from the menu "Вид"; null until first opened.
+    MonthView* LargeMonth() const { return monthView_; }
+    // Selects a day of the displayed month as a click on its cell of the month grid does.
+    void SelectDayOfMonth(DayNum day);
     // Today's frame, the focus cell and the fast days of the month grid.
     CellGrid::Marks MonthGridMarks() const;
     // The month grid's cells of the displayed month's fast days (none with the fast off).
@@ -134,6 +139,7 @@ class MainWindow : public QMainWindow, public CalendarView {
     void mnuFasting_Click();
     void mnuReadings_Click();
     void mnuSystemColours_Click();
+    void mnuMonthView_Click();
     void mnuFirstWD_Click(int i);
     void mnuCal_Click(int k);
     void mnuToday_Click();
@@ -185,6 +191,8 @@ class MainWindow : public QMainWindow, public CalendarView {
     void ScaleRightPanel();
     void GoToChosenDate(int year, int month, int day);
     void ToggleReportOption(bool& flag, QAction* item);
+    // Shows the date state in the large month, when it is open.
+    void RefreshMonthView();
     SaveFailureNotice SaveFailureBox();
     // A dialog the window keeps one of: brought to the front when it is open already.
     static bool RaiseIfOpen(QWidget* dialog);
@@ -244,6 +252,7 @@ class MainWindow : public QMainWindow, public CalendarView {
     QAction* fastingAction_ = nullptr;
     QAction* readingsAction_ = nullptr;
     QAction* systemColoursAction_ = nullptr;
+    QAction* monthViewAction_ = nullptr;
 
     QPointer<FindDialog> findDialog_;
     // One range dialog and one About box at a time: a second copy of the range dialog would
@@ -254,6 +263,17 @@ class MainWindow : public QMainWindow, public CalendarView {
     QPointer<QPrintPreviewDialog> preview_;
     std::array<ReadableColumn*, kPaneCount> columns_{};
     double panelScale_ = 1.0;
+
+    QPointer<MonthView> monthView_;
+    // The month the large view was laid out for; laid out anew when any of it changes.
+    struct MonthViewKey {
+        DayNum monthFirst = 0;
+        int cal = 0;
+        int firstWeekday = 0;
+        bool operator==(const MonthViewKey&) const = default;
+    };
+    MonthViewKey monthViewKey_;
+    MonthViewLayout monthLayout_;
 };
 
 }  // namespace velorith

@@ -101,6 +101,10 @@ void MainWindow::BuildMenus() {
         CheckItem(viewMenu_, "mnuFasting", "&Пост", this, &MainWindow::mnuFasting_Click);
     readingsAction_ =
         CheckItem(viewMenu_, "mnuReadings", "&Чтения", this, &MainWindow::mnuReadings_Click);
+    viewMenu_->addSeparator();
+    monthViewAction_ = CheckItem(viewMenu_, "mnuMonthView", "Месяц к&рупно", this,
+                                 &MainWindow::mnuMonthView_Click);
+    monthViewAction_->setShortcut(Qt::CTRL | Qt::Key_M);
 
     setupMenu_ = Menu(bar, "mnuSetup", "&Настройка");
     connect(Item(setupMenu_, "mnuFont", "&Шрифт..."), &QAction::triggered, this,

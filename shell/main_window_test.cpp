@@ -274,6 +274,8 @@ class MainWindowTest : public QObject {
         view.push_back({"-", "view", {}, false});
         view.push_back({"mnuFasting", "&Пост", {}, true});
         view.push_back({"mnuReadings", "&Чтения", {}, true});
+        view.push_back({"-", "large", {}, false});
+        view.push_back({"mnuMonthView", "Месяц к&рупно", QKeySequence(Qt::CTRL | Qt::Key_M), true});
         CompareMenu(p.W().findChild<QMenu*>("mnuView"), view);
         QMenu* setup = p.W().findChild<QMenu*>("mnuSetup");
         CompareMenu(setup, {{"mnuFont", "&Шрифт...", {}, false},

@@ -34,6 +34,7 @@ void MainWindow::SetGridCal() {
 void MainWindow::SetDatesCal() {
     dates_.SetDatesCal(calendar_.State());
     datesGrid_->Show(dates_);
+    RefreshMonthView();
 }
 
 void MainWindow::SetWeekDaysNames() {
@@ -49,6 +50,7 @@ void MainWindow::SetTabReport() {
     if (tab >= kWeekTab && tab <= kYearTab) busy.emplace();
     TabUpdate update = calendar_.SetTabReport(tab);
     if (update.render) ShowDocument(tab, std::move(update.document));
+    RefreshMonthView();
 }
 
 void MainWindow::ShowDocument(int i, std::string document) {
@@ -188,6 +190,7 @@ void MainWindow::ToggleReportOption(bool& flag, QAction* item) {
     flag = !flag;
     item->setChecked(flag);
     calendar_.ResetReports();
+    monthViewKey_ = {};  // the large month shows the fast too
     SetTabReport();
 }
 

@@ -186,6 +186,10 @@ class WindowAccessTest : public QObject {
         QVERIFY(about != nullptr);
         QCOMPARE(Unnamed(about), QStringList());
         about->close();
+        w.findChild<QAction*>("mnuMonthView")->trigger();
+        QVERIFY(w.LargeMonth() != nullptr);
+        QCOMPARE(Unnamed(w.LargeMonth()), QStringList());
+        w.LargeMonth()->close();
 
         // The walk itself finds a control without a name.
         auto* stray = new QLineEdit(w.centralWidget());
