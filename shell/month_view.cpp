@@ -8,7 +8,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <QTextLayout>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "reckoning/date_state.h"
 #include "reckoning/name_tables.h"
@@ -46,6 +50,45 @@ QString MonthTitle(const DayInfo& day) {
 
 bool IsFastDay(const DayInfo& day) {
     return day.Fast && day.Fast->Level != FastLevel::None && day.Fast->Level != FastLevel::FastFree;
+}
+
+// Draws text wrapped at word boundaries (inside a word only when one word is wider than the
+// box) in as many whole lines as fit, the last one elided when text remains; returns the height
+// used.
+int DrawWrapped(QPainter* painter, const QRect& box, const QString& text, const QFont& font,
+                int maxLines = 1000) {
+    if (box.height() <= 0 || box.width() <= 0 || text.isEmpty()) return 0;
+    const QFontMetrics metrics(font);
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    const int fit = std::min(maxLines, box.height() / metrics.lineSpacing());
+    if (fit <= 0) return 0;
+    layout.beginLayout();
+    std::vector<std::pair<int, int>> lines;  // start, length
+    for (;;) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid()) break;
+        line.setLineWidth(box.width());
+        lines.emplace_back(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+    painter->setFont(font);
+    int y = box.top();
+    const int shown = std::min(fit, static_cast<int>(lines.size()));
+    for (int i = 0; i < shown; ++i) {
+        QString piece = text.mid(lines[static_cast<std::size_t>(i)].first,
+                                 lines[static_cast<std::size_t>(i)].second);
+        if (i == shown - 1 && shown < static_cast<int>(lines.size())) {
+            piece = metrics.elidedText(text.mid(lines[static_cast<std::size_t>(i)].first),
+                                       Qt::ElideRight, box.width());
+        }
+        painter->drawText(QRect(box.left(), y, box.width(), metrics.lineSpacing()),
+                          Qt::AlignLeft | Qt::AlignVCenter, piece.trimmed());
+        y += metrics.lineSpacing();
+    }
+    return y - box.top();
 }
 
 const QColor kRedInk(200, 0, 0);
@@ -114,45 +157,44 @@ class DayDelegate : public QStyledItemDelegate {
             otherRect, Qt::AlignRight | Qt::AlignVCenter,
             smallMetrics.elidedText(day->otherDate, Qt::ElideRight, otherRect.width()));
 
-        int bottom = inner.bottom();
-        if (!day->fast.isEmpty() &&
-            inner.height() > numberMetrics.height() + smallMetrics.height()) {
+        int bottom = inner.bottom() + 1;
+        const int below = inner.top() + numberMetrics.height() + pad / 2;
+        if (!day->fast.isEmpty() && bottom - below >= 2 * smallMetrics.lineSpacing()) {
+            // The fast at the foot, on two lines when the cell has room for more than that.
             const QColor ink = selected ? text : InkOn(kFastInk, ground);
+            QFont fastFont = small;
+            fastFont.setItalic(true);
+            const int lines = bottom - below >= 5 * smallMetrics.lineSpacing() ? 2 : 1;
+            const QFontMetrics fastMetrics(fastFont);
             const int r = std::max(2, smallMetrics.height() / 6);
-            const QRect line(inner.left(), bottom - smallMetrics.height() + 1, inner.width(),
-                             smallMetrics.height());
+            const int wanted =
+                fastMetrics.horizontalAdvance(day->fast) > inner.width() - 2 * r - pad ? lines : 1;
+            const QRect area(inner.left() + 2 * r + pad,
+                             bottom - wanted * fastMetrics.lineSpacing(),
+                             inner.width() - 2 * r - pad, wanted * fastMetrics.lineSpacing());
             painter->setRenderHint(QPainter::Antialiasing);
             painter->setPen(Qt::NoPen);
             painter->setBrush(ink);
-            painter->drawEllipse(QPoint(line.left() + r, line.center().y()), r, r);
+            painter->drawEllipse(
+                QPoint(inner.left() + r, area.top() + fastMetrics.lineSpacing() / 2), r, r);
             painter->setRenderHint(QPainter::Antialiasing, false);
-            QFont fastFont = small;
-            fastFont.setItalic(true);
-            painter->setFont(fastFont);
             painter->setPen(ink);
-            const QRect words = line.adjusted(2 * r + pad, 0, 0, 0);
-            painter->drawText(
-                words, Qt::AlignLeft | Qt::AlignVCenter,
-                QFontMetrics(fastFont).elidedText(day->fast, Qt::ElideRight, words.width()));
-            bottom = line.top() - 1;
+            DrawWrapped(painter, area, day->fast, fastFont, wanted);
+            bottom = area.top() - pad / 2;
+        } else if (!day->fast.isEmpty()) {
+            // No room for its words: the fast's dot beside the number.
+            const int r = std::max(2, smallMetrics.height() / 6);
+            painter->setRenderHint(QPainter::Antialiasing);
+            painter->setPen(Qt::NoPen);
+            painter->setBrush(selected ? text : InkOn(kFastInk, ground));
+            painter->drawEllipse(QPoint(inner.left() + numberWidth + pad + r,
+                                        inner.top() + numberMetrics.ascent() / 2 + 1),
+                                 r, r);
+            painter->setRenderHint(QPainter::Antialiasing, false);
         }
-
-        const QRect principal(inner.left(), inner.top() + numberMetrics.height() + pad / 2,
-                              inner.width(),
-                              bottom - inner.top() - numberMetrics.height() - pad / 2);
-        if (principal.height() >= smallMetrics.height()) {
-            QFont words = base;
-            painter->setFont(words);
-            painter->setPen(text);
-            painter->setClipRect(principal);
-            // Whole lines only: a line cut in half reads worse than one left out.
-            const QFontMetrics m(words);
-            const int lines = std::max(1, principal.height() / m.lineSpacing());
-            const QRect shown(principal.left(), principal.top(), principal.width(),
-                              lines * m.lineSpacing());
-            painter->drawText(shown, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                              day->principal);
-        }
+        painter->setPen(text);
+        DrawWrapped(painter, QRect(inner.left(), below, inner.width(), bottom - below),
+                    day->principal, base);
         painter->restore();
     }
 
@@ -167,6 +209,7 @@ MonthViewLayout LayOutMonth(const std::vector<DayInfo>& monthDays, int firstWeek
     for (int i = 0; i < 7; ++i) {
         const int w = (firstWeekday + i - 1) % 7 + 1;
         layout.weekdays.push_back(FromUtf8(DayNames(w, kCivilDay)));
+        layout.shortWeekdays.push_back(FromUtf8(DayNames(w, kShortDay)));
     }
     if (monthDays.empty()) return layout;
     layout.title = MonthTitle(monthDays.front());
@@ -217,7 +260,7 @@ void MonthTable::Show(const MonthViewLayout& layout, DayNum selected, DayNum tod
     today_ = today;
     setUpdatesEnabled(false);
     setRowCount(layout_.rows);
-    setHorizontalHeaderLabels(QStringList(layout_.weekdays.begin(), layout_.weekdays.end()));
+    FitHeader();
     for (int r = 0; r < layout_.rows; ++r) {
         for (int c = 0; c < 7; ++c) {
             auto* it = item(r, c);
@@ -271,6 +314,24 @@ void MonthTable::mousePressEvent(QMouseEvent* event) {
 void MonthTable::resizeEvent(QResizeEvent* event) {
     QTableWidget::resizeEvent(event);
     FitRows();
+    FitHeader();
+}
+
+// The weekdays' whole names while a column holds the longest, else "Пн." and so on.
+void MonthTable::FitHeader() {
+    if (layout_.weekdays.empty()) return;
+    const QFontMetrics metrics(horizontalHeader()->font());
+    int longest = 0;
+    for (const QString& name : layout_.weekdays)
+        longest = std::max(longest, metrics.horizontalAdvance(name));
+    const bool whole = viewport()->width() / 7 >= longest + 12;
+    const std::vector<QString>& names = whole ? layout_.weekdays : layout_.shortWeekdays;
+    setHorizontalHeaderLabels(QStringList(names.begin(), names.end()));
+    for (int c = 0; c < 7 && c < static_cast<int>(layout_.weekdays.size()); ++c) {
+        // A screen reader hears the whole name either way.
+        horizontalHeaderItem(c)->setData(Qt::AccessibleTextRole,
+                                         layout_.weekdays[static_cast<std::size_t>(c)]);
+    }
 }
 
 // The weeks share the height, so the month always fills the window.

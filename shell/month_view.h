@@ -33,8 +33,9 @@ struct MonthViewDay {
 
 // The month laid out: row r, column c is cell r * 7 + c; a cell without a day has index -1.
 struct MonthViewLayout {
-    QString title;                  // "Сентябрь 2024 г. по новому стилю"
-    std::vector<QString> weekdays;  // the column captions, from the first weekday on
+    QString title;                       // "Сентябрь 2024 г. по новому стилю"
+    std::vector<QString> weekdays;       // the column captions, from the first weekday on
+    std::vector<QString> shortWeekdays;  // the same as "Пн.", for narrow columns
     std::vector<MonthViewDay> days;
     std::vector<int> cells;  // index into days, or -1
     int rows = 0;
@@ -71,6 +72,7 @@ class MonthTable : public QTableWidget {
 
   private:
     void FitRows();
+    void FitHeader();
 
     MonthViewLayout layout_;
     DayNum selected_ = 0;
