@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
@@ -12,19 +13,42 @@
 namespace velorith {
 namespace {
 
-const QColor kLinkColor(0, 0, 64);
-const QColor kLinkHoverColor(0, 0, 255);
-
-void StyleLink(QLabel* label, bool lit) {
+void StyleLink(QLabel* label, bool lit, const LinkColours& colours) {
     QFont font = label->font();
     font.setUnderline(lit);
     label->setFont(font);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, lit ? kLinkHoverColor : kLinkColor);
+    palette.setColor(QPalette::WindowText, lit ? colours.lit : colours.normal);
     label->setPalette(palette);
 }
 
 }  // namespace
+
+LinkColours LinkColoursFor(const QPalette& palette) {
+    if (palette.color(QPalette::Window).lightness() >= 128) {
+        return {QColor(0, 0, 64), QColor(0, 0, 255)};
+    }
+    return {QColor(150, 170, 255), QColor(205, 215, 255)};
+}
+
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        emit clicked();
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::focusInEvent(QFocusEvent* event) {
+    emit entered();
+    QLabel::focusInEvent(event);
+}
 
 void LinkLabel::enterEvent(QEnterEvent* event) {
     emit entered();
@@ -74,6 +98,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
         link->setFont(arial);
         link->setCursor(Qt::PointingHandCursor);
     }
+    Label4->setAccessibleName(QString::fromUtf8("Написать автору: ") + AuthorEmail());
+    Label5->setAccessibleName(QString::fromUtf8("Открыть домашнюю страницу: ") + HomePage());
     auto* cmdOK = new QPushButton(QString::fromUtf8("Да"), this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setDefault(true);
@@ -99,8 +125,16 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void AboutDialog::HighlightLink(int which) {
-    StyleLink(Label4, which == 4);
-    StyleLink(Label5, which == 5);
+    lit_ = which;
+    const LinkColours colours = LinkColoursFor(palette());
+    StyleLink(Label4, which == 4, colours);
+    StyleLink(Label5, which == 5, colours);
+}
+
+void AboutDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    // A desktop switched between light and dark while the box is open.
+    if (event->type() == QEvent::PaletteChange) HighlightLink(lit_);
 }
 
 void AboutDialog::mouseMoveEvent(QMouseEvent* event) {

@@ -19,6 +19,9 @@ FindDialog::FindDialog(std::function<QTextEdit*()> currentPane, QWidget* parent)
 
     strFind = new QLineEdit(this);
     strFind->setObjectName("strFind");
+    strFind->setAccessibleName(QString::fromUtf8("Искомый текст"));
+    strFind->setAccessibleDescription(
+        QString::fromUtf8("Текст, который ищется в показанном отчёте; Enter ищет дальше"));
     strFind->setMinimumWidth(220);
     cbFind = new QPushButton(QString::fromUtf8("Искать"), this);
     cbFind->setObjectName("cbFind");

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "dialogs/window_placement.h"
@@ -33,21 +34,82 @@ QString ReckoningLine(int k) {
     return QString::fromUtf8(kLines[IsReckoning(k) ? k : kJulian]);
 }
 
+// "В феврале": the month after the preposition, by its calendar number.
+QString MonthPrepositional(int calendarMonth) {
+    static constexpr const char* kNames[] = {"",        "январе", "феврале", "марте",   "апреле",
+                                             "мае",     "июне",   "июле",    "августе", "сентябре",
+                                             "октябре", "ноябре", "декабре"};
+    return QString::fromUtf8(kNames[std::clamp(calendarMonth, 0, 12)]);
+}
+
+// "28 дней", "31 день".
+QString DaysCount(int n) {
+    const int last = n % 10;
+    const int lastTwo = n % 100;
+    const char* word = "дней";
+    if (last == 1 && lastTwo != 11) {
+        word = "день";
+    } else if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14)) {
+        word = "дня";
+    }
+    return QStringLiteral("%1 ").arg(n) + QString::fromUtf8(word);
+}
+
 }  // namespace
+
+DateEntryCheck CheckDate(const QString& dayText, int month, const QString& yearText, int k,
+                         DayNum minDay, DayNum maxDay) {
+    const auto refuse = [](DateField field, QString reason) {
+        return DateEntryCheck{std::nullopt, field, std::move(reason)};
+    };
+    if (!IsReckoning(k) || month < 1 || month > 12)
+        return refuse(DateField::Month, QString::fromUtf8("Выберите месяц из списка."));
+    const auto day = WholeNumberOf(dayText);
+    if (!day) return refuse(DateField::Day, QString::fromUtf8("Введите число месяца цифрами."));
+    const auto year = WholeNumberOf(yearText);
+    if (!year) return refuse(DateField::Year, QString::fromUtf8("Введите год цифрами."));
+    const CalendarDate first = DateOfDay(k, minDay);
+    const CalendarDate last = DateOfDay(k, maxDay);
+    // Years outside these hold no day of any working range (1..3000, World years with 5508).
+    if (*year < first.Year || *year > last.Year) {
+        return refuse(DateField::Year, QString::fromUtf8("Рабочий диапазон: годы от %1 до %2.")
+                                           .arg(first.Year)
+                                           .arg(last.Year));
+    }
+    const int length = MonthLength(k, month, *year);
+    if (*day < 1 || *day > length) {
+        return refuse(DateField::Day, QString::fromUtf8("В %1 %2 года %3.")
+                                          .arg(MonthPrepositional(CalendarMonth(k, month)))
+                                          .arg(*year)
+                                          .arg(DaysCount(length)));
+    }
+    const CalendarDate date{*year, month, *day};
+    const DayNum n = DayNumber(k, date);
+    if (n < minDay || n > maxDay) {
+        const auto written = [k](const CalendarDate& d) {
+            const std::string_view m = MonthNames(CalendarMonth(k, d.Month), kGenitive);
+            return QStringLiteral("%1 %2 %3 г.")
+                .arg(d.Day)
+                .arg(QString::fromUtf8(m.data(), static_cast<qsizetype>(m.size())))
+                .arg(d.Year);
+        };
+        return refuse(
+            DateField::Year,
+            QString::fromUtf8("Рабочий диапазон: с %1 по %2.").arg(written(first), written(last)));
+    }
+    return DateEntryCheck{date, DateField::Day, {}};
+}
 
 std::optional<CalendarDate> CheckDateEntry(const QString& dayText, int month,
                                            const QString& yearText, int k, DayNum minDay,
                                            DayNum maxDay) {
-    const auto day = WholeNumberOf(dayText);
-    const auto year = WholeNumberOf(yearText);
-    if (!day || !year || !IsReckoning(k)) return std::nullopt;
-    // Years outside these hold no day of any working range (1..3000, World years with 5508).
-    if (*year < 1 || *year > 3000 + kWorldYearOffset + 1) return std::nullopt;
-    if (*day < 1 || *day > MonthLength(k, month, *year)) return std::nullopt;
-    const CalendarDate date{*year, month, *day};
-    const DayNum n = DayNumber(k, date);
-    if (n < minDay || n > maxDay) return std::nullopt;
-    return date;
+    return CheckDate(dayText, month, yearText, k, minDay, maxDay).date;
+}
+
+QString DateEntryWarning(const DateEntryCheck& check) {
+    static constexpr const char* kFields[] = {"День", "Месяц", "Год"};
+    return QString::fromUtf8("Недопустимое значение в поле «%1».\n%2")
+        .arg(QString::fromUtf8(kFields[static_cast<int>(check.field)]), check.reason);
 }
 
 GoToDateDialog::GoToDateDialog(int k, const CalendarDate& current, DayNum minDay, DayNum maxDay,
@@ -92,6 +154,7 @@ GoToDateDialog::GoToDateDialog(int k, const CalendarDate& current, DayNum minDay
     const char* const kTitles[] = {"День", "Месяц", "Год"};
     QWidget* boxes[] = {day_, month_, year_};
     for (int i = 0; i < 3; ++i) {
+        boxes[i]->setAccessibleName(QString::fromUtf8(kTitles[i]));
         auto* title = new QLabel(QString::fromUtf8(kTitles[i]), this);
         title->setBuddy(boxes[i]);
         fields->addWidget(title, 0, i);
@@ -113,14 +176,18 @@ GoToDateDialog::GoToDateDialog(int k, const CalendarDate& current, DayNum minDay
 }
 
 void GoToDateDialog::GoToDate() {
-    const auto date = CheckDateEntry(day_->text(), month_->currentIndex() + 1, year_->text(),
-                                     reckoning_, minDay_, maxDay_);
-    if (!date) {
-        QMessageBox::warning(this, QString::fromUtf8(kCaption),
-                             QString::fromUtf8("Недопустимые значения!"));
+    const DateEntryCheck check = CheckDate(day_->text(), month_->currentIndex() + 1, year_->text(),
+                                           reckoning_, minDay_, maxDay_);
+    if (!check.date) {
+        QMessageBox::warning(this, QString::fromUtf8(kCaption), DateEntryWarning(check));
+        // Back to the field at fault, ready to be typed over.
+        QWidget* fields[] = {day_, month_, year_};
+        fields[static_cast<int>(check.field)]->setFocus();
+        if (check.field == DateField::Day) day_->selectAll();
+        if (check.field == DateField::Year) year_->selectAll();
         return;
     }
-    emit dateChosen(date->Year, date->Month, date->Day);
+    emit dateChosen(check.date->Year, check.date->Month, check.date->Day);
     accept();
 }
 

@@ -1,6 +1,6 @@
 // "Перейти к дате": a day, a month and a year of the current reckoning, checked as the year
 // range dialog checks its years: a number counts by its whole part, and a date that does not
-// exist or lies outside the working range gets the same warning and changes nothing.
+// exist or lies outside the working range changes nothing; the warning names the field and why.
 #pragma once
 
 #include <QDialog>
@@ -14,12 +14,27 @@ class QLineEdit;
 
 namespace velorith {
 
+// The field of the dialog an entry's fault lies in.
+enum class DateField { Day, Month, Year };
+
+// What the three fields amount to: the date, or the field at fault and the reason, e.g.
+// {Day, "В феврале 2027 года 28 дней."}.
+struct DateEntryCheck {
+    std::optional<CalendarDate> date;
+    DateField field = DateField::Day;
+    QString reason;
+};
+
 // The date the three fields amount to in reckoning k (months in that reckoning's own order),
-// or none when a field is not a number, the date does not exist or its day lies outside
+// or why not: a field is not a number, the date does not exist, or its day lies outside
 // minDay..maxDay.
+DateEntryCheck CheckDate(const QString& dayText, int month, const QString& yearText, int k,
+                         DayNum minDay, DayNum maxDay);
 std::optional<CalendarDate> CheckDateEntry(const QString& dayText, int month,
                                            const QString& yearText, int k, DayNum minDay,
                                            DayNum maxDay);
+// The warning for a refused entry: the field's name, then the reason.
+QString DateEntryWarning(const DateEntryCheck& check);
 
 class GoToDateDialog : public QDialog {
     Q_OBJECT

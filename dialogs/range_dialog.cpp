@@ -58,6 +58,12 @@ RangeDialog::RangeDialog(int currentFirst, int currentLast, int todayYear, QWidg
     Text1->setObjectName("Text1");
     Text2 = new QLineEdit(QString::number(currentLast), this);
     Text2->setObjectName("Text2");
+    Text1->setAccessibleName(QString::fromUtf8("Первый год диапазона"));
+    Text2->setAccessibleName(QString::fromUtf8("Последний год диапазона"));
+    for (QLineEdit* box : {Text1, Text2}) {
+        box->setAccessibleDescription(
+            QString::fromUtf8("Год по старому стилю, от 1 до 3000; сегодняшний год внутри"));
+    }
     for (QLineEdit* box : {Text1, Text2}) {
         box->setAlignment(Qt::AlignCenter);
         box->setMaximumWidth(80);

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QTextDocument>
 #include <QToolTip>
 #include <cmath>
@@ -18,6 +20,80 @@ namespace velorith {
 
 QColor ToQColor(const Rgb& c) {
     return QColor(c.r, c.g, c.b);
+}
+
+namespace {
+
+// A cell that asks its grid what a screen reader should hear of it.
+class CellItem : public QTableWidgetItem {
+  public:
+    explicit CellItem(const CellGrid* grid) : grid_(grid) {}
+    QVariant data(int role) const override {
+        if (role == Qt::AccessibleTextRole || role == Qt::AccessibleDescriptionRole) {
+            const QString text =
+                grid_->AccessibleText(row(), column(), role == Qt::AccessibleDescriptionRole);
+            if (!text.isEmpty()) return text;
+        }
+        return QTableWidgetItem::data(role);
+    }
+
+  private:
+    const CellGrid* grid_;
+};
+
+constexpr qreal kNumberGap = 1.0;  // clear space between the dot and the number's ink
+constexpr qreal kEdgeGap = 0.5;    // and between the dot and the cell's edge
+
+qreal DistanceToRect(const QPointF& p, const QRectF& r) {
+    const qreal dx = std::max({r.left() - p.x(), 0.0, p.x() - r.right()});
+    const qreal dy = std::max({r.top() - p.y(), 0.0, p.y() - r.bottom()});
+    return std::hypot(dx, dy);
+}
+
+QRectF Circle(const QPointF& c, qreal r) {
+    return QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r);
+}
+
+}  // namespace
+
+QRectF DotBesideNumber(const QRectF& cell, const QRectF& number, qreal radius) {
+    const QRectF inner = cell.adjusted(kEdgeGap, kEdgeGap, -kEdgeGap, -kEdgeGap);
+    // Left of the number, in the room the right alignment leaves.
+    const qreal room = number.left() - kNumberGap - inner.left();
+    const qreal beside = std::min(radius, room / 2);
+    // In the top or the bottom left corner, clear of the number's ink, when a larger dot fits
+    // there than beside it.
+    for (qreal r = radius; r > std::max(beside, 1.0 - 1e-9); r -= 0.05) {
+        for (const qreal y : {inner.top() + r, inner.bottom() - r}) {
+            const QPointF c(inner.left() + r, y);
+            if (DistanceToRect(c, number) >= r + kNumberGap) return Circle(c, r);
+        }
+    }
+    if (beside >= 1.0) return Circle(QPointF(inner.left() + room / 2, inner.center().y()), beside);
+    return {};
+}
+
+QRectF CellGrid::NumberRect(int row, int col) const {
+    const QTableWidgetItem* it = item(row, col);
+    if (it == nullptr || it->text().isEmpty()) return {};
+    const QRect cell = visualRect(model()->index(row, col));
+    const QFontMetricsF metrics(it->font());
+    // As the style lays out an item's text: inside a margin, aligned as the item says.
+    const qreal margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const QRectF text = QRectF(cell).adjusted(margin, 0, -margin, 0);
+    const qreal width = metrics.horizontalAdvance(it->text());
+    const Qt::Alignment align = Qt::Alignment(it->textAlignment());
+    const qreal left = (align & Qt::AlignRight) ? text.right() - width : text.left();
+    const qreal baseline = text.top() + (text.height() - metrics.height()) / 2 + metrics.ascent();
+    return metrics.tightBoundingRect(it->text()).translated(left, baseline);
+}
+
+QRectF CellGrid::FastDotRect(int row, int col) const {
+    const QRect cell = visualRect(model()->index(row, col));
+    const qreal radius = std::max<qreal>(1.5, cell.height() / 10.0);
+    QRectF number = NumberRect(row, col);
+    if (number.isEmpty()) number = QRectF(cell.right(), cell.center().y(), 0, 0);
+    return DotBesideNumber(QRectF(cell), number, radius);
 }
 
 CellGrid::CellGrid(const std::vector<int>& colTwips, const std::vector<int>& rowTwips,
@@ -56,7 +132,7 @@ CellGrid::CellGrid(const std::vector<int>& colTwips, const std::vector<int>& row
     }
     for (int r = 0; r < rowCount(); ++r) {
         for (int c = 0; c < columnCount(); ++c)
-            setItem(r, c, new QTableWidgetItem());  // the grid owns its items
+            setItem(r, c, new CellItem(this));  // the grid owns its items
     }
     fixedSize_ = QSize(width + 2 * frameWidth(), height + 2 * frameWidth());
     setFixedSize(fixedSize_);
@@ -66,8 +142,14 @@ void CellGrid::SetCell(int row, int col, const GridCell& cell) {
     QTableWidgetItem* it = item(row, col);
     if (it == nullptr) return;
     it->setText(cell.text);
-    it->setBackground(ToQColor(cell.back));
-    it->setForeground(ToQColor(cell.fore));
+    QColor back = ToQColor(cell.back);
+    QColor fore = ToQColor(cell.fore);
+    if (system_) {
+        back = GroundOn(back, QApplication::palette());
+        fore = InkOn(fore, back);
+    }
+    it->setBackground(back);
+    it->setForeground(fore);
     QFont f = font();
     f.setBold(cell.bold);
     it->setFont(f);
@@ -76,7 +158,13 @@ void CellGrid::SetCell(int row, int col, const GridCell& cell) {
 }
 
 void CellGrid::SetBackground(const Rgb& color) {
-    setPalette(OnPaper(palette(), ToQColor(color)));
+    paper_ = ToQColor(color);
+    setPalette(WidgetColours(palette(), paper_, system_, QApplication::palette()));
+}
+
+void CellGrid::SetSystemColours(bool on) {
+    system_ = on;
+    setPalette(WidgetColours(palette(), paper_, system_, QApplication::palette()));
 }
 
 void CellGrid::mousePressEvent(QMouseEvent* event) {
@@ -125,24 +213,26 @@ void CellGrid::paintEvent(QPaintEvent* event) {
     if (!marks_) return;
     const Marks marks = marks_();
     QPainter painter(viewport());
-    // A fast day carries a small dot at the left of its cell, where the right-aligned number
-    // leaves room, in the cell's own text colour: the specified fills and colours stay.
+    // A fast day carries a small dot beside its number, where the right alignment leaves
+    // room, in the cell's own text colour: the cells' fills and colours stay.
     painter.setRenderHint(QPainter::Antialiasing);
     for (const QPoint& at : marks.fastCells) {
-        const QRect cell = visualRect(model()->index(at.y(), at.x()));
+        const QRectF dot = FastDotRect(at.y(), at.x());
+        if (dot.isEmpty()) continue;
         const QTableWidgetItem* it = item(at.y(), at.x());
         QColor ink = it ? it->foreground().color() : QColor(0, 0, 128);
         ink.setAlpha(190);
-        const qreal r = std::max<qreal>(1.5, cell.height() / 10.0);
         painter.setPen(Qt::NoPen);
         painter.setBrush(ink);
-        painter.drawEllipse(QPointF(cell.left() + r + 2, cell.center().y() + 0.5), r, r);
+        painter.drawEllipse(dot);
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (marks.todayRow >= 0) {
         // A frame in the ordinary days' navy, inside the cell: its fill stays as it is.
         QRect cell = visualRect(model()->index(marks.todayRow, marks.todayCol));
-        painter.setPen(QPen(QColor(0, 0, 128), 2));
+        const QTableWidgetItem* it = item(marks.todayRow, marks.todayCol);
+        const QColor navy(0, 0, 128);
+        painter.setPen(QPen(system_ && it ? InkOn(navy, it->background().color()) : navy, 2));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(cell).adjusted(1.5, 1.5, -2.5, -2.5));
     }

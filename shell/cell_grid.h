@@ -33,6 +33,10 @@ class CellGrid : public QTableWidget {
         viewport()->update();
     }
     void SetBackground(const Rgb& color);
+    // With the system's colours the cells' grounds and inks are carried over to the desktop's
+    // palette (see paper_palette.h); the next Show draws them so.
+    void SetSystemColours(bool on);
+    bool SystemColours() const { return system_; }
     QSize sizeHint() const override { return fixedSize_; }
 
     // Column widths, row heights and the frame grow by `factor` from the sizes the grid was
@@ -54,6 +58,18 @@ class CellGrid : public QTableWidget {
     void SetToolTipSource(std::function<QString(int row, int col)> source) {
         toolTips_ = std::move(source);
     }
+    // What a screen reader says of a cell (its name, or with `description` its longer text);
+    // empty leaves the cell's own text.
+    void SetAccessibleSource(std::function<QString(int row, int col, bool description)> source) {
+        accessible_ = std::move(source);
+    }
+    QString AccessibleText(int row, int col, bool description) const {
+        return accessible_ ? accessible_(row, col, description) : QString();
+    }
+    // Where the number of a cell is drawn (its glyphs, in viewport coordinates), and where a
+    // fast day's dot goes beside it: the dot never touches the number, whatever the font.
+    QRectF NumberRect(int row, int col) const;
+    QRectF FastDotRect(int row, int col) const;
     // A key pressed while the grid has the focus; true when it was used. The grid's own moves
     // of a current cell are never made.
     void SetKeyHandler(std::function<bool(const QKeyEvent&)> handler) {
@@ -76,12 +92,20 @@ class CellGrid : public QTableWidget {
   private:
     QSize fixedSize_;
     bool numbersRight_ = true;
+    bool system_ = false;
+    QColor paper_ = QColor(Qt::white);
     std::vector<int> colTwips_;
     std::vector<int> rowTwips_;
     std::function<Marks()> marks_;
     std::function<QString(int, int)> toolTips_;
     std::function<bool(const QKeyEvent&)> keys_;
+    std::function<QString(int, int, bool)> accessible_;
 };
+
+// Where a dot of radius up to `radius` fits in `cell` without touching `number` (both in the
+// same coordinates, the number right-aligned in the cell): beside it on the left, else above or
+// below it; an empty rectangle when the cell has no room left at all.
+QRectF DotBesideNumber(const QRectF& cell, const QRectF& number, qreal radius);
 
 QColor ToQColor(const Rgb& c);
 

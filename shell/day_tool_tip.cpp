@@ -37,4 +37,26 @@ QString DayToolTip(const DayInfo& day) {
     return lines.join(QLatin1Char('\n'));
 }
 
+QString DayAccessibleName(const DayInfo& day) {
+    const CalendarDate& date = day.Dates.at(static_cast<std::size_t>(day.Reckoning));
+    QString name =
+        QStringLiteral("%1 %2 %3 г., %4")
+            .arg(date.Day)
+            .arg(FromUtf8(MonthNames(CalendarMonth(day.Reckoning, date.Month), kGenitive)))
+            .arg(date.Year)
+            .arg(FromUtf8(DayNames(day.WeekDay, kCivilDay)).toLower());
+    if (day.Red()) name += QStringLiteral(", праздничный день");
+    return name;
+}
+
+QString DayAccessibleDescription(const DayInfo& day) {
+    QStringList sentences;
+    for (QString line : DayToolTip(day).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        line = line.trimmed();
+        if (!line.endsWith(QLatin1Char('.'))) line += QLatin1Char('.');
+        sentences << line;
+    }
+    return sentences.join(QLatin1Char(' '));
+}
+
 }  // namespace velorith

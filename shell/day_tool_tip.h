@@ -14,4 +14,10 @@ namespace velorith {
 //   РОЖДЕСТВО ГОСПОДА БОГА И СПАСА НАШЕГО ИИСУСА ХРИСТА.
 QString DayToolTip(const DayInfo& day);
 
+// What a screen reader says of a day's cell: its date in the reckoning shown and its weekday,
+// e.g. "7 января 2000 г., пятница", then "праздничный день" for a red day.
+QString DayAccessibleName(const DayInfo& day);
+// The content of the day for a screen reader: the tooltip's lines as sentences.
+QString DayAccessibleDescription(const DayInfo& day);
+
 }  // namespace velorith

@@ -60,7 +60,10 @@ void MainWindow::mnuSaveAS_Click() {
 
 void MainWindow::mnuExportIcs_Click() {
     ExportCalendar(calendar_, DesktopYearSpanDialog(this), DesktopIcsFileDialog(this), lastDir_,
-                   SaveFailureBox());
+                   SaveFailureBox(), [this](const QString& path, int days) {
+                       QMessageBox::information(this, QStringLiteral("Экспорт в календарь (ICS)"),
+                                                ExportDoneText(path, days));
+                   });
 }
 
 void MainWindow::mnuPrint_Click() {

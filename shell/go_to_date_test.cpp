@@ -59,19 +59,41 @@ class GoToDateTest : public QObject {
         QCOMPARE(dialog.DayBox()->text(), QStringLiteral("15"));
         QCOMPARE(dialog.MonthBox()->currentText(), QStringLiteral("сентября"));
         QCOMPARE(dialog.YearBox()->text(), QStringLiteral("2024"));
-        for (const char* day : {"31", "abc"}) {  // 31 September, then not a number
-            dialog.DayBox()->setText(QString::fromUtf8(day));
+        // Each refusal names the field at fault and the reason, and puts the focus there.
+        struct Case {
+            const char* day;
+            int month;
+            const char* year;
+            const char* text;
+            QWidget* field;
+        };
+        const Case cases[] = {
+            {"30", 2, "2027", "Недопустимое значение в поле «День».\nВ феврале 2027 года 28 дней.",
+             dialog.DayBox()},
+            {"31", 9, "2024", "Недопустимое значение в поле «День».\nВ сентябре 2024 года 30 дней.",
+             dialog.DayBox()},
+            {"0", 1, "2024", "Недопустимое значение в поле «День».\nВ январе 2024 года 31 день.",
+             dialog.DayBox()},
+            {"abc", 9, "2024",
+             "Недопустимое значение в поле «День».\nВведите число месяца цифрами.",
+             dialog.DayBox()},
+            {"1", 1, "2101",
+             "Недопустимое значение в поле «Год».\nРабочий диапазон: годы от 1901 до 2100.",
+             dialog.YearBox()},
+            {"1", 1, "две тысячи", "Недопустимое значение в поле «Год».\nВведите год цифрами.",
+             dialog.YearBox()},
+        };
+        for (const Case& c : cases) {
+            dialog.DayBox()->setText(QString::fromUtf8(c.day));
+            dialog.MonthBox()->setCurrentIndex(c.month - 1);
+            dialog.YearBox()->setText(QString::fromUtf8(c.year));
             MessageCatcher catcher;
-            dialog.GoToDate();
-            QCOMPARE(catcher.text, QStringLiteral("Недопустимые значения!"));
+            QTest::keyClick(dialog.YearBox(), Qt::Key_Return);
+            QCOMPARE(catcher.text, QString::fromUtf8(c.text));
             QCOMPARE(catcher.title, QStringLiteral("Перейти к дате"));
             QVERIFY(dialog.isVisible());
+            QCOMPARE(dialog.focusWidget(), c.field);
         }
-        dialog.DayBox()->setText("1");
-        dialog.YearBox()->setText("2101");  // outside the range: the same message
-        MessageCatcher outside;
-        QTest::keyClick(dialog.YearBox(), Qt::Key_Return);
-        QCOMPARE(outside.text, QStringLiteral("Недопустимые значения!"));
         QCOMPARE(chosen.count(), 0);
 
         dialog.YearBox()->setText("2000");

@@ -87,6 +87,8 @@ MainWindow::MainWindow(Calendar& calendar, Navigator& navigator, TempFiles* temp
     SetWeeks();
     LoadAbbreviations();
     LayOut();
+    // The selected day is what the keys move first; the tabs are a Shift+F-key away.
+    monthGrid_->setFocus();
 }
 
 MainWindow::~MainWindow() {
@@ -112,10 +114,18 @@ void MainWindow::BuildControls() {
     auto* tabStyle = new CompactTabStyle();
     tabStyle->setParent(this);  // the window owns the style; the tab bar only uses it
     tabs_->tabBar()->setStyle(tabStyle);
+    tabs_->setAccessibleName(QStringLiteral("Отчёты"));
+    tabs_->tabBar()->setAccessibleName(QStringLiteral("Вкладки отчётов"));
+    tabs_->tabBar()->setAccessibleDescription(
+        QStringLiteral("День, седмица, месяц, год, основные праздники, выборка и сокращения"));
     for (int i = 0; i < kPaneCount; ++i) {
         auto* page = new QWidget();
         auto* pane = new QTextEdit(page);
         pane->setObjectName(QStringLiteral("RichTextBox1_%1").arg(i));
+        pane->setAccessibleName(
+            QStringLiteral("Отчёт «%1»").arg(QString::fromUtf8(kTabCaptions[i])));
+        pane->setAccessibleDescription(QStringLiteral(
+            "Текст отчёта для выбранной даты. Shift со стрелками выделяет, Ctrl+C копирует"));
         pane->setReadOnly(true);
         pane->setPalette(OnPaper(pane->palette()));  // a document's paper in any theme
         pane->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -137,6 +147,12 @@ void MainWindow::BuildControls() {
             searchButton_->setObjectName(QStringLiteral("cbFind"));
             wholeWordBox_ = new QCheckBox(QStringLiteral("Целое слово"), page);
             wholeWordBox_->setObjectName(QStringLiteral("WholeWord"));
+            searchField_->setAccessibleName(QStringLiteral("Текст для выборки"));
+            searchField_->setAccessibleDescription(QStringLiteral(
+                "Поиск по текстам календаря выбранного года; Enter начинает выборку"));
+            searchButton_->setAccessibleDescription(
+                QStringLiteral("Найти текст во всех днях выбранного года"));
+            wholeWordBox_->setAccessibleDescription(QStringLiteral("Искать только целые слова"));
             grid->addWidget(searchField_, 0, 0);
             grid->addWidget(searchButton_, 0, 1);
             grid->addWidget(wholeWordBox_, 1, 0, 1, 2);
@@ -163,6 +179,7 @@ void MainWindow::BuildControls() {
     selectorPanel_ = new QWidget(client);
     selectorPanel_->setObjectName(QStringLiteral("Con1"));
     selectorPanel_->setGeometry(Px(6840), Px(120), Px(2625), Px(5325));
+    selectorPanel_->setAccessibleName(QStringLiteral("Выбор даты"));
     selectors_ = new SelectorBar(selectorPanel_);
     for (int i = 0; i < kSelectorCount; ++i) {
         int top = Px(45 + 360 * i);
@@ -178,16 +195,22 @@ void MainWindow::BuildControls() {
             [this](int i) { navigator_.StepBack(UnitOf(i)); });
     connect(selectors_, &SelectorBar::stepNext, this,
             [this](int i) { navigator_.StepOn(UnitOf(i)); });
+    connect(selectors_, &SelectorBar::today, this, &MainWindow::mnuToday_Click);
 
     monthGrid_ = new CellGrid({345, 300, 300, 300, 300, 300, 300}, std::vector<int>(7, 255), true,
                               selectorPanel_);
     monthGrid_->setObjectName(QStringLiteral("MSFlexGrid1"));
+    monthGrid_->setAccessibleName(QStringLiteral("Месяц"));
+    monthGrid_->setAccessibleDescription(
+        QStringLiteral("Дни месяца по седмицам. Стрелки вверх и вниз: день; влево и вправо: "
+                       "седмица; Page Up и Page Down: месяц, с Ctrl год; Home: сегодня"));
     monthGrid_->move(Px(225), Px(1905));
     // The three-reckonings grid is as wide as the month grid; its label column is fixed.
     int gridTwips = monthGrid_->width() * kTwipsPerPixel - 2 * kTwipsPerPixel;
     datesGrid_ =
         new CellGrid({650, gridTwips - 650}, std::vector<int>(3, 255), false, selectorPanel_);
     datesGrid_->setObjectName(QStringLiteral("MSFlexGrid2"));
+    datesGrid_->setAccessibleName(QStringLiteral("Дата в трёх летоисчислениях"));
     datesGrid_->move(Px(225), Px(3825));
     connect(monthGrid_, &CellGrid::leftClicked, this, &MainWindow::MSFlexGrid1_Click);
     connect(datesGrid_, &CellGrid::leftClicked, this, &MainWindow::MSFlexGrid2_Click);
@@ -201,6 +224,7 @@ void MainWindow::BuildControls() {
     todayButton_->setGeometry(Px(225), Px(4725), Px(2175), Px(495));
     todayButton_->setFont(arial);
     todayButton_->setFocusPolicy(Qt::TabFocus);
+    todayButton_->setAccessibleDescription(QStringLiteral("Перейти к сегодняшнему дню"));
     connect(todayButton_, &QPushButton::clicked, this, &MainWindow::mnuToday_Click);
 
     closePanel_ = new QWidget(client);
@@ -210,6 +234,8 @@ void MainWindow::BuildControls() {
     closeButton_->setObjectName(QStringLiteral("cbExit"));
     closeButton_->setGeometry(Px(225), Px(45), Px(2175), Px(495));
     closeButton_->setFont(arial);
+    closeButton_->setAccessibleDescription(
+        QStringLiteral("Сохранить настройки и выйти из программы"));
     connect(closeButton_, &QPushButton::clicked, this, &MainWindow::cbExit_Click);
 }
 
@@ -270,8 +296,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 void MainWindow::LoadAbbreviations() {
     std::string bytes = calendar_.AbbrDocument();
     paneDocs_[6] = bytes;
-    LoadRtf(*Pane(6)->document(), bytes);
-    LayOutPane(6);
+    FillPane(6, bytes);
     Pane(6)->moveCursor(QTextCursor::Start);
 }
 

@@ -6,13 +6,16 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "calendar/day_info.h"
 #include "reckoning/navigation.h"
 #include "shell/cell_grid.h"
 #include "shell/documents/save_report.h"
+#include "shell/month_grid_keys.h"
 #include "shell/month_grid_model.h"
+#include "shell/month_view.h"
 
 class QAction;
 class QCheckBox;
@@ -93,18 +96,36 @@ class MainWindow : public QMainWindow, public CalendarView {
     }
     const QString& LastDir() const { return lastDir_; }
     bool Exited() const { return exited_; }
+    // The panes, grids and selectors on the desktop's colours instead of the calendar's paper
+    // ("Цвета системы"); stored with the settings.
+    void SetSystemColours(bool on);
+    bool SystemColours() const { return systemColours_; }
     // Today's date for the range dialog (the navigator has its own copy of the clock).
     void SetTodayClock(TodayClock clock) { today_ = std::move(clock); }
 
     // The month grid's keys: true when the key moved the date (or was refused at the range's
     // end), false for a key the grid does not use.
     bool MonthGridKey(const QKeyEvent& key);
+    // A step asked for by a key of the month grid or of the large month; false for none.
+    bool ApplyKeyStep(const std::optional<GridKeyStep>& step);
+    // Today as a day number, none when the clock is out of all reckoning.
+    std::optional<DayNum> TodayDay() const;
+    // "Месяц крупно": opened and closed from the menu "Вид"; null until first opened.
+    MonthView* LargeMonth() const { return monthView_; }
+    // Selects a day of the displayed month as a click on its cell of the month grid does.
+    void SelectDayOfMonth(DayNum day);
     // Today's frame, the focus cell and the fast days of the month grid.
     CellGrid::Marks MonthGridMarks() const;
     // The month grid's cells of the displayed month's fast days (none with the fast off).
     std::vector<QPoint> FastCells() const;
     // The tooltip of a cell of the month grid; empty for the weekday names and empty cells.
     QString MonthCellToolTip(int row, int col) const;
+    // The day of a cell of the month grid: none for the weekday names, empty cells and days
+    // outside the working range.
+    std::optional<DayNum> MonthCellDay(int row, int col) const;
+    // What a screen reader says of a cell of the month grid: its date and weekday, or with
+    // `description` the day's commemoration and fast.
+    QString MonthCellAccessibleText(int row, int col, bool description) const;
     // How much the right-hand panel has grown on a wide window (1 at the design size).
     double PanelScale() const { return panelScale_; }
     GoToDateDialog* GoToDate() const;
@@ -117,6 +138,8 @@ class MainWindow : public QMainWindow, public CalendarView {
     void mnuAllStyles_Click();
     void mnuFasting_Click();
     void mnuReadings_Click();
+    void mnuSystemColours_Click();
+    void mnuMonthView_Click();
     void mnuFirstWD_Click(int i);
     void mnuCal_Click(int k);
     void mnuToday_Click();
@@ -156,6 +179,8 @@ class MainWindow : public QMainWindow, public CalendarView {
     void LoadAbbreviations();
     // Shows a document (RTF as the calendar made it, UTF-8) in pane i.
     void ShowDocument(int i, std::string document);
+    // Lays the document's bytes into pane i in the colours chosen.
+    void FillPane(int i, std::string_view bytes);
     std::string PaneBytes(int i) const;  // the pane's document as a saved file holds it
     QString ProposedFileName() const;
     void NewRange(int first, int last);
@@ -166,6 +191,8 @@ class MainWindow : public QMainWindow, public CalendarView {
     void ScaleRightPanel();
     void GoToChosenDate(int year, int month, int day);
     void ToggleReportOption(bool& flag, QAction* item);
+    // Shows the date state in the large month, when it is open.
+    void RefreshMonthView();
     SaveFailureNotice SaveFailureBox();
     // A dialog the window keeps one of: brought to the front when it is open already.
     static bool RaiseIfOpen(QWidget* dialog);
@@ -180,6 +207,7 @@ class MainWindow : public QMainWindow, public CalendarView {
     int renderCount_ = 0;
     bool exiting_ = false;
     bool exited_ = false;
+    bool systemColours_ = false;
 
     MonthGridModel grid_;
     // The fast days' cells of the month last shown (month, reckoning, first day's row).
@@ -223,6 +251,8 @@ class MainWindow : public QMainWindow, public CalendarView {
     QAction* allStylesAction_ = nullptr;
     QAction* fastingAction_ = nullptr;
     QAction* readingsAction_ = nullptr;
+    QAction* systemColoursAction_ = nullptr;
+    QAction* monthViewAction_ = nullptr;
 
     QPointer<FindDialog> findDialog_;
     // One range dialog and one About box at a time: a second copy of the range dialog would
@@ -233,6 +263,17 @@ class MainWindow : public QMainWindow, public CalendarView {
     QPointer<QPrintPreviewDialog> preview_;
     std::array<ReadableColumn*, kPaneCount> columns_{};
     double panelScale_ = 1.0;
+
+    QPointer<MonthView> monthView_;
+    // The month the large view was laid out for; laid out anew when any of it changes.
+    struct MonthViewKey {
+        DayNum monthFirst = 0;
+        int cal = 0;
+        int firstWeekday = 0;
+        bool operator==(const MonthViewKey&) const = default;
+    };
+    MonthViewKey monthViewKey_;
+    MonthViewLayout monthLayout_;
 };
 
 }  // namespace velorith

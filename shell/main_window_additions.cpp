@@ -24,7 +24,11 @@ void MainWindow::BuildAdditions() {
         Pane(i)->setCursorWidth(0);
         columns_.at(static_cast<std::size_t>(i)) = new ReadableColumn(Pane(i));
     }
-    monthGrid_->setFocusPolicy(Qt::ClickFocus);
+    // In the Tab order after the selectors, and taken by a click.
+    monthGrid_->setFocusPolicy(Qt::StrongFocus);
+    monthGrid_->SetAccessibleSource([this](int row, int col, bool description) {
+        return MonthCellAccessibleText(row, col, description);
+    });
     monthGrid_->SetKeyHandler([this](const QKeyEvent& key) { return MonthGridKey(key); });
     monthGrid_->SetMarkSource([this] { return MonthGridMarks(); });
     monthGrid_->SetToolTipSource([this](int row, int col) { return MonthCellToolTip(row, col); });
@@ -38,7 +42,10 @@ void MainWindow::LayOutPane(int i) {
 // --- month grid ------------------------------------------------------------------------------
 
 bool MainWindow::MonthGridKey(const QKeyEvent& key) {
-    const std::optional<GridKeyStep> step = GridKeyStepOf(key.keyCombination());
+    return ApplyKeyStep(GridKeyStepOf(key.keyCombination()));
+}
+
+bool MainWindow::ApplyKeyStep(const std::optional<GridKeyStep>& step) {
     if (!step) return false;
     if (step->today) {
         navigator_.GoToday();
@@ -57,12 +64,9 @@ CellGrid::Marks MainWindow::MonthGridMarks() const {
     const DateState& s = calendar_.State();
     const DateRec& d = s.Cur();
     marks.fastCells = FastCells();
-    const CivilDate t = today_();
-    // A clock gone wrong marks nothing.
-    if (t.Year < 1 || t.Year > 3000 || t.Day < 1 ||
-        t.Day > MonthLength(kGregorian, t.Month, t.Year))
-        return marks;
-    const DayNum today = DayNumber(kGregorian, t.Day, t.Month, t.Year);
+    const std::optional<DayNum> todayDay = TodayDay();
+    if (!todayDay) return marks;
+    const DayNum today = *todayDay;
     // The selected day is marked already; today shows its frame when another day is selected.
     if (today == s.CurDay || today < d.MonthFirst || today > d.MonthLast) return marks;
     const auto cell =
@@ -72,6 +76,15 @@ CellGrid::Marks MainWindow::MonthGridMarks() const {
         marks.todayCol = cell.col;
     }
     return marks;
+}
+
+std::optional<DayNum> MainWindow::TodayDay() const {
+    const CivilDate t = today_();
+    // A clock gone wrong marks nothing.
+    if (t.Year < 1 || t.Year > 3000 || t.Day < 1 ||
+        t.Day > MonthLength(kGregorian, t.Month, t.Year))
+        return std::nullopt;
+    return DayNumber(kGregorian, t.Day, t.Month, t.Year);
 }
 
 std::vector<QPoint> MainWindow::FastCells() const {
@@ -94,15 +107,31 @@ std::vector<QPoint> MainWindow::FastCells() const {
     return fastCells_;
 }
 
-QString MainWindow::MonthCellToolTip(int row, int col) const {
+std::optional<DayNum> MainWindow::MonthCellDay(int row, int col) const {
     if (row < 0 || row >= MonthGridModel::kRows || col < 1 || col >= MonthGridModel::kCols)
-        return {};
-    if (grid_.Cell(row, col).text.isEmpty()) return {};
+        return std::nullopt;
+    if (grid_.Cell(row, col).text.isEmpty()) return std::nullopt;
     const DateState& s = calendar_.State();
     const DateRec& d = s.Cur();
     const DayNum day = d.MonthFirst + MonthGridModel::DayOfCell(grid_.FirstDayRow(), row, col) - 1;
-    if (!s.InRange(s.CurCal, day)) return {};
-    return DayToolTip(calendar_.DayAt(day));
+    if (!s.InRange(s.CurCal, day)) return std::nullopt;
+    return day;
+}
+
+QString MainWindow::MonthCellToolTip(int row, int col) const {
+    const std::optional<DayNum> day = MonthCellDay(row, col);
+    return day ? DayToolTip(calendar_.DayAt(*day)) : QString();
+}
+
+QString MainWindow::MonthCellAccessibleText(int row, int col, bool description) const {
+    if (col == 0 && row >= 0 && row < MonthGridModel::kRows) {
+        // The weekday names: the full name, as the weekday list has it.
+        return description ? QString() : selectors_->Combo(kDaySelector)->itemText(row);
+    }
+    const std::optional<DayNum> day = MonthCellDay(row, col);
+    if (!day) return {};
+    const DayInfo info = calendar_.DayAt(*day);
+    return description ? DayAccessibleDescription(info) : DayAccessibleName(info);
 }
 
 // --- going to a date -------------------------------------------------------------------------
@@ -137,6 +166,8 @@ void MainWindow::GoToChosenDate(int year, int month, int day) {
     navigator_.RecalcYear();
     SetGridCal();
     SetTabReport();
+    // The day just chosen is what the keys move next.
+    monthGrid_->setFocus();
 }
 
 // --- print preview ---------------------------------------------------------------------------

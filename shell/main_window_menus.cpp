@@ -61,8 +61,11 @@ void MainWindow::BuildMenus() {
     connect(Item(fileMenu_, "mnuPreview", "П&редварительный просмотр"), &QAction::triggered, this,
             &MainWindow::mnuPreview_Click);
     fileMenu_->addSeparator();
-    connect(Item(fileMenu_, "mnuExit", "В&ыход", Qt::CTRL | Qt::Key_X), &QAction::triggered, this,
-            &MainWindow::mnuExit_Click);
+    QAction* exitItem = Item(fileMenu_, "mnuExit", "В&ыход", Qt::CTRL | Qt::Key_X);
+    // Ctrl+Q ends a program on every Linux desktop; the menu shows the first key.
+    exitItem->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
+    connect(exitItem, &QAction::triggered, this, &MainWindow::mnuExit_Click);
 
     calendarMenu_ = Menu(bar, "mnuCalendar", "&Календарь");
     static constexpr const char* kCals[] = {"от Сотворения &Мира", "от Р.Х. по &старому стилю",
@@ -98,6 +101,10 @@ void MainWindow::BuildMenus() {
         CheckItem(viewMenu_, "mnuFasting", "&Пост", this, &MainWindow::mnuFasting_Click);
     readingsAction_ =
         CheckItem(viewMenu_, "mnuReadings", "&Чтения", this, &MainWindow::mnuReadings_Click);
+    viewMenu_->addSeparator();
+    monthViewAction_ = CheckItem(viewMenu_, "mnuMonthView", "Месяц к&рупно", this,
+                                 &MainWindow::mnuMonthView_Click);
+    monthViewAction_->setShortcut(Qt::CTRL | Qt::Key_M);
 
     setupMenu_ = Menu(bar, "mnuSetup", "&Настройка");
     connect(Item(setupMenu_, "mnuFont", "&Шрифт..."), &QAction::triggered, this,
@@ -107,6 +114,8 @@ void MainWindow::BuildMenus() {
                                  &MainWindow::mnuIndiction_Click);
     allStylesAction_ = CheckItem(setupMenu_, "mnuAllStyles", "Показывать даты по &трем стилям",
                                  this, &MainWindow::mnuAllStyles_Click);
+    systemColoursAction_ = CheckItem(setupMenu_, "mnuSystemColours", "&Цвета системы", this,
+                                     &MainWindow::mnuSystemColours_Click);
     setupMenu_->addSeparator();
     firstWeekdayMenu_ = setupMenu_->addMenu(QStringLiteral("&Первый день недели"));
     firstWeekdayMenu_->setObjectName(QStringLiteral("mnuFWD"));

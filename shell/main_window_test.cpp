@@ -274,12 +274,15 @@ class MainWindowTest : public QObject {
         view.push_back({"-", "view", {}, false});
         view.push_back({"mnuFasting", "&Пост", {}, true});
         view.push_back({"mnuReadings", "&Чтения", {}, true});
+        view.push_back({"-", "large", {}, false});
+        view.push_back({"mnuMonthView", "Месяц к&рупно", QKeySequence(Qt::CTRL | Qt::Key_M), true});
         CompareMenu(p.W().findChild<QMenu*>("mnuView"), view);
         QMenu* setup = p.W().findChild<QMenu*>("mnuSetup");
         CompareMenu(setup, {{"mnuFont", "&Шрифт...", {}, false},
                             {"-", "6", {}, false},
                             {"mnuIndiction", "Показывать год &индиктиона", {}, true},
                             {"mnuAllStyles", "Показывать даты по &трем стилям", {}, true},
+                            {"mnuSystemColours", "&Цвета системы", {}, true},
                             {"-", "7", {}, false},
                             {"mnuFWD", "&Первый день недели", {}, false},
                             {"-", "8", {}, false},

@@ -13,6 +13,7 @@
 #include "shell/busy_pointer.h"
 #include "shell/cell_grid.h"
 #include "shell/main_window.h"
+#include "shell/paper_palette.h"
 #include "shell/rtf_document.h"
 #include "shell/selector_bar.h"
 #include "shell/temp_files.h"
@@ -33,6 +34,7 @@ void MainWindow::SetGridCal() {
 void MainWindow::SetDatesCal() {
     dates_.SetDatesCal(calendar_.State());
     datesGrid_->Show(dates_);
+    RefreshMonthView();
 }
 
 void MainWindow::SetWeekDaysNames() {
@@ -48,6 +50,7 @@ void MainWindow::SetTabReport() {
     if (tab >= kWeekTab && tab <= kYearTab) busy.emplace();
     TabUpdate update = calendar_.SetTabReport(tab);
     if (update.render) ShowDocument(tab, std::move(update.document));
+    RefreshMonthView();
 }
 
 void MainWindow::ShowDocument(int i, std::string document) {
@@ -56,10 +59,37 @@ void MainWindow::ShowDocument(int i, std::string document) {
     // The pane's file is what a later look at the report would find; a failing write loses
     // nothing, since the pane shows the document from memory.
     if (temps_ != nullptr && i < kTempFileCount) temps_->Write(i, bytes);
-    LoadRtf(*Pane(i)->document(), bytes);
-    LayOutPane(i);
+    FillPane(i, bytes);
     Pane(i)->moveCursor(QTextCursor::Start);  // a new report is read from its top
     paneDocs_.at(static_cast<std::size_t>(i)) = std::move(document);
+}
+
+void MainWindow::FillPane(int i, std::string_view bytes) {
+    QTextEdit* pane = Pane(i);
+    LoadRtf(*pane->document(), bytes);
+    if (systemColours_) ReadableInk(*pane->document(), pane->palette().color(QPalette::Base));
+    LayOutPane(i);
+}
+
+void MainWindow::SetSystemColours(bool on) {
+    systemColours_ = on;
+    if (systemColoursAction_ != nullptr) systemColoursAction_->setChecked(on);
+    const QPalette desktop = QApplication::palette();
+    for (int i = 0; i < kPaneCount; ++i) {
+        QTextEdit* pane = Pane(i);
+        pane->setPalette(WidgetColours(pane->palette(), QColor(Qt::white), on, desktop));
+        FillPane(i, PaneBytes(i));
+        pane->moveCursor(QTextCursor::Start);
+    }
+    monthGrid_->SetSystemColours(on);
+    datesGrid_->SetSystemColours(on);
+    selectors_->SystemColours = on;
+    SetGridCal();
+    SetWeekDaysNames();
+}
+
+void MainWindow::mnuSystemColours_Click() {
+    SetSystemColours(!systemColours_);
 }
 
 std::string MainWindow::PaneBytes(int i) const {
@@ -160,6 +190,7 @@ void MainWindow::ToggleReportOption(bool& flag, QAction* item) {
     flag = !flag;
     item->setChecked(flag);
     calendar_.ResetReports();
+    monthViewKey_ = {};  // the large month shows the fast too
     SetTabReport();
 }
 
@@ -173,6 +204,8 @@ void MainWindow::mnuAllStyles_Click() {
 
 void MainWindow::mnuFasting_Click() {
     ToggleReportOption(calendar_.Settings().ShowFasting, fastingAction_);
+    // The month grid's fast dots come and go with the option, not at its next redraw.
+    monthGrid_->viewport()->update();
 }
 
 void MainWindow::mnuReadings_Click() {

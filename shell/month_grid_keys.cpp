@@ -29,4 +29,21 @@ std::optional<GridKeyStep> GridKeyStepOf(QKeyCombination key) {
     }
 }
 
+std::optional<GridKeyStep> MonthViewKeyStepOf(QKeyCombination key) {
+    const std::optional<GridKeyStep> step = GridKeyStepOf(key);
+    if (!step) return step;
+    switch (key.key()) {
+        case Qt::Key_Up:
+            return GridKeyStep{false, kWeekSelector, -1};
+        case Qt::Key_Down:
+            return GridKeyStep{false, kWeekSelector, 1};
+        case Qt::Key_Left:
+            return GridKeyStep{false, kDaySelector, -1};
+        case Qt::Key_Right:
+            return GridKeyStep{false, kDaySelector, 1};
+        default:
+            return step;
+    }
+}
+
 }  // namespace velorith

@@ -18,5 +18,8 @@ struct GridKeyStep {
 
 // The step a key asks for; none for every other key and for these keys with other modifiers.
 std::optional<GridKeyStep> GridKeyStepOf(QKeyCombination key);
+// The same for the large month, whose days run across the rows: the arrows move to the
+// neighbouring cell there too, so the horizontal ones step by a day and the vertical by a week.
+std::optional<GridKeyStep> MonthViewKeyStepOf(QKeyCombination key);
 
 }  // namespace velorith

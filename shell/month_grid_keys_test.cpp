@@ -146,6 +146,7 @@ class MonthGridKeysTest : public QObject {
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         CellGrid* grid = w.MonthGrid();
+        w.Selectors()->Combo(kYearSelector)->setFocus();
         QVERIFY(!grid->hasFocus());
         const QPoint cell = CellOfDay(w.MonthModel(), 4);
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},

@@ -1,7 +1,9 @@
 #include "shell/selector_bar.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QProxyStyle>
 #include <QWheelEvent>
@@ -57,12 +59,41 @@ void SelectorCombo::showPopup() {
                    QAbstractItemView::PositionAtTop);
 }
 
-void StepLabel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::RightButton) emit step();
+void SelectorCombo::keyPressEvent(QKeyEvent* event) {
+    // An open list keeps every key of its own.
+    const bool open = view() != nullptr && view()->isVisible();
+    if (!open && dayKeys_ && dayKeys_(*event)) {
+        event->accept();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+StepButton::StepButton(const QString& text, QWidget* parent) : QToolButton(parent) {
+    setText(text);
+    setAutoRaise(true);  // drawn as the plain arrow it always was, framed under the mouse
+    setCursor(Qt::PointingHandCursor);
+    // Like the labels they were, the steps leave the focus where it is; the keyboard reaches
+    // them through the arrows of their selector.
+    setFocusPolicy(Qt::NoFocus);
+    connect(this, &QToolButton::clicked, this, &StepButton::step);
+}
+
+// The step comes with the press, not the release, and a double click steps once more.
+void StepButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::RightButton) {
+        setDown(true);
+        emit step();
+    }
     event->accept();
 }
 
-void StepLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+void StepButton::mouseReleaseEvent(QMouseEvent* event) {
+    setDown(false);
+    event->accept();
+}
+
+void StepButton::mouseDoubleClickEvent(QMouseEvent* event) {
     emit step();
     event->accept();
 }
@@ -70,25 +101,67 @@ void StepLabel::mouseDoubleClickEvent(QMouseEvent* event) {
 SelectorBar::SelectorBar(QWidget* panel) : QObject(panel) {
     static constexpr const char* kCals[] = {"от Сотворения Мира", "от Р.Х. (старый стиль)",
                                             "от Р.Х. (новый стиль)"};
+    // What each selector is to a screen reader, and what its two steps do.
+    struct Names {
+        const char* list;
+        const char* description;
+        const char* back;
+        const char* forward;
+    };
+    static constexpr Names kNames[kSelectorCount] = {
+        {"Летоисчисление", "Летоисчисление, в котором показана дата", "Предыдущее летоисчисление",
+         "Следующее летоисчисление"},
+        {"Год", "Год выбранной даты", "Предыдущий год", "Следующий год"},
+        {"Месяц", "Месяц выбранной даты", "Предыдущий месяц", "Следующий месяц"},
+        {"Седмица", "Седмица выбранной даты", "Предыдущая седмица", "Следующая седмица"},
+        {"День недели", "День недели выбранной даты", "Предыдущий день", "Следующий день"},
+    };
     for (int i = 0; i < kSelectorCount; ++i) {
         auto* combo = new SelectorCombo(panel);
         combo->setObjectName(QStringLiteral("Combo1_%1").arg(i));
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         combo->setMinimumContentsLength(4);
-        auto* back = new StepLabel(QStringLiteral("<"), panel);
+        const Names& names = kNames[i];
+        combo->setAccessibleName(QString::fromUtf8(names.list));
+        combo->setAccessibleDescription(
+            QString::fromUtf8(names.description) +
+            QStringLiteral(". Стрелки влево и вправо: шаг назад и вперёд"));
+        combo->setToolTip(QString::fromUtf8(names.list));
+        auto* back = new StepButton(QStringLiteral("<"), panel);
         back->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        auto* forward = new StepLabel(QStringLiteral(">"), panel);
+        auto* forward = new StepButton(QStringLiteral(">"), panel);
         forward->setObjectName(QStringLiteral("Label2_%1").arg(i));
-        for (StepLabel* label : {back, forward}) {
-            label->setAlignment(Qt::AlignCenter);
-            label->setCursor(Qt::PointingHandCursor);
-        }
+        back->setToolTip(QString::fromUtf8(names.back));
+        back->setAccessibleName(QString::fromUtf8(names.back));
+        forward->setToolTip(QString::fromUtf8(names.forward));
+        forward->setAccessibleName(QString::fromUtf8(names.forward));
+        // The year and week lists run over centuries and a whole year: Home there means today,
+        // as in the month grid, not the first entry.
+        const bool homeIsToday = i == kYearSelector || i == kWeekSelector;
+        combo->SetDayKeys([this, i, homeIsToday](const QKeyEvent& key) {
+            if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+            switch (key.key()) {
+                case Qt::Key_Left:
+                    emit stepPrev(i);
+                    return true;
+                case Qt::Key_Right:
+                    emit stepNext(i);
+                    return true;
+                case Qt::Key_Home:
+                    if (homeIsToday) emit today();
+                    return homeIsToday;
+                case Qt::Key_End:
+                    return homeIsToday;  // the list's last entry is no place to jump to either
+                default:
+                    return false;
+            }
+        });
         combos_.at(static_cast<std::size_t>(i)) = combo;
         prev_.at(static_cast<std::size_t>(i)) = back;
         next_.at(static_cast<std::size_t>(i)) = forward;
         connect(combo, &QComboBox::currentIndexChanged, this, [this, i] { Combo1_Click(i); });
-        connect(back, &StepLabel::step, this, [this, i] { emit stepPrev(i); });
-        connect(forward, &StepLabel::step, this, [this, i] { emit stepNext(i); });
+        connect(back, &StepButton::step, this, [this, i] { emit stepPrev(i); });
+        connect(forward, &StepButton::step, this, [this, i] { emit stepNext(i); });
     }
     {
         const ComboLockGuard lock(ComboLock);
@@ -174,7 +247,8 @@ void SelectorBar::SetWeekDays(const std::vector<QString>& names) {
 
 void SelectorBar::SetBackground(const QColor& color) {
     for (SelectorCombo* combo : combos_) {
-        combo->setPalette(OnPaper(combo->palette(), color));
+        combo->setPalette(
+            WidgetColours(combo->palette(), color, SystemColours, QApplication::palette()));
     }
 }
 

@@ -1,13 +1,14 @@
 // The five date selectors (reckoning, year, month, week, weekday), each between a "<" and a ">"
-// label that step back and forward. The bar fills the lists and tells a user's choice from the
+// button that step back and forward. The bar fills the lists and tells a user's choice from the
 // program's own setting of an entry: while the selector lock is held, a change of entry is not
 // a choice.
 #pragma once
 
 #include <QComboBox>
-#include <QLabel>
 #include <QObject>
+#include <QToolButton>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "reckoning/date_state.h"
@@ -37,25 +38,38 @@ class SelectorCombo : public QComboBox {
     explicit SelectorCombo(QWidget* parent = nullptr);
     void showPopup() override;
 
-  protected:
-    void wheelEvent(QWheelEvent* event) override;
-
-  public:
     // The first entry the opened list shows.
     static int FirstVisible(int current) { return current > 9 ? current - 9 : 0; }
+
+    // Keys of the closed list that belong to the selected day rather than to the list: Left and
+    // Right step like "<" and ">", Home goes to today (the year and week lists only: their
+    // first entry is a century or a year away), Page Up and Page Down step a month as in the
+    // month grid. The handler returns true when it used the key.
+    void SetDayKeys(std::function<bool(const QKeyEvent&)> handler) {
+        dayKeys_ = std::move(handler);
+    }
+
+  protected:
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    std::function<bool(const QKeyEvent&)> dayKeys_;
 };
 
-// "<" or ">": a press with any button but the right one steps, and so does a double click.
-class StepLabel : public QLabel {
+// "<" or ">": a press with any button but the right one steps, and so does a double click; from
+// the keyboard (Space, or an assistive tool's press) it steps once.
+class StepButton : public QToolButton {
     Q_OBJECT
   public:
-    using QLabel::QLabel;
+    StepButton(const QString& text, QWidget* parent);
 
   signals:
     void step();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
@@ -80,8 +94,8 @@ class SelectorBar : public QObject {
     explicit SelectorBar(QWidget* panel);
 
     SelectorCombo* Combo(int i) const { return combos_.at(static_cast<std::size_t>(i)); }
-    StepLabel* Prev(int i) const { return prev_.at(static_cast<std::size_t>(i)); }
-    StepLabel* Next(int i) const { return next_.at(static_cast<std::size_t>(i)); }
+    StepButton* Prev(int i) const { return prev_.at(static_cast<std::size_t>(i)); }
+    StepButton* Next(int i) const { return next_.at(static_cast<std::size_t>(i)); }
 
     // Sets the list indices that mirror the date state, under the selector lock.
     void SetIndices(const DateState& state);
@@ -95,6 +109,8 @@ class SelectorBar : public QObject {
     void Choose(int i, int index);
 
     bool ComboLock = false;
+    // The lists wear the desktop's colours, the reckoning's tint carried over (paper_palette.h).
+    bool SystemColours = false;
     // The index each list showed before the latest change: what a choice is compared with.
     int OldComboIndex(int i) const { return shown_.at(static_cast<std::size_t>(i)); }
 
@@ -102,14 +118,15 @@ class SelectorBar : public QObject {
     void comboChosen(int i, int newIndex, int oldIndex);  // GoCombo
     void stepPrev(int i);                                 // GoPrev
     void stepNext(int i);                                 // GoNext
+    void today();                                         // Home in the year or week list
 
   public slots:
     void Combo1_Click(int i);
 
   private:
     std::array<SelectorCombo*, kSelectorCount> combos_{};
-    std::array<StepLabel*, kSelectorCount> prev_{};
-    std::array<StepLabel*, kSelectorCount> next_{};
+    std::array<StepButton*, kSelectorCount> prev_{};
+    std::array<StepButton*, kSelectorCount> next_{};
     std::array<int, kSelectorCount> shown_{};
 };
 

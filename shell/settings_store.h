@@ -24,8 +24,9 @@ struct StartupSettings {
     int FontSize = 10;
     bool ShowIndiction = false;
     bool ShowAllStyles = false;
-    bool ShowFasting = true;   // the fast of each day, on unless the user turned it off
-    bool ShowReadings = true;  // the readings of each day, on unless the user turned them off
+    bool ShowFasting = true;     // the fast of each day, on unless the user turned it off
+    bool ShowReadings = true;    // the readings of each day, on unless the user turned them off
+    bool SystemColours = false;  // panes and grids on the desktop's colours, not on paper
     QString LastDir;
     int MinYear = 1901;  // Julian years
     int MaxYear = 2100;
@@ -58,6 +59,7 @@ struct ExitSettings {
     bool ShowAllStyles = false;
     bool ShowFasting = true;
     bool ShowReadings = true;
+    bool SystemColours = false;
     QString LastDir;
     int MinYear = 1901;
     int MaxYear = 2100;

@@ -43,7 +43,8 @@ class SettingsStoreTest : public QObject {
         QVERIFY(!s.ShowIndiction);
         QVERIFY(!s.ShowAllStyles);
         QVERIFY(s.ShowFasting);
-        QVERIFY(s.ShowReadings);  // the readings are shown until turned off
+        QVERIFY(s.ShowReadings);    // the readings are shown until turned off
+        QVERIFY(!s.SystemColours);  // the calendar's own paper until the desktop's is chosen
         QVERIFY(s.LastDir.isEmpty());
         QCOMPARE(s.MinYear, 1901);
         QCOMPARE(s.MaxYear, 2100);
@@ -159,6 +160,7 @@ class SettingsStoreTest : public QObject {
         v.ShowAllStyles = true;
         v.ShowFasting = false;
         v.ShowReadings = false;
+        v.SystemColours = true;
         v.LastDir = QStringLiteral("/home/user/Документы/");
         v.MinYear = 1;
         v.MaxYear = 3000;
@@ -179,6 +181,8 @@ class SettingsStoreTest : public QObject {
         QVERIFY(s.ShowAllStyles && !s.ShowIndiction);
         QVERIFY(!s.ShowReadings);
         QCOMPARE(qs->value("Settings/ShowReadings").toString(), QStringLiteral("False"));
+        QVERIFY(s.SystemColours);
+        QCOMPARE(qs->value("Settings/SystemColours").toString(), QStringLiteral("True"));
         QCOMPARE(s.LastDir, v.LastDir);
         QCOMPARE(s.MinYear, 1);
         QCOMPARE(s.MaxYear, 3000);

@@ -71,6 +71,7 @@ VelorithApp::VelorithApp(const StartOptions& o) {
     window_ = std::make_unique<MainWindow>(*calendar_, *navigator_, temps_.get(), store_.get(),
                                            store_->ReadWindow(), settings.LastDir);
     window_->SetTodayClock(clock);
+    if (settings.SystemColours) window_->SetSystemColours(true);
 
     // 13. The saved reckoning.
     state.CurCal = static_cast<std::int16_t>(settings.Calendar);

@@ -9,5 +9,7 @@ namespace velorith::tests {
 std::unique_ptr<QObject> MakeMonthGridKeysTest();
 std::unique_ptr<QObject> MakePaneLayoutTest();
 std::unique_ptr<QObject> MakeGoToDateTest();
+std::unique_ptr<QObject> MakeWindowAccessTest();
+std::unique_ptr<QObject> MakeMonthViewTest();
 
 }  // namespace velorith::tests

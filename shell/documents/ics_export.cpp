@@ -1,5 +1,7 @@
 #include "shell/documents/ics_export.h"
 
+#include <QDir>
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -27,6 +29,8 @@ YearSpanDialog DesktopYearSpanDialog(QWidget* parent) {
         auto* form = new QFormLayout(&dialog);
         auto* first = new QSpinBox(&dialog);
         auto* last = new QSpinBox(&dialog);
+        first->setAccessibleName(QStringLiteral("Первый год экспорта"));
+        last->setAccessibleName(QStringLiteral("Последний год экспорта"));
         for (QSpinBox* box : {first, last}) {
             box->setRange(request.min, request.max);
             box->setValue(request.proposed);
@@ -83,9 +87,15 @@ QString ProposedIcsName(const YearSpan& span) {
     return name + QStringLiteral(".ics");
 }
 
+QString ExportDoneText(const QString& path, int days) {
+    return QStringLiteral("Записано дней: %1.\nФайл: «%2»")
+        .arg(days)
+        .arg(QDir::toNativeSeparators(path));
+}
+
 bool ExportCalendar(Calendar& calendar, const YearSpanDialog& askYears,
-                    const IcsFileDialog& askFile, QString& lastDir,
-                    const SaveFailureNotice& failed) {
+                    const IcsFileDialog& askFile, QString& lastDir, const SaveFailureNotice& failed,
+                    const ExportNotice& done) {
     const YearSpanRequest request = YearRequestOf(calendar);
     if (request.min > request.max) return false;
     const std::optional<YearSpan> span = askYears(request);
@@ -103,6 +113,12 @@ bool ExportCalendar(Calendar& calendar, const YearSpanDialog& askYears,
         return false;
     }
     lastDir = FolderOfPath(*path);
+    if (done) {
+        std::size_t days = 0;
+        for (const ReportFrame& year : years)
+            days += year.Days.size();
+        done(*path, static_cast<int>(days));
+    }
     return true;
 }
 

@@ -42,12 +42,18 @@ YearSpanRequest YearRequestOf(const Calendar& calendar);
 // "Календарь 2025.ics", "Календарь 2025-2027.ics".
 QString ProposedIcsName(const YearSpan& span);
 
+// Tells the user that `days` days were written to the file at `path`.
+using ExportNotice = std::function<void(const QString& path, int days)>;
+// The text of that notice: "Записано дней: 730.\nФайл: «…»".
+QString ExportDoneText(const QString& path, int days);
+
 // The command: asks for the years and the file, writes it, and sets lastDir to its folder.
-// True when a file was written; a cancel, a span outside the working range or longer than a
-// calendar file holds, or a failed write changes nothing; a failed write is told through
-// `failed` with the path and the system's reason. The selected date stays.
+// True when a file was written, and then `done` is told how many days went where; a cancel, a
+// span outside the working range or longer than a calendar file holds, or a failed write
+// changes nothing; a failed write is told through `failed` with the path and the system's
+// reason. The selected date stays.
 bool ExportCalendar(Calendar& calendar, const YearSpanDialog& askYears,
                     const IcsFileDialog& askFile, QString& lastDir,
-                    const SaveFailureNotice& failed = {});
+                    const SaveFailureNotice& failed = {}, const ExportNotice& done = {});
 
 }  // namespace velorith

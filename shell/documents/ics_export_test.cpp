@@ -60,8 +60,19 @@ class IcsExportTest : public QObject {
         QString lastDir;
         YearSpanRequest seen;
         QString proposed;
+        QString toldPath;
+        int toldDays = 0;
         QVERIFY(ExportCalendar(*f.calendar, Years(YearSpan{2025, 2026}, &seen),
-                               File(path, nullptr, &proposed), lastDir));
+                               File(path, nullptr, &proposed), lastDir, {},
+                               [&](const QString& where, int days) {
+                                   toldPath = where;
+                                   toldDays = days;
+                               }));
+        // The user is told how many days went where.
+        QCOMPARE(toldPath, path);
+        QCOMPARE(toldDays, 365 + 365);
+        QVERIFY(ExportDoneText(path, 730).contains(QStringLiteral("Записано дней: 730.")));
+        QVERIFY(ExportDoneText(path, 730).contains(path));
         QCOMPARE(seen.proposed, 2025);  // the civil year of the selected day
         QCOMPARE(proposed, QStringLiteral("Календарь 2025-2026.ics"));
         QCOMPARE(lastDir, f.dir.path() + u'/');

@@ -29,7 +29,9 @@ void ConfigureSaveDialog(QFileDialog& dialog, const SaveDialogRequest& request) 
     dialog.selectNameFilter(SaveFilters().constFirst());
     dialog.setDefaultSuffix(QString());  // the name is taken as typed
     if (!request.folder.isEmpty()) dialog.setDirectory(request.folder);
-    dialog.selectFile(request.proposedName);
+    // With its extension the name has one last dot that is truly its own: a change of filter
+    // then changes only the extension, never the words of a name such as "от Р.Х. (...)".
+    dialog.selectFile(WithFilterExtension(request.proposedName, SaveFormat::Rtf));
 }
 
 QString WithFilterExtension(const QString& path, SaveFormat format) {
@@ -39,11 +41,20 @@ QString WithFilterExtension(const QString& path, SaveFormat format) {
     return path + (format == SaveFormat::Rtf ? QStringLiteral(".rtf") : QStringLiteral(".txt"));
 }
 
+std::optional<SaveFormat> FormatOfName(const QString& path) {
+    if (path.endsWith(QLatin1String(".rtf"), Qt::CaseInsensitive)) return SaveFormat::Rtf;
+    if (path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive)) return SaveFormat::PlainText;
+    return std::nullopt;
+}
+
 std::optional<SaveChoice> SaveDialogResult(const QFileDialog& dialog) {
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty() || files.constFirst().isEmpty()) return std::nullopt;
     const qsizetype filter = dialog.nameFilters().indexOf(dialog.selectedNameFilter());
-    const SaveFormat format = filter == 1 ? SaveFormat::PlainText : SaveFormat::Rtf;
+    const SaveFormat filtered = filter == 1 ? SaveFormat::PlainText : SaveFormat::Rtf;
+    // A typed extension says what the file is: a ".txt" never receives RTF markup, whatever
+    // filter was left selected; the filter decides only for a name without one.
+    const SaveFormat format = FormatOfName(files.constFirst()).value_or(filtered);
     return SaveChoice{WithFilterExtension(files.constFirst(), format), format};
 }
 

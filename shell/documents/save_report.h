@@ -27,7 +27,7 @@ struct SaveDialogRequest {
 };
 
 struct SaveChoice {
-    QString path;  // as chosen, with the filter's extension when the name had neither
+    QString path;  // as chosen, with the format's extension when the name had neither
     SaveFormat format = SaveFormat::Rtf;
 };
 
@@ -35,6 +35,10 @@ struct SaveChoice {
 // already ends in one of the two (in any case). A name such as "Январь 2000 от Р.Х. (старый
 // стиль)" has a dot in it, so Qt's default suffix would not be added there.
 QString WithFilterExtension(const QString& path, SaveFormat format);
+
+// The format a file name's own extension asks for (".rtf" or ".txt", in any case); none for
+// another or no extension.
+std::optional<SaveFormat> FormatOfName(const QString& path);
 
 // Asks for the target; nullopt when cancelled. Tests put their own function in its place.
 using SaveDialog = std::function<std::optional<SaveChoice>(const SaveDialogRequest&)>;
@@ -44,7 +48,8 @@ QStringList SaveFilters();
 
 // Prepares a save dialog: filters, folder, proposed name, overwrite confirmation.
 void ConfigureSaveDialog(QFileDialog& dialog, const SaveDialogRequest& request);
-// What an accepted dialog chose, the extension added.
+// What an accepted dialog chose: the format of the typed extension, else of the filter, and
+// the path with the extension added when it had neither.
 std::optional<SaveChoice> SaveDialogResult(const QFileDialog& dialog);
 // The save dialog of the desktop; useNative = false keeps Qt's own dialog. When the added
 // extension names a file that exists, the user is asked before it is replaced (the dialog only

@@ -1,3 +1,4 @@
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -65,23 +66,56 @@ class SaveReportTest : public QObject {
         QTemporaryDir dir;
         QFileDialog dialog;
         dialog.setOption(QFileDialog::DontUseNativeDialog);
-        ConfigureSaveDialog(dialog, {dir.path() + u'/', QStringLiteral("Январь 2000")});
+        const QString week = QStringLiteral("28-я по Пятидесятнице, 2026 от Р.Х. (новый стиль)");
+        ConfigureSaveDialog(dialog, {dir.path() + u'/', week});
         QCOMPARE(dialog.nameFilters(), (QStringList{QStringLiteral("Rich Text Format (*.RTF)"),
                                                     QStringLiteral("Text Document (*.TXT)")}));
         QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
         QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
         QVERIFY(dialog.defaultSuffix().isEmpty());
         QCOMPARE(QDir(dialog.directory()).canonicalPath(), QDir(dir.path()).canonicalPath());
-        QCOMPARE(QFileInfo(dialog.selectedFiles().value(0)).fileName(),
-                 QStringLiteral("Январь 2000"));
+        // The proposed name carries the first filter's extension.
+        QCOMPARE(QFileInfo(dialog.selectedFiles().value(0)).fileName(), week + ".rtf");
         QCOMPARE(SaveDialogResult(dialog)->format, SaveFormat::Rtf);
-        QCOMPARE(QFileInfo(SaveDialogResult(dialog)->path).fileName(),
-                 QStringLiteral("Январь 2000.rtf"));
+        QCOMPARE(QFileInfo(SaveDialogResult(dialog)->path).fileName(), week + ".rtf");
 
-        dialog.selectNameFilter(dialog.nameFilters().at(1));
+        // The user picks the text filter: only the extension changes, the name's words stay.
+        auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        QVERIFY(types != nullptr);
+        types->setCurrentIndex(1);
+        emit types->activated(1);
         QCOMPARE(SaveDialogResult(dialog)->format, SaveFormat::PlainText);
-        QCOMPARE(QFileInfo(SaveDialogResult(dialog)->path).fileName(),
-                 QStringLiteral("Январь 2000.txt"));
+        QCOMPARE(QFileInfo(SaveDialogResult(dialog)->path).fileName(), week + ".TXT");
+    }
+
+    void theTypedExtensionDecidesTheFormat() {
+        QTemporaryDir dir;
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        ConfigureSaveDialog(dialog, {dir.path() + u'/', QStringLiteral("Январь 2000")});
+        struct Case {
+            const char* typed;
+            int filter;
+            SaveFormat format;
+            const char* saved;
+        };
+        const Case cases[] = {
+            {"test_week.txt", 0, SaveFormat::PlainText, "test_week.txt"},  // never RTF in a .txt
+            {"test_week.TXT", 0, SaveFormat::PlainText, "test_week.TXT"},
+            {"test_week.rtf", 1, SaveFormat::Rtf, "test_week.rtf"},
+            {"test_week", 1, SaveFormat::PlainText, "test_week.txt"},  // no extension: the filter
+            {"test_week", 0, SaveFormat::Rtf, "test_week.rtf"},
+            {"a.doc", 1, SaveFormat::PlainText, "a.doc.txt"},
+        };
+        for (const Case& c : cases) {
+            dialog.selectNameFilter(dialog.nameFilters().at(c.filter));
+            dialog.selectFile(QString::fromUtf8(c.typed));
+            const std::optional<SaveChoice> choice = SaveDialogResult(dialog);
+            QVERIFY2(choice && choice->format == c.format, c.typed);
+            QCOMPARE(QFileInfo(choice->path).fileName(), QString::fromUtf8(c.saved));
+        }
+        QCOMPARE(FormatOfName(QStringLiteral("/d/x.Rtf")), std::optional(SaveFormat::Rtf));
+        QCOMPARE(FormatOfName(QStringLiteral("/d/x.rtf.bak")), std::nullopt);
     }
 
     void theFiltersExtensionIsAddedWhenTheNameHasNeither() {
