@@ -66,22 +66,19 @@ std::string WeekReportIn(ReportContext shown) {
     int loadedYear = cur.Year;
 
     BasicDayBlock<S> block(c);
-    std::string title;
+    std::string title(S::Eol);
+    title += S::Indent;
+    title += kWeekWord;
+    title += S::Eol;
+    title += S::Indent;
+    title += WeekTitleFrom(s.CurCal, cur.WeekFirst);
+    title += S::Eol;
     std::string days;
     for (DayNum d = cur.WeekFirst; d <= cur.WeekLast; ++d) {
         MoveWorkingDate(s, d);
         if (s.Cur().Year != loadedYear) {
             s.SetYearInfo();
             loadedYear = s.Cur().Year;
-        }
-        if (d == cur.WeekFirst) {
-            title = S::Eol;
-            title += S::Indent;
-            title += kWeekWord;
-            title += S::Eol;
-            title += S::Indent;
-            title += WeekTitleFrom(s.CurCal, d);
-            title += S::Eol;
         }
         days += block.ColouredBlock(ShowsIndiction(s, cur.WeekFirst), withYear, false);
         days += S::Navy;
