@@ -30,7 +30,10 @@ fs::path GeneratedDataSet() {
     for (int m = 0; m < 13; ++m) {
         std::string text;
         for (int d = 1; d <= 31; ++d) {
-            text += "[" + std::to_string(d) + "]\n";
+            // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "[" + string.
+            text += '[';
+            text += std::to_string(d);
+            text += "]\n";
             if (d % 7 == 0) text += "Red=1\n";
             text += "0={2}Свт. Николая, архиеп. Мир Ликийских, чудотворца.\n";
             text += "1=Мчч. Тимофея и Мавры.\n1=Прп. Феодосия Печерского.\n";

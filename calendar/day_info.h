@@ -176,6 +176,10 @@ struct DayInfo {
         return Dates[static_cast<std::size_t>(reckoning)];
     }
     bool Red() const { return RedWhy.Any(); }
+    // A day with a fast to keep: its fast is known and asks more than "no fast".
+    bool KeepsFast() const {
+        return Fast && Fast->Level != FastLevel::None && Fast->Level != FastLevel::FastFree;
+    }
     // The entry that names the day: the first of group 0 that shows any text, else the first
     // such of group 1; null when the day has neither (its day line names it then).
     const DayEntry* PrincipalEntry() const;

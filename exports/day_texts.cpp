@@ -187,10 +187,6 @@ std::string PrincipalText(const DayInfo& day) {
     return CleanText(PrincipalOf(day));
 }
 
-bool IsFastDay(const DayInfo& day) {
-    return day.Fast && day.Fast->Level != FastLevel::None && day.Fast->Level != FastLevel::FastFree;
-}
-
 std::string CleanText(std::string_view text) {
     // The terminal's rule for control characters serves here too; then the ends are trimmed.
     std::string out = SanitizeForTerminal(text);

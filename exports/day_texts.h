@@ -41,8 +41,6 @@ std::string DateText(int reckoning, const CalendarDate& date);
 
 // The text that names the day (PrincipalOf), clean for an interchange format.
 std::string PrincipalText(const DayInfo& day);
-// A day with a fast to keep: a fast is known and asks more than "no fast".
-bool IsFastDay(const DayInfo& day);
 
 // Text fit for an interchange format: malformed UTF-8 becomes U+FFFD, control characters other
 // than tab and line feed are dropped, and surrounding spaces are trimmed.

@@ -35,13 +35,13 @@ TEST(DayTexts, PrincipalEntryAndHighestRank) {
 
 TEST(DayTexts, FastDayAsksMoreThanNoFast) {
     DayInfo day = FastWednesday();
-    EXPECT_TRUE(IsFastDay(day));
+    EXPECT_TRUE(day.KeepsFast());
     day.Fast->Level = FastLevel::FastFree;
-    EXPECT_FALSE(IsFastDay(day));
+    EXPECT_FALSE(day.KeepsFast());
     day.Fast->Level = FastLevel::NoMeat;
-    EXPECT_TRUE(IsFastDay(day));
+    EXPECT_TRUE(day.KeepsFast());
     day.Fast.reset();
-    EXPECT_FALSE(IsFastDay(day));
+    EXPECT_FALSE(day.KeepsFast());
 }
 
 TEST(DayTexts, CleanText) {

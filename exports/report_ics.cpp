@@ -72,7 +72,7 @@ ical::Component DayEvent(const DayInfo& day, const icaltimetype& stamp) {
     ical::Add(e, ical::Property(icalproperty_new_description(Description(day).c_str())));
     if (day.HighestRank() == Rank::GreatFeast)
         ical::Add(e, ical::Property(icalproperty_new_categories(kGreatFeastCategory)));
-    if (IsFastDay(day)) ical::Add(e, ical::Property(icalproperty_new_categories(kFastCategory)));
+    if (day.KeepsFast()) ical::Add(e, ical::Property(icalproperty_new_categories(kFastCategory)));
     // A day of the calendar is not an appointment: it never makes its day busy.
     ical::Add(e, ical::Property(icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT)));
     return event;

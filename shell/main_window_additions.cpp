@@ -96,9 +96,7 @@ std::vector<QPoint> MainWindow::FastCells() const {
     if (key == fastCellsKey_) return fastCells_;
     fastCells_.clear();
     for (const DayInfo& day : calendar_.Frame(ReportKind::Month).Days) {
-        if (!day.Fast || day.Fast->Level == FastLevel::None ||
-            day.Fast->Level == FastLevel::FastFree)
-            continue;
+        if (!day.KeepsFast()) continue;
         const auto cell = MonthGridModel::CellOfDay(grid_.FirstDayRow(),
                                                     static_cast<int>(day.Day - d.MonthFirst) + 1);
         fastCells_.emplace_back(cell.col, cell.row);

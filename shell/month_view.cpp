@@ -16,6 +16,7 @@
 
 #include "reckoning/date_state.h"
 #include "reckoning/name_tables.h"
+#include "reports/day_phrases.h"
 #include "shell/day_tool_tip.h"
 #include "shell/paper_palette.h"
 
@@ -46,10 +47,6 @@ QString MonthTitle(const DayInfo& day) {
         .arg(FromUtf8(MonthNames(CalendarMonth(day.Reckoning, d.Month), kNominative)))
         .arg(d.Year)
         .arg(QString::fromUtf8(kStyles[day.Reckoning]));
-}
-
-bool IsFastDay(const DayInfo& day) {
-    return day.Fast && day.Fast->Level != FastLevel::None && day.Fast->Level != FastLevel::FastFree;
 }
 
 // Draws text wrapped at word boundaries (inside a word only when one word is wider than the
@@ -223,8 +220,8 @@ MonthViewLayout LayOutMonth(const std::vector<DayInfo>& monthDays, int firstWeek
         day.day = info.Day;
         day.dayOfMonth = info.Dates.at(static_cast<std::size_t>(info.Reckoning)).Day;
         day.otherDate = OtherDate(info);
-        day.principal = QString::fromStdString(info.Principal());
-        if (IsFastDay(info)) day.fast = QString::fromStdString(info.Fast->Line);
+        day.principal = QString::fromStdString(PrincipalOf(info));
+        if (info.KeepsFast()) day.fast = QString::fromStdString(FastLineText(*info.Fast));
         day.red = info.Red();
         day.sunday = info.WeekDay == 7;
         day.accessibleName = DayAccessibleName(info);

@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "dialogs/about_dialog.h"
+#include "reports/day_phrases.h"
 #include "shell/cell_grid.h"
 #include "shell/month_view.h"
 #include "shell/paper_palette.h"
@@ -93,12 +94,12 @@ class MonthViewTest : public QObject {
                 const MonthViewDay* day = table->DayAt(at.y(), at.x());
                 QVERIFY(day != nullptr);
                 QCOMPARE(day->dayOfMonth, static_cast<int>(n - d.MonthFirst) + 1);
-                QCOMPARE(day->principal, QString::fromStdString(info.Principal()));
+                QCOMPARE(day->principal, QString::fromStdString(PrincipalOf(info)));
                 QCOMPARE(day->red, info.Red());
                 const bool fast = info.Fast && info.Fast->Level != FastLevel::None &&
                                   info.Fast->Level != FastLevel::FastFree;
                 QCOMPARE(!day->fast.isEmpty(), fast);
-                if (fast) QCOMPARE(day->fast, QString::fromStdString(info.Fast->Line));
+                if (fast) QCOMPARE(day->fast, QString::fromStdString(FastLineText(*info.Fast)));
                 QCOMPARE(day->otherDate.endsWith(QStringLiteral("н. ст.")), true);
                 reds += day->red ? 1 : 0;
                 fasts += fast ? 1 : 0;
