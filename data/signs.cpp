@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "data/entry_markup.h"
+
 namespace velorith {
 namespace {
 
@@ -39,7 +41,7 @@ TextLine SignedTextLine(std::string_view value) {
         line.Sign = sign.rank;
         break;
     }
-    line.Value = rest;
+    line.Value = BalanceMarkup(rest);
     return line;
 }
 
@@ -52,7 +54,7 @@ int SignMarkerNumber(Rank sign) {
 TextLine NoteTextLine(std::string_view value) {
     TextLine line;
     line.Note = true;
-    line.Value = value;
+    line.Value = BalanceMarkup(value);
     return line;
 }
 
@@ -98,7 +100,7 @@ std::string SignedLine(std::string_view value) {
 
 std::string IndentedLine(std::string_view value) {
     std::string out(Indent);
-    out += value;
+    out += BalanceMarkup(value);
     out += kParLineEnd;
     return out;
 }
