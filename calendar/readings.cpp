@@ -10,25 +10,6 @@ namespace {
 constexpr int kHolyMonday = -6;
 constexpr int kThomasSunday = 7;
 
-// The day a near-feast rule gives in the Julian year `year`.
-DayNum NearDayOf(const NearDayRule& rule, int year) {
-    const DayNum base = DayNumber(kJulian, rule.Day, rule.Month, year);
-    const int wd = WeekDayOf(base);
-    if (rule.WeekDay > 0) {
-        const int ahead = (rule.WeekDay - wd + 7) % 7;
-        return base + (ahead == 0 ? 7 : ahead);
-    }
-    const int back = (wd + rule.WeekDay + 7) % 7;  // wd - |WeekDay|
-    return base - (back == 0 ? 7 : back);
-}
-
-bool NearRuleHolds(const NearDayRule& rule, DayNum day) {
-    const int year = JulianYearOfDay(day);
-    for (int y = year - 1; y <= year + 1; ++y)
-        if (NearDayOf(rule, y) == day) return true;
-    return false;
-}
-
 // The day's ordinary readings: the movable day's, or the weeks' after Pentecost.
 ReadingSet OrdinaryOf(const Lectionary& lx, const CyclePosition& pos) {
     if (pos.Movable) {
@@ -142,10 +123,10 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest) {
         // A saint's own readings are read only at the rank that has them.
         if (fixed->Order != ReadingOrder::After || highest >= Rank::Polyeleos) own.push_back(fixed);
     }
-    for (const NearDayRule& rule : lx.NearDays()) {
+    for (const NearDayRule* rule : lx.NearRulesOn(day)) {
         // The Triodion's own days are not displaced by a Sunday kept near a feast.
-        if (pos.Movable && rule.Readings.Order == ReadingOrder::Own) continue;
-        if (NearRuleHolds(rule, day)) own.push_back(&rule.Readings);
+        if (pos.Movable && rule->Readings.Order == ReadingOrder::Own) continue;
+        own.push_back(&rule->Readings);
     }
 
     const bool passionOrBright =
