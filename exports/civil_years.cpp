@@ -1,5 +1,7 @@
 #include "exports/civil_years.h"
 
+#include <algorithm>
+
 namespace velorith::exports {
 
 bool CivilYearsInRange(const DateState& state, int first, int last) {
@@ -9,18 +11,52 @@ bool CivilYearsInRange(const DateState& state, int first, int last) {
            state.InRange(kGregorian, DayNumber(kGregorian, 31, 12, last));
 }
 
-std::vector<ReportFrame> CivilYearFrames(Calendar& calendar, int first, int last) {
+void ForEachCivilYear(Calendar& calendar, int first, int last,
+                      const std::function<void(const ReportFrame&)>& take) {
+    if (first > last) return;
     const DateState& state = calendar.State();
     const int cal = state.CurCal;
     const DateRec selected = state.Cur();
-    std::vector<ReportFrame> years;
     for (int year = first; year <= last; ++year) {
         // A year report in the Gregorian reckoning lists exactly the days of a civil year.
         calendar.SelectDate(kGregorian, year, 1, 1);
-        years.push_back(calendar.Frame(ReportKind::Year));
+        take(calendar.Frame(ReportKind::Year));
     }
-    if (!years.empty()) calendar.SelectDate(cal, selected.Year, selected.Month, selected.Day);
+    calendar.SelectDate(cal, selected.Year, selected.Month, selected.Day);
+}
+
+std::vector<ReportFrame> CivilYearFrames(Calendar& calendar, int first, int last) {
+    std::vector<ReportFrame> years;
+    ForEachCivilYear(calendar, first, last,
+                     [&years](const ReportFrame& frame) { years.push_back(frame); });
     return years;
+}
+
+std::string CivilYearsIcs(Calendar& calendar, int first, int last, const IcsOptions& options) {
+    IcsWriter writer(options);
+    ForEachCivilYear(calendar, first, last,
+                     [&writer](const ReportFrame& frame) { writer.Add(frame); });
+    return std::move(writer).Finish();
+}
+
+int KeepCivilDays(ReportFrame& frame) {
+    const DayNum first = DayNumber(kGregorian, 1, 1, kFirstCivilYear);
+    const DayNum last = DayNumber(kGregorian, 31, 12, kLastCivilYear);
+    frame.First = std::max(frame.First, first);
+    frame.Last = std::min(frame.Last, last);
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < frame.Days.size(); ++i) {
+        if (!HasCivilDate(frame.Days[i].Day)) continue;
+        if (kept != i) {
+            frame.Days[kept] = std::move(frame.Days[i]);
+            if (i < frame.HitCounts.size()) frame.HitCounts[kept] = frame.HitCounts[i];
+        }
+        ++kept;
+    }
+    const int gone = static_cast<int>(frame.Days.size() - kept);
+    frame.Days.resize(kept);
+    if (frame.HitCounts.size() > kept) frame.HitCounts.resize(kept);
+    return gone;
 }
 
 }  // namespace velorith::exports

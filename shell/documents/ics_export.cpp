@@ -94,8 +94,8 @@ bool ExportCalendar(Calendar& calendar, const YearSpanDialog& askYears,
         return false;
     const std::optional<QString> path = askFile(lastDir, ProposedIcsName(*span));
     if (!path || path->isEmpty()) return false;
-    const auto years = exports::CivilYearFrames(calendar, span->first, span->last);
-    const std::string ics = exports::RenderIcs(years, {kCalendarName, std::time(nullptr)});
+    const std::string ics = exports::CivilYearsIcs(calendar, span->first, span->last,
+                                                   {kCalendarName, std::time(nullptr)});
     QString reason;
     if (!WriteFileAtomically(*path, QByteArray(ics.data(), static_cast<qsizetype>(ics.size())),
                              &reason)) {
