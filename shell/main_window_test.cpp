@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 #include <QTranslator>
 #include <QWheelEvent>
 
@@ -660,6 +661,47 @@ class MainWindowTest : public QObject {
             QSettings stored(p.settings->fileName(), QSettings::IniFormat);
             QCOMPARE(stored.value("Settings/Calendar").toString(), QStringLiteral("2"));
         }
+    }
+
+    // The handlers are in place before the splash: a signal during the start ends it with
+    // nothing shown and nothing left in the temporary folder; one after it, as ever.
+    void aSignalDuringTheStartEndsItCleanly() {
+        {
+            QTemporaryDir folder;
+            QSettings settings(folder.filePath("settings.ini"), QSettings::IniFormat);
+            StartOptions o;
+            o.settings = &settings;
+            o.tempFolder = folder.filePath("temp");
+            QVERIFY(QDir().mkpath(o.tempFolder));
+            o.dataFolder = QStringLiteral(VELORITH_TEST_DATA_DIR);
+            o.today = CivilDate{2024, 9, 15};
+            o.exitSignals = true;
+            // Raised at the start's first look at its events, while the splash is up.
+            QTimer::singleShot(0, [] { ::raise(SIGTERM); });
+            VelorithApp app(o);
+            QVERIFY(app.ExitRequested());
+            QVERIFY(
+                QDir(o.tempFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+            QVERIFY(!settings.contains(QStringLiteral("Settings/Calendar")));
+        }
+        // Started normally, the same handlers take the window's way out.
+        QTemporaryDir folder;
+        QSettings settings(folder.filePath("settings.ini"), QSettings::IniFormat);
+        StartOptions o;
+        o.settings = &settings;
+        o.tempFolder = folder.path();
+        o.dataFolder = QStringLiteral(VELORITH_TEST_DATA_DIR);
+        o.today = CivilDate{2024, 9, 15};
+        o.splash = false;
+        o.show = false;
+        o.exitSignals = true;
+        VelorithApp app(o);
+        QVERIFY(!app.ExitRequested());
+        const QString temps = app.Temps().Folder();
+        QVERIFY(QFileInfo(temps).isDir());
+        ::raise(SIGTERM);
+        QTRY_VERIFY(app.Window().Exited());
+        QVERIFY(!QFileInfo::exists(temps));
     }
 
     // Qt ends the process through exit() when the X connection breaks; the last words run then,
