@@ -88,6 +88,20 @@ ControlWord ReadWord(std::string_view text, std::size_t pos) {
     return w;
 }
 
+// Whether the text ends with a "\uN" control word (its space included), not an escaped one.
+bool EndsWithUnicodeWord(std::string_view text) {
+    std::size_t i = text.size();
+    if (i > 0 && text[i - 1] == ' ') --i;
+    while (i > 0 && IsDigit(text[i - 1]))
+        --i;
+    if (i > 0 && text[i - 1] == '-') --i;
+    if (i < 2 || text[i - 1] != 'u' || text[i - 2] != '\\') return false;
+    std::size_t backslashes = 0;
+    for (std::size_t k = i - 1; k > 0 && text[k - 1] == '\\'; --k)
+        ++backslashes;
+    return backslashes % 2 == 1;
+}
+
 // Just past the "}" that closes the group opening at text[pos], or the text's end.
 std::size_t GroupEnd(std::string_view text, std::size_t pos) {
     std::size_t depth = 0;
@@ -142,8 +156,10 @@ void NoteTopLevelWord(TopLevel& top, std::string_view word, std::string_view par
 
 class Balancer {
   public:
-    Balancer(std::string_view in, int maxDepth) : in_(in), maxDepth_(maxDepth) {
-        out_.reserve(in.size() + 16);
+    // With `write` false nothing is written: the run only finds whether the value would change.
+    Balancer(std::string_view in, int maxDepth, bool write = true)
+        : in_(in), maxDepth_(maxDepth), write_(write) {
+        if (write_) out_.reserve(in.size() + 16);
     }
 
     // The balanced text; whether it needs a group around it; the deepest group reached.
@@ -164,26 +180,32 @@ class Balancer {
                 std::size_t next = i + 1;
                 while (next < n && in_[next] != '{' && in_[next] != '}' && in_[next] != '\\')
                     ++next;
-                out_.append(in_.substr(i, next - i));
+                Keep(in_.substr(i, next - i));
                 i = next;
             }
         }
-        out_.append(static_cast<std::size_t>(depth_), '}');
+        // "\uN" is followed by the character older readers show instead; without one, the
+        // next line's first character would be skipped as that fallback.
+        if (EndsWithUnicodeWord(write_ ? std::string_view(out_) : in_)) Emit("?");
+        if (depth_ > 0) changed_ = true;
+        if (write_) out_.append(static_cast<std::size_t>(depth_), '}');
         return std::move(out_);
     }
 
     bool NeedsWrap() const { return top_.Leaks(); }
+    // Whether the value comes out other than it went in.
+    bool Changed() const { return changed_ || NeedsWrap(); }
     int DeepestGroup() const { return deepest_; }
 
   private:
     std::size_t OpenGroup(std::size_t i) {
         if (shownAsText_ > 0 || depth_ >= maxDepth_) {
-            out_ += "\\{";
+            Emit("\\{");
             ++shownAsText_;
             return i + 1;
         }
-        if (OpensDestination(in_, i)) return GroupEnd(in_, i);
-        out_ += '{';
+        if (OpensDestination(in_, i)) return Drop(GroupEnd(in_, i));
+        Keep("{");
         ++depth_;
         deepest_ = std::max(deepest_, depth_);
         return i + 1;
@@ -191,12 +213,12 @@ class Balancer {
 
     void CloseGroup() {
         if (shownAsText_ > 0) {
-            out_ += "\\}";
+            Emit("\\}");
             --shownAsText_;
         } else if (depth_ == 0) {
-            out_ += "\\}";  // closes nothing of the entry: shown as the brace it is
+            Emit("\\}");  // closes nothing of the entry: shown as the brace it is
         } else {
-            out_ += '}';
+            Keep("}");
             --depth_;
         }
     }
@@ -205,50 +227,72 @@ class Balancer {
     std::size_t Control(std::size_t i) {
         const std::size_t n = in_.size();
         if (i + 1 >= n) {
-            out_ += "\\\\";
+            Emit("\\\\");
             return n;
         }
         const char d = in_[i + 1];
         if (IsLetter(d)) return Word(i);
         if (d == '\'') {
             if (i + 3 < n && IsHex(in_[i + 2]) && IsHex(in_[i + 3])) {
-                out_.append(in_.substr(i, 4));
+                Keep(in_.substr(i, 4));
                 return i + 4;
             }
-            out_ += "\\\\";
+            Emit("\\\\");
             return i + 1;
         }
-        if (d == '*') return i + 2;  // not at a group's start: it marks nothing
+        if (d == '*') return Drop(i + 2);  // not at a group's start: it marks nothing
         const auto u = static_cast<unsigned char>(d);
         if (u >= 0x20 && u < 0x7F) {
-            out_.append(in_.substr(i, 2));  // \\ \{ \} \~ \- \_ and the other symbols
+            Keep(in_.substr(i, 2));  // \\ \{ \} \~ \- \_ and the other symbols
             return i + 2;
         }
-        out_ += "\\\\";  // before a control or non-ASCII byte: no symbol of RTF
+        Emit("\\\\");  // before a control or non-ASCII byte: no symbol of RTF
         return i + 1;
     }
 
     std::size_t Word(std::size_t i) {
         const ControlWord w = ReadWord(in_, i);
         if (w.tooLong) {
-            out_ += "\\\\";
+            Emit("\\\\");
             return i + 1;
         }
-        if (OneOf(kDestinations, w.letters) || OneOf(kDocumentWords, w.letters)) return w.end;
-        out_.append(in_.substr(i, w.end - i));
+        if (OneOf(kDestinations, w.letters) || OneOf(kDocumentWords, w.letters)) {
+            return Drop(w.end);
+        }
+        Keep(in_.substr(i, w.end - i));
+        bareWord_ = in_[w.end - 1] != ' ';
         if (depth_ == 0 && shownAsText_ == 0) NoteTopLevelWord(top_, w.letters, w.parameter);
-        // "\uN" is followed by the character older readers show instead; without one, the
-        // next line's first character would be skipped as that fallback.
-        if (w.letters == "u" && w.end == in_.size()) out_ += '?';
         return w.end;
+    }
+
+    // Writes what the value holds at that place, unchanged.
+    void Keep(std::string_view text) {
+        if (write_) out_.append(text);
+        bareWord_ = false;
+    }
+    // Writes something in the value's place.
+    void Emit(std::string_view text) {
+        Keep(text);
+        changed_ = true;
+    }
+
+    // Leaves out what ends at `end`. A control word written just before it without its
+    // delimiting space gets one, so that it cannot run into the letters or digits after.
+    std::size_t Drop(std::size_t end) {
+        if (bareWord_) Emit(" ");
+        changed_ = true;
+        return end;
     }
 
     std::string_view in_;
     int maxDepth_;
+    bool write_;
+    bool changed_ = false;
     std::string out_;
     int depth_ = 0;
     int deepest_ = 0;
     std::size_t shownAsText_ = 0;  // "{" past the depth limit, written as text
+    bool bareWord_ = false;        // the last thing written is a control word without its space
     TopLevel top_;
 };
 
@@ -279,6 +323,13 @@ std::string BalanceMarkup(std::string_view value) {
     wrapped += out;
     wrapped += '}';
     return wrapped;
+}
+
+void BalanceMarkupInPlace(std::string& value) {
+    if (!HasMarkup(value)) return;
+    Balancer check(value, kMaxMarkupDepth, false);
+    check.Run();
+    if (check.Changed()) value = BalanceMarkup(std::string_view(value));
 }
 
 CheckedDocument CheckRtfDocument(std::string_view bytes) {

@@ -38,6 +38,8 @@ inline constexpr int kMaxMarkupDepth = 32;
 bool HasMarkup(std::string_view value);
 
 std::string BalanceMarkup(std::string_view value);
+// The same done to a value in place; a sound one is left untouched, and uncopied.
+void BalanceMarkupInPlace(std::string& value);
 
 // A whole RTF document as read from a file (the abbreviations): the part of it that readers
 // show, and what is wrong with the rest.

@@ -64,6 +64,10 @@ TEST(BalanceMarkup, NeutralisesHostileMarkup) {
         {"\\uc9 x", "{\\uc9 x}"},
         {"\\f7 шрифт", "{\\f7 шрифт}"},
         {"\\b \\i x\\i0 }", "{\\b \\i x\\i0 \\}}"},
+        // What is left out never joins a control word to the letters or digits after it.
+        {"\\u\\*U", "\\u U"},
+        {"\\cf2{\\*\\x}1", "\\cf2 1"},
+        {"\\cf1\\rtf1 x", "\\cf1 x"},
     };
     for (const auto& [value, expected] : cases) {
         EXPECT_EQ(BalanceMarkup(value), expected) << value;
@@ -92,8 +96,23 @@ TEST(BalanceMarkup, BoundsNestingAndShowsDeeperBracesAsText) {
 
 TEST(BalanceMarkup, BalancingTwiceChangesNothing) {
     const std::vector<std::string> values = {
-        "}{",   "{\\*",      "\\",       "\\u5",         "\\b {\\i x",    "{{\\fonttbl}}}",
-        "\\'a", "{\\*\\x}}", "{}\\v{}}", "\\b}\\b0{\\i", "\\bin5 {{{}}}", std::string(70, '{'),
+        "}{",
+        "{\\*",
+        "\\",
+        "\\u5",
+        "\\b {\\i x",
+        "{{\\fonttbl}}}",
+        "\\'a",
+        "{\\*\\x}}",
+        "{}\\v{}}",
+        "\\b}\\b0{\\i",
+        "\\bin5 {{{}}}",
+        std::string(70, '{'),
+        "\\u\\*U\\\\\\",
+        std::string("\\u\\u{\\*!\0\xFF\xFF\xFFG\0\0", 15),
+        "\\\\u",
+        "\\b\\fonttbl5",
+        "\\u\\*U\\\\\\",
     };
     for (const std::string& v : values) {
         const std::string once = BalanceMarkup(v);
