@@ -30,17 +30,21 @@ constexpr std::string_view kPlainIndent = "    ";
 
 }  // namespace
 
-TextLine SignedTextLine(std::string_view value) {
-    TextLine line;
-    std::string_view rest = value;
+std::pair<Rank, std::string_view> ReadSignMarker(std::string_view value) {
     for (const Sign& sign : kSigns) {
         if (!value.starts_with(sign.marker)) continue;
-        rest = value.substr(sign.marker.size());
+        std::string_view rest = value.substr(sign.marker.size());
         while (!rest.empty() && rest.front() == ' ')
             rest.remove_prefix(1);
-        line.Sign = sign.rank;
-        break;
+        return {sign.rank, rest};
     }
+    return {Rank::None, value};
+}
+
+TextLine SignedTextLine(std::string_view value) {
+    TextLine line;
+    const auto [sign, rest] = ReadSignMarker(value);
+    line.Sign = sign;
     line.Value = BalanceMarkup(rest);
     return line;
 }

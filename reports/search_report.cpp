@@ -48,9 +48,10 @@ class Search {
                     const KeyValueView kv = SplitKeyView(line);
                     if (kv.key.size() != 1 || kv.key[0] < '0' || kv.key[0] > '4') continue;
                     if constexpr (std::is_same_v<S, RtfStyle>) {
-                        const auto marked =
+                        auto marked =
                             MarkOccurrences(kv.value, s_, wholeWord_, SearchSource::kMonthLine);
-                        if (marked) AddFoundDay<S>(block_, c_, year_, d, m, *marked, hits_);
+                        if (marked)
+                            AddFoundDay<S>(block_, c_, year_, d, m, *marked, hits_, &*marked);
                     } else if (HasOccurrence(kv.value, s_, wholeWord_, SearchSource::kMonthLine)) {
                         // The plain text shows no marks: the line as it stands.
                         AddFoundDay<S>(block_, c_, year_, d, m, kv.value, hits_);
@@ -75,8 +76,13 @@ class Search {
             found = std::move(*marked);
         } else {
             if (!HasOccurrence(text, s_, wholeWord_, SearchSource::kEntryText)) return;
-            for (const TextLine& line : lines)
-                S::AppendLine(found, line.Sign, line.Note, line.Value, PlainTextOf(line.Value));
+            for (const TextLine& line : lines) {
+                if (HasMarkup(line.Value)) {
+                    S::AppendLine(found, line.Sign, line.Note, {}, PlainTextOf(line.Value));
+                } else {
+                    S::AppendLine(found, line.Sign, line.Note, {}, line.Value);
+                }
+            }
         }
         MoveWorkingDateAndWeek(c_.state, day);
         if (!hits_.empty() && hits_.back().day == day) {
@@ -189,13 +195,10 @@ std::optional<std::string> SearchReportIn(ReportContext shown, std::string_view 
     head += S::Eol;
     head += S::Eol;
     StyledDocument<S> doc(head);
-    for (const HitRow& row : hits) {
-        std::string piece(DotLine);
-        piece += S::Eol;
-        piece += row.heading;
-        piece += row.text;
-        piece += S::Eol;
-        doc.AddPiece(piece);
+    for (HitRow& row : hits) {
+        // A row's text goes into the document once, and is let go of then.
+        doc.AddPiece({DotLine, S::Eol, row.heading, row.text, S::Eol});
+        row.text = std::string();
     }
     if (hits.empty()) {
         std::string piece(DotLine);

@@ -8,6 +8,7 @@
 #include <ctime>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -174,16 +175,18 @@ int Run(const ReportOptions& o) {
         ReportFrame frame = calendar.Frame(o.report, o.find.value_or(""), o.wholeWord);
         if (const int status = CutToCivilYears(frame); status != 0) return status;
         bytes = o.format == OutputFormat::kJson
-                    ? exports::RenderJson(frame)
+                    ? exports::RenderJson(std::move(frame))
                     : exports::RenderIcs(frame, {o.calendarName, std::time(nullptr)});
     } else if (o.format == OutputFormat::kText) {
         // A data value must not reach the terminal as control sequences.
-        bytes =
-            SanitizeForTerminal(calendar.RenderText(o.report, o.find.value_or(""), o.wholeWord));
+        bytes = calendar.RenderText(o.report, o.find.value_or(""), o.wholeWord);
+        SanitizeForTerminalInPlace(bytes);
     } else if (o.report == ReportKind::Abbreviations) {
         bytes = calendar.AbbrDocument();
     } else if (o.report == ReportKind::Search) {
-        bytes = Calendar::DocumentBytes(calendar.SetFindReport(*o.find, o.wholeWord).value_or(""));
+        // The document is converted where it lies, not copied out of its optional first.
+        const std::optional<std::string> found = calendar.SetFindReport(*o.find, o.wholeWord);
+        bytes = found ? Calendar::DocumentBytes(*found) : std::string();
     } else {
         bytes = Calendar::DocumentBytes(calendar.Render(o.report));
     }
