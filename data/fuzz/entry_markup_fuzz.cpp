@@ -3,21 +3,14 @@
 // kept as it is; a whole document is kept as it is.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "data/entry_markup.h"
-
-namespace {
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
-
-}  // namespace
+#include "data/fuzz/fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using velorith::fuzz::Check;
     using namespace velorith;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const std::string once = BalanceMarkup(bytes);

@@ -6,19 +6,13 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "data/fuzz/fuzz_check.h"
 #include "data/ini_file.h"
 #include "data/lectionary.h"
 #include "data/text_encoding.h"
 
-namespace {
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using velorith::fuzz::Check;
     using namespace velorith;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const Lectionary lx = Lectionary::FromIni(IniFile::FromText(DecodeDataFile(bytes)));

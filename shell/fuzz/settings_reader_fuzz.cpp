@@ -6,20 +6,13 @@
 #include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 
+#include "data/fuzz/fuzz_check.h"
 #include "shell/settings_store.h"
 
-namespace {
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using velorith::fuzz::Check;
     using namespace velorith;
     static int argc = 1;
     static char name[] = "settings_reader_fuzz";
