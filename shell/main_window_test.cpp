@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QAbstractItemView>
@@ -18,6 +19,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -25,6 +27,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QThread>
 #include <QTimer>
 #include <QTranslator>
 #include <QWheelEvent>
@@ -702,6 +705,33 @@ class MainWindowTest : public QObject {
         ::raise(SIGTERM);
         QTRY_VERIFY(app.Window().Exited());
         QVERIFY(!QFileInfo::exists(temps));
+    }
+
+    // The program itself, signalled while its splash is up and after: it ends by its normal way
+    // out (status 0) and leaves no private folder behind.
+    void theProgramSignalledEarlyOrLateLeavesNothingBehind() {
+        for (const int delayMs : {150, 600, 2500}) {
+            QTemporaryDir runtime;
+            QTemporaryDir config;
+            ::chmod(QFile::encodeName(runtime.path()).constData(), 0700);
+            QProcess program;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+            env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+            program.setProcessEnvironment(env);
+            program.start(QStringLiteral(VELORITH_EXE), {});
+            QVERIFY(program.waitForStarted());
+            QThread::msleep(static_cast<unsigned long>(delayMs));
+            program.terminate();  // SIGTERM
+            QVERIFY(program.waitForFinished(20000));
+            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(program.exitCode(), 0);
+            QVERIFY2(QDir(runtime.path())
+                         .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
+                         .isEmpty(),
+                     qPrintable(QString::number(delayMs)));
+        }
     }
 
     // Qt ends the process through exit() when the X connection breaks; the last words run then,
