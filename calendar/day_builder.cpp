@@ -208,14 +208,6 @@ DayInfo BuildDayInfo(const DayContext& c, const YearPlacements& placed, Calendar
     return info;
 }
 
-bool HasMarkup(std::string_view value) {
-    // Nearly every value is plain text: a scan for the three characters that make markup.
-    const auto has = [value](char c) {
-        return std::memchr(value.data(), c, value.size()) != nullptr;
-    };
-    return has('\\') || has('{') || has('}');
-}
-
 std::string PlainTextOf(std::string_view value) {
     if (!HasMarkup(value)) return std::string(value);
     std::string document = "{\\rtf1 ";

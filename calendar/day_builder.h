@@ -7,6 +7,7 @@
 
 #include "calendar/day_info.h"
 #include "data/calendar_data.h"
+#include "data/entry_markup.h"
 #include "data/year_placements.h"
 #include "reckoning/date_state.h"
 
@@ -39,7 +40,5 @@ DayInfo BuildDayInfo(const DayContext& context, const YearPlacements& placed, Ca
 
 // The visible text of a fragment of the data's RTF (a value as the data files hold it).
 std::string PlainTextOf(std::string_view value);
-// Whether the value holds RTF markup (a backslash or a brace) rather than plain text.
-bool HasMarkup(std::string_view value);
 
 }  // namespace velorith

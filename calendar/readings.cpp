@@ -3,26 +3,12 @@
 #include <vector>
 
 #include "calendar/lectionary_cycle.h"
-#include "data/year_assembly.h"
 #include "reckoning/movable_days.h"
 
 namespace velorith {
 namespace {
 
 using namespace movable;
-
-// The day a near-feast rule gives in the Julian year `year`: the same weekday rule that places
-// the entries of Relocatable1.DAT.
-DayNum NearDayOf(const NearDayRule& rule, int year) {
-    return NearWeekday(DayNumber(kJulian, rule.Day, rule.Month, year), rule.WeekDay);
-}
-
-bool NearRuleHolds(const NearDayRule& rule, DayNum day) {
-    const int year = JulianYearOfDay(day);
-    for (int y = year - 1; y <= year + 1; ++y)
-        if (NearDayOf(rule, y) == day) return true;
-    return false;
-}
 
 // The day's ordinary readings: the movable day's, or the weeks' after Pentecost.
 ReadingSet OrdinaryOf(const Lectionary& lx, const CyclePosition& pos) {
@@ -144,10 +130,10 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest) {
         // A saint's own readings are read only at the rank that has them.
         if (fixed->Order != ReadingOrder::After || highest >= Rank::Polyeleos) own.push_back(fixed);
     }
-    for (const NearDayRule& rule : lx.NearDays()) {
+    for (const NearDayRule* rule : lx.NearRulesOn(day)) {
         // The Triodion's own days are not displaced by a Sunday kept near a feast.
-        if (pos.Movable && rule.Readings.Order == ReadingOrder::Own) continue;
-        if (NearRuleHolds(rule, day)) own.push_back(&rule.Readings);
+        if (pos.Movable && rule->Readings.Order == ReadingOrder::Own) continue;
+        own.push_back(&rule->Readings);
     }
 
     const bool passionOrBright =

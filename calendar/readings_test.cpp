@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <string_view>
@@ -352,6 +353,46 @@ TEST_F(Readings, EveryDayOfTwoCenturiesHasItsGospelAndRealReferences) {
     // Lent's weekdays, Cheesefare's Wednesday and Friday and Great Friday: about 32 a year.
     EXPECT_GT(withoutGospel, 200 * 28);
     EXPECT_LT(withoutGospel, 200 * 36);
+}
+
+// The day a rule gives in a Julian year, counted out step by step.
+DayNum NearDayCounted(const NearDayRule& rule, int year) {
+    const DayNum base = DayNumber(kJulian, rule.Day, rule.Month, year);
+    DayNum d = base + (rule.WeekDay > 0 ? 1 : -1);
+    while (WeekDayOf(d) != std::abs(rule.WeekDay))
+        d += rule.WeekDay > 0 ? 1 : -1;
+    return d;
+}
+
+TEST(ReadingsData, RulesNearADateAreFoundOnTheirDaysThroughTheIndex) {
+    // Every weekday rule of dates around the ends of the months, those past a month's end
+    // included; over leap and common years and the turn of the year.
+    std::string text = "[Near]\n";
+    int n = 0;
+    for (const int month : {1, 2, 3, 4, 12}) {
+        for (const int day : {1, 2, 28, 29, 30, 31}) {
+            for (const int wd : {-7, -6, -3, 1, 6, 7}) {
+                ++n;
+                text += std::to_string(n) + ".when=" + std::to_string(day) + "." +
+                        std::to_string(month) + "." + std::to_string(wd) + "\n";
+                text += std::to_string(n) + ".a=x" + std::to_string(n) + "\n";
+            }
+        }
+    }
+    const Lectionary lx = Lectionary::FromIni(IniFile::FromText(text));
+    ASSERT_EQ(lx.NearDays().size(), static_cast<std::size_t>(n));
+    int found = 0;
+    for (DayNum day = Julian(1, 12, 2022); day <= Julian(31, 3, 2025); ++day) {
+        std::vector<const NearDayRule*> counted;
+        const int year = JulianYearOfDay(day);
+        for (const NearDayRule& rule : lx.NearDays()) {
+            for (int y = year - 1; y <= year + 1; ++y)
+                if (NearDayCounted(rule, y) == day) counted.push_back(&rule);
+        }
+        ASSERT_EQ(lx.NearRulesOn(day), counted) << day;
+        found += static_cast<int>(counted.size());
+    }
+    EXPECT_GT(found, n * 2);
 }
 
 TEST(ReadingsData, MissingOrMalformedLectionaryReadsAsEmpty) {

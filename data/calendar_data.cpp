@@ -36,11 +36,33 @@ void CalendarData::LoadTables() {
     lectionary = Lectionary::Load(folder_ / kReadingsFileName);
 }
 
+std::vector<std::filesystem::path> CalendarData::OversizedFiles() const {
+    std::vector<std::filesystem::path> files(BaseFiles.begin(), BaseFiles.end());
+    files.push_back(folder_ / kReadingsFileName);
+    std::vector<std::filesystem::path> oversized;
+    for (const auto& file : files) {
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(file, ec) &&
+            std::filesystem::file_size(file, ec) > kMaxDataFileSize && !ec)
+            oversized.push_back(file);
+    }
+    return oversized;
+}
+
 std::vector<std::string_view> CalendarData::SectionLines(int julianDay, int julianMonth,
                                                          int julianYearDays) {
     const int index = MonthFileIndex(julianMonth, julianYearDays);
     if (index < 0) return {};
     return monthFiles_.Get(BaseFiles[index]).Section(julianDay);
+}
+
+MonthLines CalendarData::MonthLinesOf(int julianDay, int julianMonth, int julianYearDays) {
+    MonthLines month;
+    const int index = MonthFileIndex(julianMonth, julianYearDays);
+    if (index < 0) return month;
+    month.file = monthFiles_.Share(BaseFiles[index]);
+    month.lines = month.file->Section(julianDay);
+    return month;
 }
 
 std::vector<std::string> CalendarData::MonthSection(int julianDay, int julianMonth,

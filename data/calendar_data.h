@@ -25,6 +25,12 @@ struct MonthDayTexts {
     std::array<TextLines, 5> groups;  // lines of groups 0..4 in file order
 };
 
+// The lines of a month file's section and the parsed file they point into.
+struct MonthLines {
+    std::shared_ptr<const IniFile> file;
+    std::vector<std::string_view> lines;
+};
+
 // The lectionary's file in the data folder; it is not one of the base files.
 inline constexpr std::string_view kReadingsFileName = "Readings.DAT";
 
@@ -33,12 +39,19 @@ class CalendarData : public MonthListener, public YearAssembler {
     // Builds BaseFiles for the data folder; the tables stay empty until LoadTables.
     explicit CalendarData(const std::filesystem::path& folder);
 
+    // The data files (the base files and the lectionary) larger than kMaxDataFileSize: each is
+    // read as empty, so that no file can make the program take gigabytes.
+    std::vector<std::filesystem::path> OversizedFiles() const;
+
     // Runs the six loaders and loads the lectionary (at start-up, once).
     void LoadTables();
     // Begins a round of look-ups: each month file's status is asked again on its next read, so
     // a changed file is read anew. Each report and each month shown begins one.
     void Revalidate() { monthFiles_.Revalidate(); }
 
+    // The lines of the section of a Julian date as views into the parsed file, which they hold:
+    // valid whatever is read meanwhile.
+    MonthLines MonthLinesOf(int julianDay, int julianMonth, int julianYearDays);
     // The lines of the section of a Julian date, read through the month-file cache.
     std::vector<std::string> MonthSection(int julianDay, int julianMonth, int julianYearDays);
     // The same section taken apart into groups and red marks.

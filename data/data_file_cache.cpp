@@ -18,19 +18,19 @@ void DataFileCache::Revalidate() {
         e.checked = false;
 }
 
-const IniFile& DataFileCache::Get(const std::filesystem::path& file) {
+std::shared_ptr<const IniFile> DataFileCache::Share(const std::filesystem::path& file) {
     const auto found = std::find_if(entries_.begin(), entries_.end(),
                                     [&file](const Entry& e) { return e.path == file; });
     if (found != entries_.end() && found->checked) {
         entries_.splice(entries_.begin(), entries_, found);
-        return *entries_.front().file;
+        return entries_.front().file;
     }
     const Stamp stamp = StampOf(file);
     if (found != entries_.end()) {
         if (found->stamp == stamp) {
             found->checked = true;
             entries_.splice(entries_.begin(), entries_, found);
-            return *entries_.front().file;
+            return entries_.front().file;
         }
         entries_.erase(found);
     }
@@ -41,7 +41,7 @@ const IniFile& DataFileCache::Get(const std::filesystem::path& file) {
     entries_.push_front(std::move(entry));
     while (entries_.size() > std::max<std::size_t>(capacity_, 1))
         entries_.pop_back();
-    return *entries_.front().file;
+    return entries_.front().file;
 }
 
 }  // namespace velorith

@@ -20,7 +20,9 @@ class DataFileCache {
 
     // The parsed file; an empty one when it is missing or unreadable. The reference stays valid
     // until the next call.
-    const IniFile& Get(const std::filesystem::path& file);
+    const IniFile& Get(const std::filesystem::path& file) { return *Share(file); }
+    // The same, held for as long as the caller keeps it.
+    std::shared_ptr<const IniFile> Share(const std::filesystem::path& file);
     // The next Get of each file asks for its status again.
     void Revalidate();
 

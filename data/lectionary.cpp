@@ -1,5 +1,6 @@
 #include "data/lectionary.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -130,12 +131,24 @@ Lectionary Lectionary::FromIni(const IniFile& ini) {
         const auto date = DateKey(head);
         if (date && IsField(field)) SetField(lx.fixed_[*date], field, value);
     }
-    std::map<int, NearDayRule> near;
-    for (const std::string_view line : ini.Section("Near")) {
+    // The rules by their number: the numbers are gathered first, so that the rules are made in
+    // one array of the right size, in order, without a tree of a million nodes.
+    const auto nearLines = ini.Section("Near");
+    std::vector<int> numbers;
+    for (const std::string_view line : nearLines) {
+        if (!SplitLine(line, key, value, head, field)) continue;
+        const auto n = ParseInt(head);
+        if (n && (field == "when" || IsField(field))) numbers.push_back(*n);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    std::vector<NearDayRule> near(numbers.size());
+    for (const std::string_view line : nearLines) {
         if (!SplitLine(line, key, value, head, field)) continue;
         const auto n = ParseInt(head);
         if (!n || (field != "when" && !IsField(field))) continue;
-        NearDayRule& rule = near[*n];
+        NearDayRule& rule = near[static_cast<std::size_t>(
+            std::lower_bound(numbers.begin(), numbers.end(), *n) - numbers.begin())];
         if (field != "when") {
             SetField(rule.Readings, field, value);
             continue;
@@ -154,8 +167,17 @@ Lectionary Lectionary::FromIni(const IniFile& ini) {
             rule.WeekDay = *wd;
         }
     }
-    for (auto& [n, rule] : near)
-        if (rule.WeekDay != 0) lx.near_.push_back(std::move(rule));
+    near.erase(std::remove_if(near.begin(), near.end(),
+                              [](const NearDayRule& rule) { return rule.WeekDay == 0; }),
+               near.end());
+    near.shrink_to_fit();
+    lx.near_ = std::move(near);
+    lx.nearIndex_.reserve(lx.near_.size());
+    for (std::size_t i = 0; i < lx.near_.size(); ++i) {
+        const NearDayRule& rule = lx.near_[i];
+        lx.nearIndex_.push_back({rule.Month * 100 + rule.Day, static_cast<std::uint32_t>(i)});
+    }
+    std::sort(lx.nearIndex_.begin(), lx.nearIndex_.end());
     return lx;
 }
 
@@ -186,6 +208,41 @@ const ReadingSet* Lectionary::Movable(int fromPascha) const {
 const ReadingSet* Lectionary::Fixed(int day, int month) const {
     const auto it = fixed_.find(month * 100 + day);
     return it == fixed_.end() ? nullptr : &it->second;
+}
+
+std::vector<const NearDayRule*> Lectionary::NearRulesOn(DayNum day) const {
+    std::vector<const NearDayRule*> found;
+    if (nearIndex_.empty()) return found;
+    const int weekDay = WeekDayOf(day);
+    std::vector<std::uint32_t> hits;
+    const auto take = [&](int key, bool after) {
+        const auto from = std::lower_bound(nearIndex_.begin(), nearIndex_.end(),
+                                           std::pair<int, std::uint32_t>{key, 0});
+        for (auto it = from; it != nearIndex_.end() && it->first == key; ++it) {
+            // Weekday 0, "the Sunday before", is the same day as -7.
+            const int wd = near_[it->second].WeekDay == 0 ? -7 : near_[it->second].WeekDay;
+            if (after ? wd == weekDay : wd == -weekDay) hits.push_back(it->second);
+        }
+    };
+    // A rule "the first weekday W after the date" falls on a day W that is 1 to 7 days after
+    // its date; "the last one before" on a day 1 to 7 days before. A date past its month's end
+    // (30 February, 31 April) is the day it runs over to, as the day numbers count it.
+    for (int k = 1; k <= 7; ++k) {
+        for (const bool after : {true, false}) {
+            const CalendarDate anchor = DateOfDay(kJulian, after ? day - k : day + k);
+            take(anchor.Month * 100 + anchor.Day, after);
+            if (anchor.Month > 1) {
+                const int spill = anchor.Day + MonthLength(kJulian, anchor.Month - 1, anchor.Year);
+                if (spill <= 31) take((anchor.Month - 1) * 100 + spill, after);
+            }
+        }
+    }
+    std::sort(hits.begin(), hits.end());
+    hits.erase(std::unique(hits.begin(), hits.end()), hits.end());
+    found.reserve(hits.size());
+    for (const std::uint32_t i : hits)
+        found.push_back(&near_[i]);
+    return found;
 }
 
 bool Lectionary::Empty() const {

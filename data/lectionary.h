@@ -6,12 +6,16 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
+
+#include "reckoning/calendar_dates.h"
 
 namespace velorith {
 
@@ -73,6 +77,9 @@ class Lectionary {
     // The fixed feast or saint of a Julian date; null when absent.
     const ReadingSet* Fixed(int day, int month) const;
     std::span<const NearDayRule> NearDays() const { return near_; }
+    // The rules whose day is `day`, in the order of their numbers; found through an index of
+    // the rules by date, so a day costs the same however many rules the file holds.
+    std::vector<const NearDayRule*> NearRulesOn(DayNum day) const;
     bool Empty() const;
 
   private:
@@ -81,8 +88,9 @@ class Lectionary {
     std::array<Week, kLectionaryWeeks> gospel_{};
     std::array<std::string, 11> matins_{};
     std::map<int, ReadingSet> movable_;
-    std::map<int, ReadingSet> fixed_;  // month * 100 + day
-    std::vector<NearDayRule> near_;
+    std::map<int, ReadingSet> fixed_;                       // month * 100 + day
+    std::vector<NearDayRule> near_;                         // by rule number
+    std::vector<std::pair<int, std::uint32_t>> nearIndex_;  // month * 100 + day, rule
 };
 
 }  // namespace velorith

@@ -76,7 +76,8 @@ TEST(ConvertSigns, MarkersBecomeTheirSignsAndAnythingElseGetsTheDot) {
     EXPECT_EQ(ConvertSigns("Слово"), "\\f1  · \\f0  Слово");
     EXPECT_EQ(ConvertSigns("{4} Слово"), "\\f1  · \\f0  {4} Слово");
     EXPECT_EQ(ConvertSigns("{0}x"), "\\f1  · \\f0  {0}x");
-    EXPECT_EQ(ConvertSigns("{1"), "\\f1  · \\f0  {1");
+    // An unclosed group is closed at the value's end, so that it cannot swallow the document.
+    EXPECT_EQ(ConvertSigns("{1"), "\\f1  · \\f0  {1}");
     EXPECT_EQ(ConvertSigns(""), "\\f1  · \\f0  ");
     EXPECT_EQ(Indent, "\\f1    \\f0  ");
     EXPECT_EQ(SignedLine("{1} A"), "\\f1 (+)\\f0  A\\par\r\n");

@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "data/entry_markup.h"
+
 namespace velorith {
 namespace {
 
@@ -28,18 +30,22 @@ constexpr std::string_view kPlainIndent = "    ";
 
 }  // namespace
 
-TextLine SignedTextLine(std::string_view value) {
-    TextLine line;
-    std::string_view rest = value;
+std::pair<Rank, std::string_view> ReadSignMarker(std::string_view value) {
     for (const Sign& sign : kSigns) {
         if (!value.starts_with(sign.marker)) continue;
-        rest = value.substr(sign.marker.size());
+        std::string_view rest = value.substr(sign.marker.size());
         while (!rest.empty() && rest.front() == ' ')
             rest.remove_prefix(1);
-        line.Sign = sign.rank;
-        break;
+        return {sign.rank, rest};
     }
-    line.Value = rest;
+    return {Rank::None, value};
+}
+
+TextLine SignedTextLine(std::string_view value) {
+    TextLine line;
+    const auto [sign, rest] = ReadSignMarker(value);
+    line.Sign = sign;
+    line.Value = BalanceMarkup(rest);
     return line;
 }
 
@@ -52,7 +58,7 @@ int SignMarkerNumber(Rank sign) {
 TextLine NoteTextLine(std::string_view value) {
     TextLine line;
     line.Note = true;
-    line.Value = value;
+    line.Value = BalanceMarkup(value);
     return line;
 }
 
@@ -98,7 +104,7 @@ std::string SignedLine(std::string_view value) {
 
 std::string IndentedLine(std::string_view value) {
     std::string out(Indent);
-    out += value;
+    out += BalanceMarkup(value);
     out += kParLineEnd;
     return out;
 }

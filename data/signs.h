@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace velorith {
@@ -17,14 +18,19 @@ enum class Rank : std::uint8_t { None, SixStichera, Doxology, Polyeleos, Vigil, 
 struct TextLine {
     Rank Sign = Rank::None;
     bool Note = false;  // a line of group 4: indented, never a sign
-    std::string Value;  // the text after the sign marker (RTF inline markup and all)
+    std::string Value;  // the text after the sign marker (RTF inline markup and all, balanced)
 };
 using TextLines = std::vector<TextLine>;
 
 // The number in a rank's marker: 2 for "{2}"; 0 for a line without a sign.
 int SignMarkerNumber(Rank sign);
 
-// A line of groups 0..3 (its marker read off) and a line of group 4.
+// The rank sign a value's marker names and the text after the marker (leading spaces
+// removed); Rank::None and the whole value when it has no marker.
+std::pair<Rank, std::string_view> ReadSignMarker(std::string_view value);
+
+// A line of groups 0..3 (its marker read off) and a line of group 4. The text's markup is
+// balanced (data/entry_markup.h), so that no value can damage the document it goes into.
 TextLine SignedTextLine(std::string_view value);
 TextLine NoteTextLine(std::string_view value);
 

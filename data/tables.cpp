@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "data/entry_markup.h"
 #include "data/ini_file.h"
 #include "data/section_reader.h"
 #include "data/signs.h"
@@ -110,7 +111,7 @@ Table<WeekdaysEntry> LoadWeekdays(const std::filesystem::path& file) {
                                         if (key == "days")
                                             e.Days = ReadNumber(value);
                                         else if (key == "0")
-                                            e.Title = value;
+                                            e.Title = BalanceMarkup(value);
                                     });
 }
 
@@ -119,14 +120,14 @@ Table<Weekdays1Entry> LoadWeekdays1(const std::filesystem::path& file) {
                                      [](auto& e, const std::string& key, std::string_view value) {
                                          if (ApplyRed(e, key, value) || ApplyAnchor(e, key, value))
                                              return;
-                                         if (key == "0") e.Title = value;
+                                         if (key == "0") e.Title = BalanceMarkup(value);
                                      });
 }
 
 Table<SpecWeekDaysEntry> LoadSpecWeekDays(const std::filesystem::path& file) {
     return LoadTable<SpecWeekDaysEntry>(
         file, [](auto& e, const std::string& key, std::string_view value) {
-            if (!ApplyRed(e, key, value) && key == "0") e.Title = value;
+            if (!ApplyRed(e, key, value) && key == "0") e.Title = BalanceMarkup(value);
         });
 }
 

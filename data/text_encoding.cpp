@@ -248,6 +248,24 @@ std::string SanitizeForTerminal(std::string_view utf8) {
     return out;
 }
 
+void SanitizeForTerminalInPlace(std::string& utf8) {
+    const std::string_view text = utf8;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[pos]);
+        if ((byte >= 0x20 && byte < 0x7F) || byte == '\t' || byte == '\n') {
+            ++pos;
+            continue;
+        }
+        char32_t cp = 0;
+        const std::size_t len = DecodeUtf8(text, pos, cp);
+        if (len == 0 || cp < 0x20 || (cp >= 0x7F && cp < 0xA0)) {
+            utf8 = SanitizeForTerminal(text);
+            return;
+        }
+        pos += len;
+    }
+}
+
 std::string LowerUtf8(std::string_view text) {
     std::string out(text);
     for (std::size_t i = 0; i < out.size(); ++i) {

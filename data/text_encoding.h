@@ -51,6 +51,9 @@ std::string DecodeDataFile(std::string_view bytes);
 // DEL and the C1 controls are dropped (they could move the cursor, retitle or clear the terminal),
 // and malformed UTF-8 becomes U+FFFD.
 std::string SanitizeForTerminal(std::string_view utf8);
+// The same done to a text in place; it is left untouched, and uncopied, when nothing in it needs
+// a change, which is the rule, so that a long report is not copied for nothing.
+void SanitizeForTerminalInPlace(std::string& utf8);
 
 // Lower case for ASCII and Cyrillic letters. Both keep their byte length, so an offset found in
 // the lower-cased copy marks the same place in the original.

@@ -110,6 +110,16 @@ TEST(TextEncoding, TerminalTextLosesItsControlCharacters) {
                                               5)),
               "ab\xEF\xBF\xBD"
               "c");
+    // In place: the same result, and a text that needs nothing keeps its very buffer.
+    std::string dirty = "a\x1b[2Jb\xC2\x9B";
+    SanitizeForTerminalInPlace(dirty);
+    EXPECT_EQ(dirty, "a[2Jb");
+    std::string clean(1000, 'x');
+    clean += "Мч.\tКалиопия.\n";
+    const char* buffer = clean.data();
+    SanitizeForTerminalInPlace(clean);
+    EXPECT_EQ(clean.data(), buffer);
+    EXPECT_EQ(clean, std::string(1000, 'x') + "Мч.\tКалиопия.\n");
 }
 
 TEST(TextEncoding, LowerCaseKeepsByteLengthAndPositions) {

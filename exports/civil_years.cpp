@@ -1,5 +1,7 @@
 #include "exports/civil_years.h"
 
+#include <algorithm>
+
 namespace velorith::exports {
 
 bool CivilYearsInRange(const DateState& state, int first, int last) {
@@ -9,12 +11,46 @@ bool CivilYearsInRange(const DateState& state, int first, int last) {
            state.InRange(kGregorian, DayNumber(kGregorian, 31, 12, last));
 }
 
+void ForEachCivilYear(Calendar& calendar, int first, int last,
+                      const std::function<void(const ReportFrame&)>& take) {
+    // A year report in the Gregorian reckoning lists exactly the days of a civil year; each is
+    // asked for by its number, so the selected date never moves.
+    for (int year = first; year <= last; ++year)
+        take(calendar.YearFrame(kGregorian, year));
+}
+
 std::vector<ReportFrame> CivilYearFrames(Calendar& calendar, int first, int last) {
     std::vector<ReportFrame> years;
-    // A year report in the Gregorian reckoning lists exactly the days of a civil year.
-    for (int year = first; year <= last; ++year)
-        years.push_back(calendar.YearFrame(kGregorian, year));
+    ForEachCivilYear(calendar, first, last,
+                     [&years](const ReportFrame& frame) { years.push_back(frame); });
     return years;
+}
+
+std::string CivilYearsIcs(Calendar& calendar, int first, int last, const IcsOptions& options) {
+    IcsWriter writer(options);
+    ForEachCivilYear(calendar, first, last,
+                     [&writer](const ReportFrame& frame) { writer.Add(frame); });
+    return std::move(writer).Finish();
+}
+
+int KeepCivilDays(ReportFrame& frame) {
+    const DayNum first = DayNumber(kGregorian, 1, 1, kFirstCivilYear);
+    const DayNum last = DayNumber(kGregorian, 31, 12, kLastCivilYear);
+    frame.First = std::max(frame.First, first);
+    frame.Last = std::min(frame.Last, last);
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < frame.Days.size(); ++i) {
+        if (!HasCivilDate(frame.Days[i].Day)) continue;
+        if (kept != i) {
+            frame.Days[kept] = std::move(frame.Days[i]);
+            if (i < frame.HitCounts.size()) frame.HitCounts[kept] = frame.HitCounts[i];
+        }
+        ++kept;
+    }
+    const int gone = static_cast<int>(frame.Days.size() - kept);
+    frame.Days.resize(kept);
+    if (frame.HitCounts.size() > kept) frame.HitCounts.resize(kept);
+    return gone;
 }
 
 }  // namespace velorith::exports

@@ -45,5 +45,9 @@ std::string PrincipalText(const DayInfo& day);
 // Text fit for an interchange format: malformed UTF-8 becomes U+FFFD, control characters other
 // than tab and line feed are dropped, and surrounding spaces are trimmed.
 std::string CleanText(std::string_view text);
+// Whether CleanText(text) would be the text itself.
+bool IsCleanText(std::string_view text);
+// Whether CleanText(text) is not empty, without making it.
+bool HasCleanText(std::string_view text);
 
 }  // namespace velorith::exports

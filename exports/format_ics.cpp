@@ -1,4 +1,5 @@
 // iCalendar: one all-day event a day (report_ics.h); the one format that spans civil years.
+#include "exports/civil_years.h"
 #include "exports/format_registry.h"
 #include "exports/report_ics.h"
 
@@ -10,8 +11,10 @@ const Format kIcsFormat{
     .MediaType = "text/calendar; charset=utf-8",
     .DaysOnly = true,
     .Render = [](const RenderJob& job) { return RenderIcs(job.calendar.Frame(job.kind), job.ics); },
-    .RenderYears = [](std::span<const ReportFrame> years,
-                      const RenderJob& job) { return RenderIcs(years, job.ics); },
+    .RenderFrame = [](ReportFrame&& frame,
+                      const RenderJob& job) { return RenderIcs(frame, job.ics); },
+    .RenderYears = [](const RenderJob& job, int first,
+                      int last) { return CivilYearsIcs(job.calendar, first, last, job.ics); },
 };
 
 }  // namespace velorith::exports

@@ -12,6 +12,8 @@ const Format kJsonFormat{
         [](const RenderJob& job) {
             return RenderJson(job.calendar.Frame(job.kind, job.findText, job.wholeWord));
         },
+    .RenderFrame = [](ReportFrame&& frame,
+                      const RenderJob&) { return RenderJson(std::move(frame)); },
 };
 
 }  // namespace velorith::exports

@@ -32,9 +32,13 @@ struct Format {
     bool DaysOnly = false;       // only reports that list days (not the search or abbreviations)
     // The document's bytes as saved: RTF in Windows-1251, everything else in UTF-8.
     std::string (*Render)(const RenderJob& job) = nullptr;
-    // The reports of several civil years in one document, for the formats that can hold them
-    // (null where a format cannot).
-    std::string (*RenderYears)(std::span<const ReportFrame> years, const RenderJob& job) = nullptr;
+    // For the formats that write facts: the document of a frame the caller has prepared (cut to
+    // the civil years, say), given away so that its texts need not be held twice; null for the
+    // formats that write the panes' documents.
+    std::string (*RenderFrame)(ReportFrame&& frame, const RenderJob& job) = nullptr;
+    // The reports of the civil years first..last in one document, written a year at a time,
+    // for the formats that can hold them (null where a format cannot).
+    std::string (*RenderYears)(const RenderJob& job, int first, int last) = nullptr;
 };
 
 // The formats in the order the companion lists them.

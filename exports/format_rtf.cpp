@@ -13,8 +13,10 @@ const Format kRtfFormat{
             Calendar& calendar = job.calendar;
             if (job.kind == ReportKind::Abbreviations) return calendar.AbbrDocument();
             if (job.kind == ReportKind::Search) {
-                return Calendar::DocumentBytes(
-                    calendar.SetFindReport(job.findText, job.wholeWord).value_or(""));
+                // The document is converted where it lies, not copied out of its optional.
+                const std::optional<std::string> found =
+                    calendar.SetFindReport(job.findText, job.wholeWord);
+                return found ? Calendar::DocumentBytes(*found) : std::string();
             }
             return Calendar::DocumentBytes(calendar.Render(job.kind));
         },

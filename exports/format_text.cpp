@@ -11,8 +11,9 @@ const Format kTextFormat{
     .MediaType = "text/plain; charset=utf-8",
     .Render =
         [](const RenderJob& job) {
-            return SanitizeForTerminal(
-                job.calendar.RenderText(job.kind, job.findText, job.wholeWord));
+            std::string text = job.calendar.RenderText(job.kind, job.findText, job.wholeWord);
+            SanitizeForTerminalInPlace(text);
+            return text;
         },
 };
 

@@ -1,7 +1,6 @@
 #include "exports/report_ics.h"
 
 #include <cstdio>
-#include <unordered_set>
 
 #include "exports/day_texts.h"
 #include "exports/ical_ptr.h"
@@ -23,10 +22,36 @@ icaltimetype CivilDate(DayNum day) {
     return t;
 }
 
-ical::Property XProperty(const char* name, const std::string& value) {
-    ical::Property p(icalproperty_new_x(value.c_str()));
-    icalproperty_set_x_name(p.get(), name);
-    return p;
+// A property line whose value is TEXT (RFC 5545 3.3.11), folded at 75 octets between
+// characters. libical writes an X- property's value with its commas and semicolons as they
+// are, which ends the value there for a strict reader; so this line is written here.
+std::string TextPropertyLine(std::string_view name, std::string_view value) {
+    std::string line(name);
+    line += ':';
+    for (const char c : value) {
+        if (c == '\\' || c == ';' || c == ',') {
+            line += '\\';
+            line += c;
+        } else if (c == '\n') {
+            line += "\\n";
+        } else {
+            line += c;
+        }
+    }
+    std::string folded;
+    std::size_t at = 0;
+    while (true) {
+        std::size_t room = at == 0 ? 75 : 74;  // a continuation line begins with a space
+        if (line.size() - at <= room) break;
+        while (room > 1 && (static_cast<unsigned char>(line[at + room]) & 0xC0) == 0x80)
+            --room;
+        folded.append(line, at, room);
+        folded += "\r\n ";
+        at += room;
+    }
+    folded.append(line, at);
+    folded += "\r\n";
+    return folded;
 }
 
 // The description: the day's Julian date, its day line when the summary is not it, the other
@@ -67,7 +92,12 @@ ical::Component DayEvent(const DayInfo& day, const icaltimetype& stamp) {
     ical::Add(e, ical::Property(icalproperty_new_uid(EventUid(day.Day).c_str())));
     ical::Add(e, ical::Property(icalproperty_new_dtstamp(stamp)));
     ical::Add(e, ical::Property(icalproperty_new_dtstart(CivilDate(day.Day))));
-    ical::Add(e, ical::Property(icalproperty_new_dtend(CivilDate(day.Day + 1))));
+    if (HasCivilDate(day.Day + 1)) {
+        ical::Add(e, ical::Property(icalproperty_new_dtend(CivilDate(day.Day + 1))));
+    } else {
+        // 31 December 3000: the day after it is no date a calendar file can hold.
+        ical::Add(e, ical::Property(icalproperty_new_duration(icaldurationtype_from_int(86400))));
+    }
     ical::Add(e, ical::Property(icalproperty_new_summary(Summary(day).c_str())));
     ical::Add(e, ical::Property(icalproperty_new_description(Description(day).c_str())));
     if (day.HighestRank() == Rank::GreatFeast)
@@ -88,25 +118,48 @@ std::string EventUid(DayNum day) {
     return text;
 }
 
-std::string RenderIcs(std::span<const ReportFrame> frames, const IcsOptions& options) {
+bool HasCivilDate(DayNum day) {
+    const int year = DateOfDay(kGregorian, day).Year;
+    return year >= kFirstCivilYear && year <= kLastCivilYear;
+}
+
+IcsWriter::IcsWriter(const IcsOptions& options) {
     ical::Component calendar(icalcomponent_new_vcalendar());
     icalcomponent* c = calendar.get();
     ical::Add(c, ical::Property(icalproperty_new_prodid(kProductId)));
     ical::Add(c, ical::Property(icalproperty_new_version("2.0")));
     ical::Add(c, ical::Property(icalproperty_new_calscale("GREGORIAN")));
     ical::Add(c, ical::Property(icalproperty_new_method(ICAL_METHOD_PUBLISH)));
-    ical::Add(c, XProperty("X-WR-CALNAME", CleanText(options.CalendarName)));
-
-    const icaltimetype stamp =
-        icaltime_from_timet_with_zone(options.Stamp, 0, icaltimezone_get_utc_timezone());
-    std::unordered_set<DayNum> done;
-    for (const ReportFrame& frame : frames) {
-        for (const DayInfo& day : frame.Days) {
-            if (done.insert(day.Day).second) ical::Add(c, DayEvent(day, stamp));
-        }
-    }
+    stamp_ = options.Stamp;
+    // The calendar without its events; each event is written as it comes, between this head
+    // and the closing line, exactly where libical would write it inside the calendar.
     const ical::String text(icalcomponent_as_ical_string_r(c));
-    return text ? std::string(text.get()) : std::string();
+    text_ = text ? std::string(text.get()) : std::string();
+    if (text_.ends_with(kEnd)) text_.resize(text_.size() - kEnd.size());
+    text_ += TextPropertyLine("X-WR-CALNAME", CleanText(options.CalendarName));
+}
+
+void IcsWriter::Add(const ReportFrame& frame) {
+    const icaltimetype stamp =
+        icaltime_from_timet_with_zone(stamp_, 0, icaltimezone_get_utc_timezone());
+    for (const DayInfo& day : frame.Days) {
+        if (!HasCivilDate(day.Day) || !done_.insert(day.Day).second) continue;
+        const ical::Component event = DayEvent(day, stamp);
+        const ical::String text(icalcomponent_as_ical_string_r(event.get()));
+        if (text) text_ += text.get();
+    }
+}
+
+std::string IcsWriter::Finish() && {
+    text_ += kEnd;
+    return std::move(text_);
+}
+
+std::string RenderIcs(std::span<const ReportFrame> frames, const IcsOptions& options) {
+    IcsWriter writer(options);
+    for (const ReportFrame& frame : frames)
+        writer.Add(frame);
+    return std::move(writer).Finish();
 }
 
 std::string RenderIcs(const ReportFrame& frame, const IcsOptions& options) {

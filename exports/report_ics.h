@@ -8,6 +8,8 @@
 #include <ctime>
 #include <span>
 #include <string>
+#include <string_view>
+#include <unordered_set>
 
 #include "calendar/report_frame.h"
 
@@ -21,10 +23,35 @@ struct IcsOptions {
     std::time_t Stamp = 0;     // DTSTAMP of every event (UTC): when the file was made
 };
 
+// The civil years a calendar file can hold: RFC 5545 dates have four digits, and calendar
+// programs refuse a year 0.
+inline constexpr int kFirstCivilYear = 1;
+inline constexpr int kLastCivilYear = 3000;
+// Whether the day's civil (Gregorian) date lies in those years. A Julian date near either end
+// of the working range may not: Julian 1 January 1 is 30 December of civil year 0, and the last
+// days of Julian 3000 fall in civil 3001.
+bool HasCivilDate(DayNum day);
+
 // "2025-04-20@calendar.velorith.org" for the civil date of a day.
 std::string EventUid(DayNum day);
 
-// The calendar of every day the frames list, in order; a day listed twice gets one event.
+// A calendar written event by event, so that a feed of many years never holds more than its
+// text and one year's days. A day listed twice gets one event; a day without a civil date in
+// years 1..3000 gets none (the caller tells the user, see KeepCivilDays).
+class IcsWriter {
+  public:
+    explicit IcsWriter(const IcsOptions& options);
+    void Add(const ReportFrame& frame);
+    std::string Finish() &&;
+
+  private:
+    static constexpr std::string_view kEnd = "END:VCALENDAR\r\n";
+    std::string text_;
+    std::time_t stamp_ = 0;
+    std::unordered_set<DayNum> done_;
+};
+
+// The calendar of every day the frames list, in order, as IcsWriter writes it.
 // Lines end with CRLF and are folded at 75 octets by libical.
 std::string RenderIcs(std::span<const ReportFrame> frames, const IcsOptions& options);
 std::string RenderIcs(const ReportFrame& frame, const IcsOptions& options);

@@ -162,7 +162,10 @@ TEST(ReportIcs, LinesFoldedAt75OctetsOnCharacterBoundaries) {
     EXPECT_EQ(events[0].summary, day.Entries[0].Text.substr(0, day.Entries[0].Text.size() - 1));
     EXPECT_NE(events[0].description.find(longText.substr(0, longText.size() - 1)),
               std::string::npos);
+    // Written as TEXT, with its comma and semicolon escaped; read back as the name.
     EXPECT_EQ(name, "Приход, «Святой Троицы»; 2025");
+    EXPECT_NE(ics.find("\r\nX-WR-CALNAME:Приход\\, «Святой Троицы»\\; 2025\r\n"),
+              std::string::npos);
 }
 
 TEST(ReportIcs, UidsStableAndUniqueAcrossFrames) {

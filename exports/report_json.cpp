@@ -31,11 +31,19 @@ Json PointJson(int reckoning, DayNum day) {
     return point;
 }
 
-Json EntryJson(const DayEntry& e) {
+// The entry's text as the document gives it. The text of a frame that was given away (`owned`,
+// the same entry) moves into the document when it needs no cleaning, so that a long one is not
+// held twice.
+std::string EntryText(const DayEntry& e, DayEntry* owned) {
+    if (owned != nullptr && IsCleanText(owned->Text)) return std::move(owned->Text);
+    return CleanText(e.Text);
+}
+
+Json EntryJson(const DayEntry& e, DayEntry* owned) {
     Json entry{{"group", GroupName(e.Group)}, {"groupNumber", e.Group}, {"rank", RankName(e.Sign)}};
     const int sign = SignMarkerNumber(e.Sign);
     entry["rankSign"] = sign == 0 ? Json(nullptr) : Json(sign);
-    entry["text"] = CleanText(e.Text);
+    entry["text"] = EntryText(e, owned);
     entry["source"] = SourceName(e.Source);
     entry["section"] = e.Section;
     return entry;
@@ -104,7 +112,7 @@ Json CycleJson(const DayInfo& day) {
                 {"phrase", CyclePhrase(place)}};
 }
 
-Json DayJson(const DayInfo& day) {
+Json DayJson(const DayInfo& day, DayInfo* owned) {
     Json json{{"dayNumber", day.Day}};
     Json dates = Json::object();
     for (const int k : {kWorld, kJulian, kGregorian})
@@ -125,17 +133,15 @@ Json DayJson(const DayInfo& day) {
     json["principal"] = PrincipalText(day);
     json["highestRank"] = RankName(day.HighestRank());
     Json entries = Json::array();
-    for (const DayEntry& e : day.Entries)
-        entries.push_back(EntryJson(e));
+    for (std::size_t i = 0; i < day.Entries.size(); ++i)
+        entries.push_back(EntryJson(day.Entries[i], owned ? &owned->Entries[i] : nullptr));
     json["entries"] = std::move(entries);
     if (day.Fast) json["fast"] = FastJson(*day.Fast);
     if (day.Readings) json["readings"] = ReadingsJson(*day.Readings);
     return json;
 }
 
-}  // namespace
-
-std::string RenderJson(const ReportFrame& frame) {
+std::string RenderJson(const ReportFrame& frame, ReportFrame* owned) {
     Json json{{"formatVersion", kJsonFormatVersion}, {"kind", KindName(frame.Kind)}};
     json["reckoning"] = ReckoningName(frame.Reckoning);
     json["range"] = Json{{"first", PointJson(frame.Reckoning, frame.First)},
@@ -156,18 +162,44 @@ std::string RenderJson(const ReportFrame& frame) {
     std::string text = json.dump(-1, ' ', false, kReplace);
     constexpr std::string_view kClose = "]}";
     text.resize(text.size() - kClose.size());
-    text.reserve(text.size() + frame.Days.size() * 2048);
+    // Room for the whole document at once, so that a long entry is not copied each time the
+    // text outgrows its buffer: its texts at most twice over (escapes, the principal's second
+    // copy) and the rest of a day. Room never written to costs no memory.
+    std::size_t room = text.size() + kClose.size() + 1;
+    for (const DayInfo& day : frame.Days) {
+        const std::size_t line = day.Line.Titles.Text.size() + day.Line.Tails.Text.size();
+        room += 4096 + 2 * line;
+        for (const DayEntry& e : day.Entries)
+            room += 64 + 2 * e.Text.size();
+        const DayEntry* principal = day.PrincipalEntry();
+        room += 2 * (principal ? principal->Text.size() : line);
+    }
+    text.reserve(room);
     for (std::size_t i = 0; i < frame.Days.size(); ++i) {
-        Json day = DayJson(frame.Days[i]);
+        Json day = DayJson(frame.Days[i], owned ? &owned->Days[i] : nullptr);
         if (frame.Kind == ReportKind::Search) {
             day["hits"] = i < frame.HitCounts.size() ? frame.HitCounts[i] : 0;
         }
         if (i > 0) text += ',';
-        text += day.dump(-1, ' ', false, kReplace);
+        // Written straight into the document, as dump() would write it into a string of its
+        // own.
+        nlohmann::detail::serializer<Json> writer(
+            nlohmann::detail::output_adapter<char, std::string>(text), ' ', kReplace);
+        writer.dump(day, false, false, 0);
     }
     text += kClose;
     text += '\n';
     return text;
+}
+
+}  // namespace
+
+std::string RenderJson(const ReportFrame& frame) {
+    return RenderJson(frame, nullptr);
+}
+
+std::string RenderJson(ReportFrame&& frame) {
+    return RenderJson(frame, &frame);
 }
 
 }  // namespace velorith::exports

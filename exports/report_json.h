@@ -16,5 +16,7 @@ inline constexpr int kJsonFormatVersion = 2;
 // The document: UTF-8, two-space indentation, ending with a line feed. Never fails: a text
 // that is not valid UTF-8 has its bad bytes replaced.
 std::string RenderJson(const ReportFrame& frame);
+// The same of a frame given away: its texts move into the document where they can.
+std::string RenderJson(ReportFrame&& frame);
 
 }  // namespace velorith::exports

@@ -192,8 +192,11 @@ std::optional<std::string> Calendar::SetFindReport(std::string_view text, bool w
     return SearchReport(ReportContext{state_, data_, settings_}, text, wholeWord);
 }
 
-std::string Calendar::AbbrDocument() const {
-    return ReadFileBytes(data_.BaseFiles[kAbbrFile], kMaxDataFileSize).value_or("");
+CheckedDocument Calendar::Abbreviations() const {
+    const auto bytes = ReadFileBytes(data_.BaseFiles[kAbbrFile], kMaxDataFileSize);
+    // A missing file is no damage: the pane stays empty, as it always has.
+    if (!bytes) return {};
+    return CheckRtfDocument(*bytes);
 }
 
 }  // namespace velorith

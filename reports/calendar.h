@@ -14,6 +14,7 @@
 
 #include "calendar/report_frame.h"
 #include "data/calendar_data.h"
+#include "data/entry_markup.h"
 #include "reckoning/date_state.h"
 #include "reckoning/navigation.h"
 #include "reports/render_cache.h"
@@ -100,9 +101,12 @@ class Calendar final {
     // text is empty or only spaces; otherwise the search pane's document.
     std::optional<std::string> SetFindReport(std::string_view text, bool wholeWord);
 
-    // The abbreviations document ("Abbr.DAT"), its bytes unchanged; empty when it cannot be
-    // read or is no regular file.
-    std::string AbbrDocument() const;
+    // The abbreviations document ("Abbr.DAT"): its bytes unchanged when it is whole, else as
+    // far as it is sound with its groups closed (CheckRtfDocument), so that it never cuts short
+    // a reader's view of it; empty when it cannot be read or is no regular file.
+    std::string AbbrDocument() const { return Abbreviations().text; }
+    // The same with what is wrong with the file, for those who report it.
+    CheckedDocument Abbreviations() const;
 
     // The bytes of a document as it is saved (Windows-1251).
     static std::string DocumentBytes(std::string_view document) { return RtfToCp1251(document); }

@@ -1,6 +1,9 @@
 #include "reports/hit_list.h"
 
 #include <algorithm>
+#include <type_traits>
+
+#include "data/entry_markup.h"
 
 #include "data/signs.h"
 
@@ -21,7 +24,7 @@ DayNum PlaceJulianDate(const DisplayedYear& year, int julianDay, int julianMonth
 
 template <typename S>
 bool AddFoundDay(BasicDayBlock<S>& block, ReportContext c, const DisplayedYear& year, int julianDay,
-                 int julianMonth, std::string_view text, HitList& hitList) {
+                 int julianMonth, std::string_view text, HitList& hitList, std::string* owned) {
     const DayNum d = PlaceJulianDate(year, julianDay, julianMonth);
     if (d == 0) return false;
     MoveWorkingDate(c.state, d);
@@ -29,16 +32,33 @@ bool AddFoundDay(BasicDayBlock<S>& block, ReportContext c, const DisplayedYear& 
     HitRow row;
     row.day = d;
     row.heading = block.DayHeading(false);
-    const TextLine line = SignedTextLine(text);
-    S::AppendLine(row.text, line.Sign, false, line.Value, PlainTextOf(line.Value));
+    // Only what the style writes is made: the balanced markup, or the visible text (the line
+    // itself when it has no markup), each once however long the line.
+    const auto [sign, rest] = ReadSignMarker(text);
+    if constexpr (std::is_same_v<S, RtfStyle>) {
+        if (owned != nullptr) {
+            // The line becomes the row: its marker off, its sign's prefix on, its end.
+            owned->erase(0, owned->size() - rest.size());
+            BalanceMarkupInPlace(*owned);
+            owned->insert(0, LinePrefix(sign, false));
+            *owned += kParLineEnd;
+            row.text = std::move(*owned);
+        } else {
+            S::AppendLine(row.text, sign, false, BalanceMarkup(rest), {});
+        }
+    } else if (HasMarkup(rest)) {
+        S::AppendLine(row.text, sign, false, {}, PlainTextOf(BalanceMarkup(rest)));
+    } else {
+        S::AppendLine(row.text, sign, false, {}, rest);
+    }
     hitList.push_back(std::move(row));
     return true;
 }
 
 template bool AddFoundDay<RtfStyle>(BasicDayBlock<RtfStyle>&, ReportContext, const DisplayedYear&,
-                                    int, int, std::string_view, HitList&);
+                                    int, int, std::string_view, HitList&, std::string*);
 template bool AddFoundDay<TextStyle>(BasicDayBlock<TextStyle>&, ReportContext, const DisplayedYear&,
-                                     int, int, std::string_view, HitList&);
+                                     int, int, std::string_view, HitList&, std::string*);
 
 void SortHits(HitList& hitList) {
     std::stable_sort(hitList.begin(), hitList.end(),

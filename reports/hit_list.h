@@ -35,9 +35,12 @@ DayNum PlaceJulianDate(const DisplayedYear& year, int julianDay, int julianMonth
 // Places the Julian date on its day of the displayed year and, when it falls there, makes that
 // day the working day and adds a row: the date lines and day line, and `text` with its rank
 // sign and an end of line. Returns false, adding nothing, when the date is not in the year.
+// `owned`, when given, holds the same text and may be taken, so that a long line is not
+// copied again.
 template <typename S>
 bool AddFoundDay(BasicDayBlock<S>& block, ReportContext context, const DisplayedYear& year,
-                 int julianDay, int julianMonth, std::string_view text, HitList& hitList);
+                 int julianDay, int julianMonth, std::string_view text, HitList& hitList,
+                 std::string* owned = nullptr);
 
 // Sorts the rows by day, keeping the order in which rows of one day were found.
 void SortHits(HitList& hitList);

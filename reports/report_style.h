@@ -4,6 +4,7 @@
 // its style; the style says what each part of the document is in its form.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -73,6 +74,16 @@ class StyledDocument {
     explicit StyledDocument(std::string_view prologue) { AddPiece(prologue); }
     void AddPiece(std::string_view piece) {
         text_ += piece;
+        text_ += S::PieceEnd;
+    }
+    // A piece given in parts, written without joining them first.
+    void AddPiece(std::initializer_list<std::string_view> parts) {
+        std::size_t size = S::PieceEnd.size();
+        for (const std::string_view part : parts)
+            size += part.size();
+        text_.reserve(text_.size() + size);
+        for (const std::string_view part : parts)
+            text_ += part;
         text_ += S::PieceEnd;
     }
     std::string Take() && { return std::move(text_); }

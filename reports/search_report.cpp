@@ -41,13 +41,21 @@ class Search {
             // would otherwise land on a day of the next month.
             const int days = MonthLength(kJulian, m, febYear);
             for (int d = 1; d <= days; ++d) {
-                const auto lines = c_.data.MonthSection(d, m, yearDays);
-                for (const std::string& line : lines) {
-                    const KeyValue kv = SplitKey(line);
+                // The file is held while its lines are looked at: moving the working day
+                // reads the month files again.
+                const MonthLines lines = c_.data.MonthLinesOf(d, m, yearDays);
+                for (const std::string_view line : lines.lines) {
+                    const KeyValueView kv = SplitKeyView(line);
                     if (kv.key.size() != 1 || kv.key[0] < '0' || kv.key[0] > '4') continue;
-                    const auto marked =
-                        MarkOccurrences(kv.value, s_, wholeWord_, SearchSource::kMonthLine);
-                    if (marked) AddFoundDay<S>(block_, c_, year_, d, m, *marked, hits_);
+                    if constexpr (std::is_same_v<S, RtfStyle>) {
+                        auto marked =
+                            MarkOccurrences(kv.value, s_, wholeWord_, SearchSource::kMonthLine);
+                        if (marked)
+                            AddFoundDay<S>(block_, c_, year_, d, m, *marked, hits_, &*marked);
+                    } else if (HasOccurrence(kv.value, s_, wholeWord_, SearchSource::kMonthLine)) {
+                        // The plain text shows no marks: the line as it stands.
+                        AddFoundDay<S>(block_, c_, year_, d, m, kv.value, hits_);
+                    }
                 }
             }
         }
@@ -61,15 +69,22 @@ class Search {
         std::string text;
         for (const TextLine& line : lines)
             AppendLineRtf(text, line.Sign, line.Note, line.Value);
-        const auto marked = MarkOccurrences(text, s_, wholeWord_, SearchSource::kEntryText);
-        if (!marked) return;
-        MoveWorkingDateAndWeek(c_.state, day);
-        std::string found = *marked;
-        if constexpr (!std::is_same_v<S, RtfStyle>) {
-            found.clear();
-            for (const TextLine& line : lines)
-                S::AppendLine(found, line.Sign, line.Note, line.Value, PlainTextOf(line.Value));
+        std::string found;
+        if constexpr (std::is_same_v<S, RtfStyle>) {
+            auto marked = MarkOccurrences(text, s_, wholeWord_, SearchSource::kEntryText);
+            if (!marked) return;
+            found = std::move(*marked);
+        } else {
+            if (!HasOccurrence(text, s_, wholeWord_, SearchSource::kEntryText)) return;
+            for (const TextLine& line : lines) {
+                if (HasMarkup(line.Value)) {
+                    S::AppendLine(found, line.Sign, line.Note, {}, PlainTextOf(line.Value));
+                } else {
+                    S::AppendLine(found, line.Sign, line.Note, {}, line.Value);
+                }
+            }
         }
+        MoveWorkingDateAndWeek(c_.state, day);
         if (!hits_.empty() && hits_.back().day == day) {
             hits_.back().text += found;
             return;
@@ -180,13 +195,10 @@ std::optional<std::string> SearchReportIn(ReportContext shown, std::string_view 
     head += S::Eol;
     head += S::Eol;
     StyledDocument<S> doc(head);
-    for (const HitRow& row : hits) {
-        std::string piece(DotLine);
-        piece += S::Eol;
-        piece += row.heading;
-        piece += row.text;
-        piece += S::Eol;
-        doc.AddPiece(piece);
+    for (HitRow& row : hits) {
+        // A row's text goes into the document once, and is let go of then.
+        doc.AddPiece({DotLine, S::Eol, row.heading, row.text, S::Eol});
+        row.text = std::string();
     }
     if (hits.empty()) {
         std::string piece(DotLine);

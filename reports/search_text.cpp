@@ -160,34 +160,59 @@ std::vector<TextRun> VisibleRuns(std::string_view text, SearchSource source) {
     return runs;
 }
 
-std::optional<std::string> MarkOccurrences(std::string_view text, std::string_view lowerSearch,
-                                           bool wholeWord, SearchSource source) {
-    if (lowerSearch.empty()) return std::nullopt;
-    // Lower case keeps every byte position, so places found in the copy fit the original.
-    const std::string lower = LowerUtf8(text);
-    std::vector<TextRun> hits;
+namespace {
+
+// Calls `hit(begin, end)` for each visible occurrence in order, byte offsets into `text`; stops
+// when it returns false. Lower case keeps every byte position, so places found in the
+// lower-cased copy of a run fit the original.
+template <typename Hit>
+void ForEachOccurrence(std::string_view text, std::string_view lowerSearch, bool wholeWord,
+                       SearchSource source, Hit hit) {
+    if (lowerSearch.empty()) return;
+    std::string lower;
     for (const TextRun& run : VisibleRuns(text, source)) {
-        const std::string_view runText =
-            std::string_view(lower).substr(run.begin, run.end - run.begin);
-        std::size_t p = FindWord(1, runText, lowerSearch, wholeWord);
+        if (run.end - run.begin < lowerSearch.size()) continue;
+        lower = LowerUtf8(text.substr(run.begin, run.end - run.begin));
+        std::size_t p = FindWord(1, lower, lowerSearch, wholeWord);
         while (p != 0) {
             const std::size_t begin = run.begin + p - 1;
-            hits.push_back({begin, begin + lowerSearch.size()});
-            p = FindWord(p + lowerSearch.size(), runText, lowerSearch, wholeWord);
+            if (!hit(begin, begin + lowerSearch.size())) return;
+            p = FindWord(p + lowerSearch.size(), lower, lowerSearch, wholeWord);
         }
     }
-    if (hits.empty()) return std::nullopt;
-    std::string marked;
-    marked.reserve(text.size() + hits.size() * (kRed.size() + kNavy.size()));
+}
+
+}  // namespace
+
+bool HasOccurrence(std::string_view text, std::string_view lowerSearch, bool wholeWord,
+                   SearchSource source) {
+    bool found = false;
+    ForEachOccurrence(text, lowerSearch, wholeWord, source, [&found](std::size_t, std::size_t) {
+        found = true;
+        return false;
+    });
+    return found;
+}
+
+std::optional<std::string> MarkOccurrences(std::string_view text, std::string_view lowerSearch,
+                                           bool wholeWord, SearchSource source) {
+    // The marked copy is written as the occurrences are found: nothing is kept per occurrence.
+    std::optional<std::string> marked;
     std::size_t done = 0;
-    for (const TextRun& hit : hits) {
-        marked += text.substr(done, hit.begin - done);
-        marked += kRed;
-        marked += text.substr(hit.begin, hit.end - hit.begin);
-        marked += kNavy;
-        done = hit.end;
-    }
-    marked += text.substr(done);
+    ForEachOccurrence(text, lowerSearch, wholeWord, source,
+                      [&](std::size_t begin, std::size_t end) {
+                          if (!marked) {
+                              marked.emplace();
+                              marked->reserve(text.size() + 64);
+                          }
+                          marked->append(text.substr(done, begin - done));
+                          *marked += kRed;
+                          marked->append(text.substr(begin, end - begin));
+                          *marked += kNavy;
+                          done = end;
+                          return true;
+                      });
+    if (marked) marked->append(text.substr(done));
     return marked;
 }
 

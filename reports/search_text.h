@@ -33,6 +33,11 @@ struct TextRun {
 
 std::vector<TextRun> VisibleRuns(std::string_view text, SearchSource source);
 
+// Whether `lowerSearch` (already lower-cased) occurs in the visible text, as MarkOccurrences
+// would find it; nothing is copied but one run at a time.
+bool HasOccurrence(std::string_view text, std::string_view lowerSearch, bool wholeWord,
+                   SearchSource source);
+
 // `text` with every visible occurrence of `lowerSearch` (already lower-cased) put between
 // "\cf2 " and "\cf1 "; matching ignores letter case. nullopt when there is no occurrence.
 std::optional<std::string> MarkOccurrences(std::string_view text, std::string_view lowerSearch,

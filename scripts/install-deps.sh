@@ -12,6 +12,7 @@ packages=(
     qt6-translations-l10n
     scdoc dpkg-dev file
     lintian desktop-file-utils appstream man-db
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "shell/exit_signals.h"
 #include "shell/main_window.h"
 #include "shell/startup.h"
 
@@ -18,8 +17,10 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.velorith.Calendar"),
                                                  QIcon(QStringLiteral(":/velorith/velorith.png"))));
     velorith::InstallQtTranslations(app);
-    velorith::VelorithApp calendar;
-    velorith::ExitSignals exitSignals([&calendar] { calendar.Window().GoToExit(); },
-                                      [&calendar] { calendar.Window().StoreAndClean(); });
+    velorith::StartOptions options;
+    options.exitSignals = true;
+    velorith::VelorithApp calendar(options);
+    // A signal during the start has ended it cleanly: the normal way out, status 0.
+    if (calendar.ExitRequested()) return 0;
     return QApplication::exec();
 }

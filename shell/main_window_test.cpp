@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QAbstractItemView>
@@ -18,6 +19,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -25,6 +27,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QThread>
+#include <QTimer>
 #include <QTranslator>
 #include <QWheelEvent>
 
@@ -662,6 +666,74 @@ class MainWindowTest : public QObject {
             QVERIFY(!QFileInfo::exists(folder));
             QSettings stored(p.settings->fileName(), QSettings::IniFormat);
             QCOMPARE(stored.value("Settings/Calendar").toString(), QStringLiteral("2"));
+        }
+    }
+
+    // The handlers are in place before the splash: a signal during the start ends it with
+    // nothing shown and nothing left in the temporary folder; one after it, as ever.
+    void aSignalDuringTheStartEndsItCleanly() {
+        {
+            QTemporaryDir folder;
+            QSettings settings(folder.filePath("settings.ini"), QSettings::IniFormat);
+            StartOptions o;
+            o.settings = &settings;
+            o.tempFolder = folder.filePath("temp");
+            QVERIFY(QDir().mkpath(o.tempFolder));
+            o.dataFolder = QStringLiteral(VELORITH_TEST_DATA_DIR);
+            o.today = CivilDate{2024, 9, 15};
+            o.exitSignals = true;
+            // Raised at the start's first look at its events, while the splash is up.
+            QTimer::singleShot(0, [] { ::raise(SIGTERM); });
+            VelorithApp app(o);
+            QVERIFY(app.ExitRequested());
+            QVERIFY(
+                QDir(o.tempFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+            QVERIFY(!settings.contains(QStringLiteral("Settings/Calendar")));
+        }
+        // Started normally, the same handlers take the window's way out.
+        QTemporaryDir folder;
+        QSettings settings(folder.filePath("settings.ini"), QSettings::IniFormat);
+        StartOptions o;
+        o.settings = &settings;
+        o.tempFolder = folder.path();
+        o.dataFolder = QStringLiteral(VELORITH_TEST_DATA_DIR);
+        o.today = CivilDate{2024, 9, 15};
+        o.splash = false;
+        o.show = false;
+        o.exitSignals = true;
+        VelorithApp app(o);
+        QVERIFY(!app.ExitRequested());
+        const QString temps = app.Temps().Folder();
+        QVERIFY(QFileInfo(temps).isDir());
+        ::raise(SIGTERM);
+        QTRY_VERIFY(app.Window().Exited());
+        QVERIFY(!QFileInfo::exists(temps));
+    }
+
+    // The program itself, signalled while its splash is up and after: it ends by its normal way
+    // out (status 0) and leaves no private folder behind.
+    void theProgramSignalledEarlyOrLateLeavesNothingBehind() {
+        for (const int delayMs : {150, 600, 2500}) {
+            QTemporaryDir runtime;
+            QTemporaryDir config;
+            ::chmod(QFile::encodeName(runtime.path()).constData(), 0700);
+            QProcess program;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+            env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+            program.setProcessEnvironment(env);
+            program.start(QStringLiteral(VELORITH_EXE), {});
+            QVERIFY(program.waitForStarted());
+            QThread::msleep(static_cast<unsigned long>(delayMs));
+            program.terminate();  // SIGTERM
+            QVERIFY(program.waitForFinished(20000));
+            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(program.exitCode(), 0);
+            QVERIFY2(QDir(runtime.path())
+                         .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
+                         .isEmpty(),
+                     qPrintable(QString::number(delayMs)));
         }
     }
 

@@ -10,6 +10,7 @@
 #include "dialogs/splash_screen.h"
 #include "reports/calendar.h"
 #include "shell/app_paths.h"
+#include "shell/exit_signals.h"
 #include "shell/main_window.h"
 #include "shell/settings_store.h"
 #include "shell/temp_files.h"
@@ -29,6 +30,11 @@ QTranslator* InstallQtTranslations(QCoreApplication& app) {
 }
 
 VelorithApp::VelorithApp(const StartOptions& o) {
+    // 0. The exit signals first: from here on a SIGTERM leaves no temporary file behind.
+    if (o.exitSignals) {
+        exitSignals_ =
+            std::make_unique<ExitSignals>([this] { RequestExit(); }, [this] { LastWords(); });
+    }
     // 1. The busy pointer until the window shows.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     // 3. The splash, and the time it went up (a monotonic clock: midnight does not matter).
@@ -37,6 +43,7 @@ VelorithApp::VelorithApp(const StartOptions& o) {
     std::unique_ptr<QSplashScreen> splash;
     if (o.splash) splash = ShowSplash(ProgramFolders());
     QCoreApplication::processEvents();
+    if (StopStarting()) return;
 
     // 7-8. The data folder, then the six temporary files of the report panes.
     QString dataFolder = o.dataFolder.isEmpty() ? DataFolder() : o.dataFolder;
@@ -86,18 +93,47 @@ VelorithApp::VelorithApp(const StartOptions& o) {
 
     // 15. The splash stays up for at least a second.
     if (o.splash) {
-        while (shown.elapsed() < 1000) {
+        while (shown.elapsed() < 1000 && !exitRequested_) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
             QThread::msleep(10);
         }
     }
+    if (StopStarting()) return;
     // 16.
+    starting_ = false;
     QGuiApplication::restoreOverrideCursor();
     if (o.show) window_->show();
     if (splash) splash->finish(window_.get());
 }
 
+void VelorithApp::RequestExit() {
+    // During the start the window, if any, is not shown yet and the event loop not entered:
+    // its way out could not end the program, so the start ends itself.
+    if (starting_ || !window_) {
+        exitRequested_ = true;
+        return;
+    }
+    window_->GoToExit();
+}
+
+void VelorithApp::LastWords() {
+    if (window_ && !starting_) {
+        window_->StoreAndClean();
+    } else if (temps_) {
+        temps_->RemoveAll();
+    }
+}
+
+bool VelorithApp::StopStarting() {
+    if (!exitRequested_) return false;
+    // Nothing the user chose has changed yet: there are no settings to store.
+    if (temps_) temps_->RemoveAll();
+    QGuiApplication::restoreOverrideCursor();
+    return true;
+}
+
 VelorithApp::~VelorithApp() {
+    exitSignals_.reset();
     // The navigator must not reach a window that is gone.
     if (navigator_) navigator_->SetView(nullptr);
     window_.reset();

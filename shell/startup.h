@@ -16,6 +16,7 @@ class QTranslator;
 namespace velorith {
 
 class Calendar;
+class ExitSignals;
 class MainWindow;
 class SettingsStore;
 class TempFiles;
@@ -27,6 +28,9 @@ struct StartOptions {
     std::optional<CivilDate> today;  // the local date when absent
     bool splash = true;              // show the splash picture, and for at least a second
     bool show = true;                // show the window at the end
+    // Install the exit signals' handlers (shell/exit_signals.h) before anything else, so that a
+    // SIGTERM during the start ends it cleanly too; the program does, its tests mostly not.
+    bool exitSignals = false;
 };
 
 // The interface is Russian whatever the desktop's language, and so are Qt's own dialogs (save,
@@ -41,17 +45,32 @@ class VelorithApp {
     VelorithApp(const VelorithApp&) = delete;
     VelorithApp& operator=(const VelorithApp&) = delete;
 
+    // A signal that came while the program was starting ends the start: nothing is shown, the
+    // temporary files are gone, and the program ends without entering its event loop.
+    bool ExitRequested() const { return exitRequested_; }
+
     MainWindow& Window() { return *window_; }
     Calendar& Cal() { return *calendar_; }
     Navigator& Nav() { return *navigator_; }
     TempFiles& Temps() { return *temps_; }
 
   private:
+    // The way out for a signal: the window's own once it is up, else the end of the start.
+    void RequestExit();
+    // What an exit() outside the event loop can still do: store and clean up what exists.
+    void LastWords();
+    // Whether the start must stop; cleans up when it must.
+    bool StopStarting();
+
+    bool starting_ = true;
+    bool exitRequested_ = false;
     std::unique_ptr<TempFiles> temps_;
     std::unique_ptr<Calendar> calendar_;
     std::unique_ptr<SettingsStore> store_;
     std::unique_ptr<Navigator> navigator_;
     std::unique_ptr<MainWindow> window_;
+    // Made first and gone first: its handlers reach the objects above.
+    std::unique_ptr<ExitSignals> exitSignals_;
 };
 
 }  // namespace velorith

@@ -37,10 +37,31 @@ bool FollowLinks(fs::path& path, int& error) {
     return false;
 }
 
+// Opens a device or pipe for writing. A FIFO without a reader would block open() for ever, so
+// it is opened without blocking: a reader that is on its way is waited for a few seconds, then
+// the run fails as a write to a closed pipe does. Once open, writes block as they always do.
+int OpenInPlace(const fs::path& target) {
+    constexpr int kTries = 100;  // 5 seconds
+    for (int attempt = 0;; ++attempt) {
+        const int fd =
+            ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+        if (fd >= 0) {
+            const int flags = ::fcntl(fd, F_GETFL);
+            if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+            return fd;
+        }
+        if (errno != ENXIO || attempt + 1 >= kTries) return -1;
+        ::usleep(50 * 1000);
+    }
+}
+
 // A device or pipe named as the output (/dev/stdout, a FIFO) is written in place; renaming a
 // file over it would replace the device itself.
 std::string WriteInPlace(const fs::path& shown, const fs::path& target, std::string_view bytes) {
-    const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY);
+    const int fd = OpenInPlace(target);
+    if (fd < 0 && errno == ENXIO) {
+        return "cannot write " + shown.string() + ": no program reads from that pipe";
+    }
     bool ok = fd >= 0 && WriteAll(fd, bytes);
     int error = ok ? 0 : errno;
     if (fd >= 0 && ::close(fd) != 0 && ok) ok = false, error = errno;

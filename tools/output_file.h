@@ -1,6 +1,7 @@
 // Where the companion's --output goes: a regular file is replaced whole or not at all, through
 // any symbolic link to the file it names, keeping that file's permissions; a device or a pipe is
-// written in place.
+// written in place (a FIFO that no program opens for reading within 5 seconds is a failure, not
+// a wait for ever).
 #pragma once
 
 #include <filesystem>

@@ -8,6 +8,7 @@
 #include <ctime>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -28,9 +29,52 @@ namespace {
 
 constexpr std::string_view kProgram = "velorith-report: ";
 
+// One line on standard error. A message quotes what the user or the data gave (a file name, a
+// calendar name, a data file's damage); its control characters could drive the terminal, so
+// they go the way they go in the reports, and a line break becomes a space.
+void Say(std::string_view message) {
+    std::string line = SanitizeForTerminal(message);
+    for (char& c : line)
+        if (c == '\n' || c == '\t') c = ' ';
+    std::cerr << kProgram << line << '\n';
+}
+
 int Complain(std::string_view message, int status) {
-    std::cerr << kProgram << message << '\n';
+    Say(message);
     return status;
+}
+
+// What --range means in the reckoning of display: the years of that reckoning a date may have.
+std::string RangeOf(const DateState& state, int cal) {
+    return std::to_string(state.MinYears[cal]) + "-" + std::to_string(state.MaxYears[cal]) +
+           (cal == kWorld    ? " (World years)"
+            : cal == kJulian ? " (Julian years)"
+                             : "");
+}
+
+// The days an export may write: those with a civil date in years 1..3000. A report that
+// reaches past either end is cut there with a note; one with no such day is refused.
+int CutToCivilYears(ReportFrame& frame) {
+    const int gone = exports::KeepCivilDays(frame);
+    if (frame.First > frame.Last) {
+        return Complain(
+            "the report's days lie outside the civil years 1-3000, which JSON and iCalendar "
+            "dates can hold",
+            2);
+    }
+    if (gone > 0) {
+        Say("note: " + std::to_string(gone) + " day" + (gone == 1 ? "" : "s") +
+            " outside the civil years 1-3000 left out");
+    }
+    return 0;
+}
+
+// The data files that are too large to be read: each is read as empty, and said so.
+void NoteOversizedFiles(const CalendarData& data) {
+    for (const fs::path& file : data.OversizedFiles()) {
+        Say(file.string() + " is larger than " + std::to_string(kMaxDataFileSize >> 20) +
+            " MB and is read as empty");
+    }
 }
 
 // The folder the desktop program reads: "Calendar" beside the executable, or the installed
@@ -72,12 +116,10 @@ int RenderFeed(Calendar& calendar, const ReportOptions& o, std::string& bytes) {
     if (!exports::CivilYearsInRange(calendar.State(), span.first, span.last)) {
         return Complain("--range-years: the years " + std::to_string(span.first) + "-" +
                             std::to_string(span.last) + " leave the working range " +
-                            std::to_string(o.minYear) + "-" + std::to_string(o.maxYear) +
-                            " (Julian years)",
+                            RangeOf(calendar.State(), kGregorian),
                         2);
     }
-    const auto years = exports::CivilYearFrames(calendar, span.first, span.last);
-    bytes = o.format->RenderYears(years, JobOf(calendar, o));
+    bytes = o.format->RenderYears(JobOf(calendar, o), span.first, span.last);
     return 0;
 }
 
@@ -89,6 +131,7 @@ int Run(const ReportOptions& o) {
     }
 
     Calendar calendar(dataFolder);
+    NoteOversizedFiles(calendar.Data());
     DateState& state = calendar.State();
     state.SetRange(o.minYear, o.maxYear);
     ReportSettings& settings = calendar.Settings();
@@ -110,31 +153,43 @@ int Run(const ReportOptions& o) {
     if (o.date) {
         if (o.date->year < state.MinYears[o.cal] || o.date->year > state.MaxYears[o.cal] ||
             !state.InRange(o.cal, DayNumber(o.cal, o.date->day, o.date->month, o.date->year))) {
-            return Complain("--date: the date lies outside the working range " +
-                                std::to_string(o.minYear) + "-" + std::to_string(o.maxYear),
-                            2);
+            return Complain(
+                "--date: the date lies outside the working range " + RangeOf(state, o.cal), 2);
         }
         calendar.SelectDate(o.cal, o.date->year, o.date->month, o.date->day);
     } else {
         const CivilDate today = LocalToday();
         const DayNum day = DayNumber(kGregorian, today.Day, today.Month, today.Year);
         if (today.Year < 1 || today.Year > 3000 || !state.InRange(o.cal, day)) {
-            return Complain("today lies outside the working range " + std::to_string(o.minYear) +
-                                "-" + std::to_string(o.maxYear) + "; give --date",
-                            2);
+            return Complain(
+                "today lies outside the working range " + RangeOf(state, o.cal) + "; give --date",
+                2);
         }
         calendar.SelectDate(kGregorian, today.Year, today.Month, today.Day);
         if (o.cal != kGregorian) calendar.ChangeCal(o.cal);
     }
 
-    return WriteOutput(o, o.format->Render(JobOf(calendar, o)));
+    if (o.report == ReportKind::Abbreviations) {
+        // A damaged list is shown as far as it is sound, and said so.
+        const std::string problem = calendar.Abbreviations().problem;
+        if (!problem.empty()) Say(calendar.Data().BaseFiles[kAbbrFile].string() + ": " + problem);
+    }
+    const exports::RenderJob job = JobOf(calendar, o);
+    if (o.format->RenderFrame != nullptr) {
+        ReportFrame frame = calendar.Frame(o.report, job.findText, job.wholeWord);
+        if (const int status = CutToCivilYears(frame); status != 0) return status;
+        return WriteOutput(o, o.format->RenderFrame(std::move(frame), job));
+    }
+    return WriteOutput(o, o.format->Render(job));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    // A closed pipe is a write error (status 1), not a silent death by signal.
+    // A closed pipe, or a file grown past the size limit (ulimit -f), is a write error
+    // (status 1, the temporary file removed), not a silent death by signal.
     std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
     std::vector<std::string_view> args;
     for (int i = 1; i < argc; ++i)
         args.emplace_back(argv[i]);

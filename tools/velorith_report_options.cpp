@@ -29,7 +29,8 @@ std::optional<std::pair<std::string_view, std::string_view>> SplitDash(std::stri
     return std::pair{text.substr(0, dash), text.substr(dash + 1)};
 }
 
-// "A-B" with 1 <= A <= B <= 3000: Julian years for --range, civil years for --range-years.
+// "A-B" with 1 <= A <= B <= 3000: years of the working range for --range (each reckoning's own,
+// as the desktop program holds them), civil years for --range-years.
 std::optional<YearSpan> ParseYearSpan(std::string_view text) {
     const auto parts = SplitDash(text);
     const auto a = parts ? ParseNumber(parts->first, 1, 3000) : std::nullopt;
@@ -38,9 +39,14 @@ std::optional<YearSpan> ParseYearSpan(std::string_view text) {
     return YearSpan{*a, *b};
 }
 
+// C0 controls, DEL, and the C1 controls (U+0080..U+009F, "\xC2\x80".."\xC2\x9F" in UTF-8).
 bool HasControlCharacter(std::string_view text) {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c == 0x7F) return true;
+        if (c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+            static_cast<unsigned char>(text[i + 1]) <= 0x9F)
+            return true;
     }
     return false;
 }
@@ -283,7 +289,9 @@ Renders a report of Velorith Calendar to standard output or a file.
   --all-styles        show every date in all three reckonings
   --fasting, --no-fasting   show the fast of each day, or not (default: shown)
   --readings, --no-readings   show each day's scripture readings (default: shown)
-  --range A-B         working range in Julian years, 1 <= A <= B <= 3000 (default 1901-2100)
+  --range A-B         working range, 1 <= A <= B <= 3000 (default 1901-2100): the years A to B
+                      of the reckoning of --style, as the desktop program's year range holds
+                      them (World: the years A+5508 to B+5508)
   --font NAME         report font (default System);  --font-size N (default 10)
   --data DIR          data folder (default: the one the desktop program uses)
   --format text|rtf|json|ics
@@ -295,9 +303,11 @@ Renders a report of Velorith Calendar to standard output or a file.
                       calendar file (a subscription feed)
   --calendar-name NAME  the name calendar programs show for an ics file
                       (default "Православный церковный календарь")
-  --output FILE       write there instead of standard output
+  --output FILE       write there instead of standard output (a FIFO that no program reads
+                      within 5 seconds is a write failure)
   --help, --version
 
+json and ics hold the civil years 1-3000: days outside them are left out, with a note.
 Exit status: 0 done; 1 the output could not be written; 2 a bad option or value, a date that
 does not exist in the reckoning or lies outside the working range.
 )";

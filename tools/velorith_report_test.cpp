@@ -1,6 +1,7 @@
 // velorith-report end to end: the built program run on fixture data folders.
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -462,6 +463,238 @@ TEST_F(VelorithReport, DefaultDataFolderBesideTheProgram) {
     const Result r = RunProgram(folder_, {"--date", "2025-4-20"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("20 апреля 2025 года"), std::string::npos);
+}
+
+// Runs the program in a child with a limit on the size of the files it writes (ulimit -f).
+Result RunWithFileLimit(const TempFolder& scratch, std::vector<std::string> args, rlim_t bytes) {
+    const auto out = scratch / "stdout.txt";
+    const auto err = scratch / "stderr.txt";
+    args.insert(args.begin(), VELORITH_REPORT_EXE);
+    std::vector<char*> argv;
+    for (auto& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int o = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int e = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        ::dup2(o, 1);
+        ::dup2(e, 2);
+        const rlimit limit{bytes, bytes};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::execv(VELORITH_REPORT_EXE, argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    Result r;
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -100 - WTERMSIG(status);
+    r.out = ReadFile(out);
+    r.err = ReadFile(err);
+    return r;
+}
+
+// A file grown past the limit is a write error like a closed pipe: a message, status 1, and
+// the temporary file gone; the old file stays as it was.
+TEST_F(VelorithReport, AFileSizeLimitIsAWriteError) {
+    const auto out = folder_ / "out";
+    std::filesystem::create_directories(out);
+    std::ofstream(out / "t.ics") << "old";
+    Result r = RunWithFileLimit(folder_,
+                                {"--data", data_.string(), "--range-years", "2001-2003", "--format",
+                                 "ics", "--output", (out / "t.ics").string()},
+                                1000);
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_NE(r.err.find("File too large"), std::string::npos) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+    EXPECT_EQ(ReadFile(out / "t.ics"), "old");
+    EXPECT_TRUE(NoTemporaryIn(out));
+    // Standard output redirected to a file meets the same limit.
+    r = RunWithFileLimit(
+        folder_, {"--data", data_.string(), "--report", "year", "--date", "2025-1-1"}, 1000);
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_NE(r.err.find("cannot write standard output: File too large"), std::string::npos);
+}
+
+// A FIFO that nobody reads fails after a short wait instead of blocking for ever; a reader that
+// comes a little after the start gets the report.
+TEST_F(VelorithReport, AFifoWithoutAReaderDoesNotBlockForEver) {
+    const auto fifo = folder_ / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    Result r = Report({"--date", "2025-4-21", "--output", fifo.string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("no program reads from that pipe"), std::string::npos) << r.err;
+
+    const std::string expected = Report({"--date", "2025-4-21"}).out;
+    const auto got = folder_ / "got.txt";
+    const pid_t reader = ::fork();
+    if (reader == 0) {
+        ::usleep(500 * 1000);
+        const int in = ::open(fifo.c_str(), O_RDONLY);
+        const int keep = ::open(got.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        char buffer[4096];
+        for (ssize_t n; (n = ::read(in, buffer, sizeof buffer)) > 0;)
+            [[maybe_unused]] const ssize_t w = ::write(keep, buffer, static_cast<std::size_t>(n));
+        ::_exit(0);
+    }
+    r = Report({"--date", "2025-4-21", "--output", fifo.string()});
+    int status = 0;
+    ::waitpid(reader, &status, 0);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadFile(got), expected);
+}
+
+// What the user typed comes back in a complaint without its control characters, on one line.
+TEST_F(VelorithReport, ComplaintsCarryNoControlCharacters) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--format", "ics", "--calendar-name",
+                                   "a\x1b]0;x\x07"
+                                   "b"},
+          {"--format", "ics", "--calendar-name", "a\r\nb"},
+          {"--format", "ics", "--calendar-name",
+           "a\xC2\x9B"
+           "2Jb"},
+          {"--date",
+           "a\xC2\x9B"
+           "2J\x1b"
+           "b"},
+          {"--report", "x\x1b[2J"}}) {
+        const Result r = Report(args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err.find_first_of("\x1b\x07\r"), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find("\xC2\x9B"), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+    const Result path = Report({"--data", (folder_ / "no\x1b[2Jpe").string()});
+    EXPECT_EQ(path.status, 2);
+    EXPECT_EQ(path.err.find('\x1b'), std::string::npos);
+}
+
+TEST_F(VelorithReport, TheCalendarNameIsWrittenAsIcalendarText) {
+    const Result r = Report(
+        {"--date", "2025-4-20", "--format", "ics", "--calendar-name", "Храм; Троицы, \\ Москва"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\r\nX-WR-CALNAME:Храм\\; Троицы\\, \\\\ Москва\r\n"), std::string::npos)
+        << r.out.substr(0, 400);
+}
+
+// The number of lines of an iCalendar file that begin with `name`, and whether any of them
+// names a year outside 1..3000.
+std::pair<int, bool> DateLines(const std::string& ics, std::string_view name) {
+    int count = 0;
+    bool outside = false;
+    for (std::size_t at = ics.find(name); at != std::string::npos; at = ics.find(name, at + 1)) {
+        if (at != 0 && ics[at - 1] != '\n') continue;
+        ++count;
+        const std::size_t colon = ics.find(':', at);
+        const int year = std::stoi(ics.substr(colon + 1, 4));
+        outside = outside || year < 1 || year > 3000;
+    }
+    return {count, outside};
+}
+
+// Julian 1 January 1 is civil 30 December of year 0; the last 21 days of Julian 3000 are in
+// civil 3001. Text and RTF show them as the window does; JSON and iCalendar leave them out and
+// say so, and refuse a report that has nothing else.
+TEST_F(VelorithReport, TheEndsOfTheRangeInEveryFormat) {
+    const std::vector<std::string> wide = {"--range", "1-3000", "--style", "julian"};
+    const auto with = [&wide](std::vector<std::string> more) {
+        more.insert(more.begin(), wide.begin(), wide.end());
+        return more;
+    };
+    for (const std::string date : {"3000-12-31", "1-1-1"}) {
+        for (const std::string format : {"text", "rtf"}) {
+            const Result r = Report(with({"--date", date, "--format", format}));
+            EXPECT_EQ(r.status, 0) << date << format << r.err;
+            EXPECT_EQ(r.err, "");
+        }
+        for (const std::string format : {"json", "ics"}) {
+            const Result r = Report(with({"--date", date, "--format", format}));
+            EXPECT_EQ(r.status, 2) << date << format;
+            EXPECT_EQ(r.out, "");
+            EXPECT_NE(r.err.find("civil years 1-3000"), std::string::npos) << r.err;
+        }
+    }
+    // Julian 10 December 3000 is civil 31 December 3000: the last day an export may write, with
+    // a duration in place of an end on 1 January 3001.
+    Result r = Report(with({"--date", "3000-12-10", "--format", "ics"}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("DTSTART;VALUE=DATE:30001231\r\n"), std::string::npos);
+    EXPECT_EQ(DateLines(r.out, "DTEND").first, 0);
+    EXPECT_NE(r.out.find("\r\nDURATION:P1D\r\n"), std::string::npos);
+    // The Julian year 3000 and the first Julian year as whole reports: cut at the civil ends.
+    for (const auto& [date, gone] : {std::pair<std::string, int>{"3000-6-1", 21}, {"1-6-1", 2}}) {
+        r = Report(with({"--report", "year", "--date", date, "--format", "ics"}));
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.err.find("note: " + std::to_string(gone) + " days outside the civil years"),
+                  std::string::npos)
+            << r.err;
+        const auto [starts, startOutside] = DateLines(r.out, "DTSTART");
+        const auto [ends, endOutside] = DateLines(r.out, "DTEND");
+        EXPECT_EQ(starts, (date == "1-6-1" ? 365 : 366) - gone);
+        EXPECT_FALSE(startOutside);
+        EXPECT_FALSE(endOutside);
+        EXPECT_GE(ends, starts - 1);
+
+        r = Report(with({"--report", "year", "--date", date, "--format", "json"}));
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out.find("\"civilDate\":{\"year\":0,"), std::string::npos);
+        EXPECT_EQ(r.out.find("\"gregorian\":{\"year\":3001,"), std::string::npos);
+        EXPECT_EQ(r.out.find("\"gregorian\":{\"year\":0,"), std::string::npos);
+    }
+    // The World reckoning's first year begins in Julian year 0.
+    r = Report({"--range", "1-3000", "--style", "world", "--report", "year", "--date", "5509-1-1",
+                "--format", "ics"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("note: "), std::string::npos);
+    EXPECT_FALSE(DateLines(r.out, "DTSTART").second);
+    // A feed of the last civil year ends with a duration too.
+    r = Report({"--range", "1-3000", "--range-years", "3000-3000", "--format", "ics"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(DateLines(r.out, "DTSTART").first, 365);
+    EXPECT_FALSE(DateLines(r.out, "DTEND").second);
+}
+
+// --range holds the years of the reckoning shown, as the window's range does: Gregorian 13
+// January 1901 (Julian 31 December 1900) is inside the default range.
+TEST_F(VelorithReport, TheRangeIsInTheYearsOfTheReckoningShown) {
+    EXPECT_EQ(Report({"--date", "1901-1-13"}).status, 0);
+    EXPECT_EQ(Report({"--style", "gregorian", "--date", "1901-1-1"}).status, 0);
+    ExpectRefused({"--style", "julian", "--date", "1900-12-31"});
+    const Result r = Report({"--style", "world", "--date", "7400-1-1"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("7409-7608 (World years)"), std::string::npos) << r.err;
+    const Result help = RunProgram(folder_, {"--help"});
+    EXPECT_EQ(help.out.find("in Julian years"), std::string::npos);
+    EXPECT_NE(help.out.find("the years A to B\n                      of the reckoning of --style"),
+              std::string::npos);
+}
+
+TEST_F(VelorithReport, ADamagedListOfAbbreviationsIsShownAsFarAsItIsSoundAndSaidSo) {
+    std::ofstream(data_ / "Abbr.DAT", std::ios::binary)
+        << "{\\rtf1\\ansi \xC0\xE1\xE1\xF0.} \xEF\xEE\xF2\xE5\xF0\xFF\\par}";
+    const Result rtf = Report({"--report", "abbr", "--format", "rtf"});
+    EXPECT_EQ(rtf.status, 0);
+    EXPECT_EQ(rtf.out, "{\\rtf1\\ansi \xC0\xE1\xE1\xF0.}");
+    EXPECT_NE(rtf.err.find("Abbr.DAT: its outer group closes at byte 18 of 30"), std::string::npos)
+        << rtf.err;
+    const Result text = Report({"--report", "abbr"});
+    EXPECT_EQ(text.out, "Аббр.\n");
+    EXPECT_EQ(std::count(text.err.begin(), text.err.end(), '\n'), 1);
+    // A whole one goes out unchanged and unremarked.
+    std::ofstream(data_ / "Abbr.DAT", std::ios::binary) << "{\\rtf1 a}\r\n";
+    const Result whole = Report({"--report", "abbr", "--format", "rtf"});
+    EXPECT_EQ(whole.out, "{\\rtf1 a}\r\n");
+    EXPECT_EQ(whole.err, "");
+}
+
+TEST_F(VelorithReport, ADataFileTooLargeToReadIsNamed) {
+    std::ofstream(data_ / "May.DAT") << "[1]\n1=x\n";
+    std::filesystem::resize_file(data_ / "May.DAT", (64u << 20) + 1);
+    const Result r = Report({"--date", "2025-4-20"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.err.find("May.DAT is larger than 64 MB and is read as empty"), std::string::npos)
+        << r.err;
 }
 
 }  // namespace

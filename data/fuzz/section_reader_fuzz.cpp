@@ -2,24 +2,17 @@
 // the number reader and the sign conversion. Any crash, hang or broken invariant is a finding.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "data/fuzz/fuzz_check.h"
 #include "data/ini_file.h"
 #include "data/section_reader.h"
 #include "data/signs.h"
 #include "data/text_encoding.h"
 
-namespace {
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using velorith::fuzz::Check;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const std::int16_t number = velorith::ReadNumber(bytes);
     Check(number >= INT16_MIN && number <= INT16_MAX);

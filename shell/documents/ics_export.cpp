@@ -104,8 +104,8 @@ bool ExportCalendar(Calendar& calendar, const YearSpanDialog& askYears,
         return false;
     const std::optional<QString> path = askFile(lastDir, ProposedIcsName(*span));
     if (!path || path->isEmpty()) return false;
-    const auto years = exports::CivilYearFrames(calendar, span->first, span->last);
-    const std::string ics = exports::RenderIcs(years, {kCalendarName, std::time(nullptr)});
+    const std::string ics = exports::CivilYearsIcs(calendar, span->first, span->last,
+                                                   {kCalendarName, std::time(nullptr)});
     QString reason;
     if (!WriteFileAtomically(*path, QByteArray(ics.data(), static_cast<qsizetype>(ics.size())),
                              &reason)) {
@@ -114,9 +114,9 @@ bool ExportCalendar(Calendar& calendar, const YearSpanDialog& askYears,
     }
     lastDir = FolderOfPath(*path);
     if (done) {
-        std::size_t days = 0;
-        for (const ReportFrame& year : years)
-            days += year.Days.size();
+        // One event a day of the civil years.
+        const DayNum days = DayNumber(kGregorian, 31, 12, span->last) -
+                            DayNumber(kGregorian, 1, 1, span->first) + 1;
         done(*path, static_cast<int>(days));
     }
     return true;
