@@ -5,34 +5,18 @@
 #include <string>
 
 #include "calendar/day_builder.h"
+#include "calendar/fast_text_test.h"
 #include "calendar/fasting.h"
 #include "data/rtf_reader.h"
-#include "reports/day_phrases.h"
 #include "reports/golden_fixture.h"
 #include "reports/report_fixture.h"
 
 namespace velorith {
 namespace {
 
-// A day's fast with the words the reports print for it.
-struct FastText {
-    FastLevel Level = FastLevel::None;
-    std::string Reason;  // empty without a fast line
-    std::string Line;
-};
-
-FastText Texts(const DayFast& f) {
-    if (f.Level == FastLevel::None) return {};
-    return {f.Level, FastReasonText(f), FastLineText(f)};
-}
-
-[[maybe_unused]] FastText Fast(DayNum day, Rank rank) {
-    return Texts(FastOfDay(day, rank));
-}
-
-[[maybe_unused]] FastText Fast(const FastQuery& q) {
-    return Texts(FastOfDay(q));
-}
+using testing::Fast;
+using testing::FastText;
+using testing::Texts;
 
 using testing::TempFolder;
 

@@ -18,17 +18,6 @@ namespace velorith::tests {
 
 namespace {
 
-struct Ymd {
-    int year;
-    int month;
-    int day;
-    bool operator==(const Ymd&) const = default;
-};
-
-Ymd Shown(DateState& s) {
-    return {s.Cur().Year, s.Cur().Month, s.Cur().Day};
-}
-
 // The grid cell of day d of the shown month.
 QPoint CellOfDay(const MonthGridModel& m, int d) {
     for (int c = 1; c < MonthGridModel::kCols; ++c) {

@@ -25,17 +25,6 @@ namespace velorith::tests {
 
 namespace {
 
-struct Ymd {
-    int year;
-    int month;
-    int day;
-    bool operator==(const Ymd&) const = default;
-};
-
-Ymd Shown(DateState& s) {
-    return {s.Cur().Year, s.Cur().Month, s.Cur().Day};
-}
-
 // The focusable controls of a window that a screen reader could not name: an input without an
 // accessible name of its own, or a button without a caption or name.
 QStringList Unnamed(QWidget* top) {

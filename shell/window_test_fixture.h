@@ -38,4 +38,16 @@ struct StartedWindow {
     std::unique_ptr<VelorithApp> app;
 };
 
+// The selected date of the current reckoning, as the selectors show it.
+struct Ymd {
+    int year;
+    int month;
+    int day;
+    bool operator==(const Ymd&) const = default;
+};
+
+inline Ymd Shown(const DateState& s) {
+    return {s.Cur().Year, s.Cur().Month, s.Cur().Day};
+}
+
 }  // namespace velorith::tests
