@@ -147,7 +147,11 @@ std::string WriteOutputFile(const fs::path& shown, std::string_view bytes) {
     }
 
     const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string temp = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "." + string.
+    std::string hidden(1, '.');
+    hidden += target.filename().string();
+    hidden += ".XXXXXX";
+    std::string temp = (dir / hidden).string();
     std::vector<char> name(temp.begin(), temp.end());
     name.push_back('\0');
 
