@@ -172,9 +172,6 @@ struct DayInfo {
     std::optional<DayFast> Fast;          // when the fasting addition is on
     std::optional<DayReadings> Readings;  // when the readings addition is on
 
-    const CalendarDate& Date(int reckoning) const {
-        return Dates[static_cast<std::size_t>(reckoning)];
-    }
     bool Red() const { return RedWhy.Any(); }
     // A day with a fast to keep: its fast is known and asks more than "no fast".
     bool KeepsFast() const {
