@@ -157,6 +157,24 @@ DayContext DayContextOf(DayNum day, int k) {
     return c;
 }
 
+namespace {
+
+// The movable day's note of the Liturgy of the Presanctified Gifts gives way to a great feast of
+// the date (the Annunciation on a weekday of Lent or Holy Week is kept with the full Liturgy).
+void DropPresanctifiedOnGreatFeast(DayInfo& info) {
+    static constexpr std::string_view kPresanctifiedNote = "Литургия Преждеосвященных Даров.";
+    const bool greatFeast =
+        std::any_of(info.Entries.begin(), info.Entries.end(), [](const DayEntry& e) {
+            return e.Source == EntrySource::MonthFile && e.Sign == Rank::GreatFeast;
+        });
+    if (!greatFeast) return;
+    std::erase_if(info.Entries, [](const DayEntry& e) {
+        return e.Source != EntrySource::MonthFile && e.Group == 4 && e.Text == kPresanctifiedNote;
+    });
+}
+
+}  // namespace
+
 DayInfo BuildDayInfo(const DayContext& c, const YearPlacements& placed, CalendarData& data,
                      const DayOptions& options) {
     DayInfo info;
@@ -203,7 +221,24 @@ DayInfo BuildDayInfo(const DayContext& c, const YearPlacements& placed, Calendar
     }
     info.Entries.reserve(16);
     groups.Finish();
-    if (options.Readings) info.Readings = ReadingsOf(data.lectionary, c.Day, info.HighestRank());
+    DropPresanctifiedOnGreatFeast(info);
+    if (options.Readings) {
+        // A neighbour's feast with a vigil displaces its readings to this day: ask for the
+        // neighbours' ranks where the lectionary has a feast.
+        const auto rankOf = [&](DayNum day) {
+            Rank rank = Rank::None;
+            const CalendarDate d = DateOfDay(kJulian, day);
+            if (data.lectionary.Fixed(d.Day, d.Month).empty()) return rank;
+            const MonthDayTexts texts =
+                data.MonthDay(d.Day, d.Month, IsLeapYear(kJulian, d.Year) ? 366 : 365);
+            for (const TextLines& lines : texts.groups)
+                for (const TextLine& line : lines)
+                    rank = std::max(rank, line.Sign);
+            return rank;
+        };
+        const NeighbourRanks next{rankOf(c.Day - 1), rankOf(c.Day + 1)};
+        info.Readings = ReadingsOf(data.lectionary, c.Day, info.HighestRank(), next);
+    }
     if (options.Fasting) info.Fast = FastOfDay(c.Day, info.HighestRank());
     return info;
 }

@@ -114,21 +114,48 @@ struct DayFast {
 };
 
 // The services whose readings a day lists, in the order the lines stand.
-enum class ServiceKind : std::uint8_t { Matins, FirstHour, SixthHour, Vespers, Liturgy };
-inline constexpr int kServiceKinds = 5;
+enum class ServiceKind : std::uint8_t {
+    Matins,
+    FirstHour,
+    SixthHour,
+    Vespers,
+    Liturgy,
+    RoyalHours,  // the eves of the Nativity and the Theophany, Great Friday
+};
+inline constexpr int kServiceKinds = 6;
 // What a reading is: the Apostle, the Gospel, or a reading of the Old Testament.
 enum class ReadingKind : std::uint8_t { Apostle, Gospel, OldTestament };
 inline constexpr int kReadingKinds = 3;
 
 struct Reading {
     ReadingKind Kind = ReadingKind::Gospel;
-    std::string Reference;  // "Ин. 1:1-17", as the lectionary writes it
+    std::string Reference;   // "Ин. 1:1-17", as the lectionary writes it
+    int Zachalo = 0;         // the zachalo's number in the liturgical books; 0 when not known
+    std::uint8_t Group = 0;  // the reading's group in its service (ServiceReadings::Groups)
 };
 
-// One service's readings, e.g. the Liturgy's Apostle and Gospel.
+// Whose readings a group of a service holds.
+enum class GroupRole : std::uint8_t {
+    Ordinary,  // the day's own place in the yearly round ("Ряд.")
+    Feast,     // a feast's, a saint's, or a Saturday's or Sunday's kept near a feast
+    NextDay,  // the next day's ordinary readings, which its feast displaces ("под зачало")
+    PriorDay,  // the day before's, displaced by a feast on a Monday
+    Hour,      // one of the Royal Hours
+};
+inline constexpr int kGroupRoles = 5;
+
+// A group of readings read together, with the label the data gives it ("Свт.", "Ряд.").
+struct ReadingGroup {
+    GroupRole Role = GroupRole::Ordinary;
+    std::string Label;
+};
+
+// One service's readings, e.g. the Liturgy's Apostle and Gospel, in the order they are read.
 struct ServiceReadings {
     ServiceKind Service = ServiceKind::Liturgy;
     std::vector<Reading> Readings;
+    // The groups the readings belong to; a service of one group prints no labels.
+    std::vector<ReadingGroup> Groups;
 };
 
 // Why a weekday of Lent has no Liturgy Apostle and Gospel.

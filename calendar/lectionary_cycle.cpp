@@ -64,7 +64,11 @@ CyclePosition PositionOf(DayNum day) {
         else if (fitted)
             pos.GospelWeek = pos.CanaaniteYear ? counted + 1 : counted;
         else
-            pos.GospelWeek = std::min(17 + LukeWeek(day, lukeStart), kLastLukeSunday);
+            // The step back is the weekdays' only: where the count from Pentecost had reached
+            // Luke before Luke began (an early Pascha), the Sundays go on by that count, so no
+            // Sunday reads the Gospel of the Sunday before it.
+            pos.GospelWeek =
+                std::min(std::max(17 + LukeWeek(day, lukeStart), plain), kLastLukeSunday);
     } else {
         pos.GospelWeek =
             fitted ? counted : std::min(17 + LukeWeek(day, lukeStart), kLastSeriesWeek);

@@ -12,7 +12,9 @@
 //   an early Pascha, weeks 18 and 19 of Luke before the Exaltation) up to the Sunday after the
 //   Exaltation (the Sunday after 14 September). From the Monday after it the Gospel begins
 //   Luke: Luke week L is week 17 + L, whatever the Apostle's week is (the Lukan jump: a step
-//   forward when Pascha was late, a step back when it was early).
+//   forward when Pascha was late, a step back when it was early). The step back is the
+//   weekdays' only: a Sunday reads by the count from Pentecost where that count is ahead of
+//   Luke's, so that no Sunday reads the Gospel of the Sunday before it.
 // - Before the Triodion the count is fitted to the Publican: from the Monday after the Sunday
 //   after the Theophany, both books count back from the Publican (the week that ends with the
 //   Publican is week 33, the one before it 32, ...). Where the Gospel's forward count would

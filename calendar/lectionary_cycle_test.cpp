@@ -62,11 +62,13 @@ TEST(LectionaryCycle, LateEasterLeapsForwardToLuke) {
 }
 
 TEST(LectionaryCycle, EarlyEasterStepsBackToLuke) {
-    // Pascha 2026 on 30 March (old style): the Gospel has read Luke's week 18 before the
-    // Exaltation and steps back to it.
+    // Pascha 2026 on 30 March (old style): the weekdays have read Luke's week 18 before the
+    // Exaltation and step back to it; the Sundays go on by their count (Лк. 5:1-11 on the
+    // Sunday after the Exaltation, Лк. 6:31-36 on the next).
     const CyclePosition before = PositionOf(Julian(21, 9, 2026));
     EXPECT_EQ(before.ApostleWeek, 18);
     EXPECT_EQ(before.GospelWeek, 18);
+    EXPECT_EQ(PositionOf(Julian(28, 9, 2026)).GospelWeek, 19);
     const CyclePosition monday = PositionOf(Julian(22, 9, 2026));
     EXPECT_EQ(monday.ApostleWeek, 19);
     EXPECT_EQ(monday.GospelWeek, 18);

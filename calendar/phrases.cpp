@@ -13,8 +13,10 @@ constexpr Phrases kRussian{
     .ToneAfter = "-й.",
     .IndictionYear = "-й год ",
     .IndictionNumber = "-го индиктиона",
-    .Services = {"Утр.", "1-й час", "6-й час", "Веч.", "Лит."},
+    .Services = {"Утр.", "1-й час", "6-й час", "Веч.", "Лит.", "Царские часы"},
     .ReadingLabels = {"Ап. ", "Ев. ", ""},
+    .ZachaloBefore = " (зач. ",
+    .ZachaloAfter = ")",
     // Worded apart from the data's own notes on the day's services ("Литургия
     // Преждеосвященных Даров.") so that the day does not say the same thing twice.
     .NoLiturgy = {"", "Апостола и Евангелия нет: литургии не бывает.",

@@ -27,11 +27,13 @@ struct Phrases {
     std::string_view IndictionNumber;
     std::array<std::string_view, kServiceKinds> Services;
     std::array<std::string_view, kReadingKinds> ReadingLabels;  // before a reference
-    std::array<std::string_view, kNoLiturgyKinds> NoLiturgy;    // by NoLiturgyKind
-    std::array<std::string_view, kFastLevels> FastPhrases;      // by FastLevel
-    std::array<std::string_view, kFastPeriods> FastPeriods;     // by FastPeriod
-    std::array<std::string_view, kFastFeasts> FastFeasts;       // by FastFeast
-    std::array<std::string_view, kRanks> FastRankCauses;        // by Rank: what eased a fast
+    std::string_view ZachaloBefore;  // " (зач. " N ")": a zachalo after its reference
+    std::string_view ZachaloAfter;
+    std::array<std::string_view, kNoLiturgyKinds> NoLiturgy;  // by NoLiturgyKind
+    std::array<std::string_view, kFastLevels> FastPhrases;    // by FastLevel
+    std::array<std::string_view, kFastPeriods> FastPeriods;   // by FastPeriod
+    std::array<std::string_view, kFastFeasts> FastFeasts;     // by FastFeast
+    std::array<std::string_view, kRanks> FastRankCauses;      // by Rank: what eased a fast
 };
 
 // The catalogue of a language.

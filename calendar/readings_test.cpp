@@ -81,7 +81,8 @@ TEST_F(Readings, TheTriodionAndLent) {
     // 1931: the Meeting of the Lord on the Sunday of the Last Judgement, its readings first.
     EXPECT_EQ(JulianPascha(1931) - 56, Julian(2, 2, 1931));
     EXPECT_EQ(Liturgy(Julian(2, 2, 1931), Rank::GreatFeast),
-              "Лит.: Ап. Евр. 7:7-17. Ев. Лк. 2:22-40. Ап. 1 Кор. 8:8-9:2. Ев. Мф. 25:31-46.");
+              "Лит.: Праздника: Ап. Евр. 7:7-17. Ев. Лк. 2:22-40. Ряд. (под зачало): Ап. 1 Кор. "
+              "8:8-9:2. Ев. Мф. 25:31-46.");
     for (int year : {1932, 2022, 2025}) {
         const DayNum pascha = JulianPascha(year);
         EXPECT_EQ(Liturgy(pascha - 70), "Лит.: Ап. 2 Тим. 3:10-15. Ев. Лк. 18:10-14.");
@@ -142,7 +143,10 @@ TEST_F(Readings, TheDormitionReadsItsOwnFirstOnASundayAndAloneOnAWeekday) {
     {
         const DayNum day = Julian(15, 8, 2022);
         const std::string line = Liturgy(day, Rank::GreatFeast);
-        EXPECT_TRUE(line.starts_with(feast + " Ап. ")) << line;
+        EXPECT_TRUE(
+            line.starts_with("Лит.: Богородицы:" + feast.substr(std::string("Лит.:").size()) +
+                             " Ряд. (под зачало): Ап. "))
+            << line;
         const CyclePosition pos = PositionOf(day);
         const std::string ordinary =
             "Ев. " + std::string(Data().Gospel(pos.GospelWeek, pos.WeekDay));
@@ -151,14 +155,15 @@ TEST_F(Readings, TheDormitionReadsItsOwnFirstOnASundayAndAloneOnAWeekday) {
     }
     // A Saturday (2021) and a Friday (2026): the feast's alone; the day's own are read the day
     // before, after that day's.
-    for (int year : {2021, 2026}) {
+    for (const auto& [year, weekday] : {std::pair{2021, "субботу"}, std::pair{2026, "пятницу"}}) {
         const DayNum day = Julian(15, 8, year);
         EXPECT_EQ(Liturgy(day, Rank::GreatFeast), feast) << year;
         const CyclePosition pos = PositionOf(day);
         const CyclePosition eve = PositionOf(day - 1);
         const std::string expected =
-            "Лит.: Ап. " + std::string(Data().Apostle(eve.ApostleWeek, eve.WeekDay)) + ". Ев. " +
-            std::string(Data().Gospel(eve.GospelWeek, eve.WeekDay)) + ". Ап. " +
+            "Лит.: Ряд.: Ап. " + std::string(Data().Apostle(eve.ApostleWeek, eve.WeekDay)) +
+            ". Ев. " + std::string(Data().Gospel(eve.GospelWeek, eve.WeekDay)) + ". Ряд. за " +
+            weekday + " (под зачало): Ап. " +
             std::string(Data().Apostle(pos.ApostleWeek, pos.WeekDay)) + ". Ев. " +
             std::string(Data().Gospel(pos.GospelWeek, pos.WeekDay)) + ".";
         EXPECT_EQ(Liturgy(day - 1, Rank::None), expected) << year;
@@ -167,25 +172,36 @@ TEST_F(Readings, TheDormitionReadsItsOwnFirstOnASundayAndAloneOnAWeekday) {
     ASSERT_EQ(PositionOf(Julian(29, 8, 2019)).WeekDay, 3);
     EXPECT_EQ(Liturgy(Julian(29, 8, 2019), Rank::GreatFeast),
               "Лит.: Ап. Деян. 13:25-32. Ев. Мк. 6:14-30.");
-    // When the Entry falls on a Monday, the Sunday before reads its own alone.
+    // When the Entry falls on a Monday, the Sunday before reads its own alone, and the
+    // Monday's are read on the Tuesday.
     for (int year = 1990; year <= 2030; ++year) {
         const DayNum entry = Julian(21, 11, year);
         if (PositionOf(entry).WeekDay != 1) continue;
         const CyclePosition sunday = PositionOf(entry - 1);
         const std::string own = "Ев. " + std::string(Data().Gospel(sunday.GospelWeek, 7)) + ".";
         EXPECT_TRUE(Liturgy(entry - 1, Rank::None).ends_with(own)) << year;
+        const CyclePosition monday = PositionOf(entry);
+        const std::string moved = "Ряд. за понедельник (под зачало): Ап. " +
+                                  std::string(Data().Apostle(monday.ApostleWeek, 1)) + ". Ев. " +
+                                  std::string(Data().Gospel(monday.GospelWeek, 1)) + ".";
+        EXPECT_NE(Liturgy(entry + 1, Rank::None).find(moved), std::string::npos) << year;
     }
 }
 
 TEST_F(Readings, ASaintIsReadAfterTheDayAtItsRank) {
-    // 6 December 2022 (old style) is a Tuesday.
+    // 6 December 2022 (old style) is a Monday: at polyeleos the saint's after the day's.
     const DayNum nicholas = Julian(6, 12, 2022);
     const std::string plain = Liturgy(nicholas, Rank::None);
-    const std::string vigil = Liturgy(nicholas, Rank::Vigil);
-    EXPECT_TRUE(vigil.starts_with(plain)) << vigil;
-    EXPECT_TRUE(vigil.ends_with("Ап. Евр. 13:17-21. Ев. Лк. 6:17-23.")) << vigil;
+    const std::string polyeleos = Liturgy(nicholas, Rank::Polyeleos);
+    ASSERT_TRUE(plain.starts_with("Лит.: ")) << plain;
+    EXPECT_EQ(polyeleos, "Лит.: Ряд.: " + plain.substr(std::string("Лит.: ").size()) +
+                             " Свт.: Ап. Евр. 13:17-21. Ев. Лк. 6:17-23.");
     EXPECT_EQ(plain.find("Евр. 13:17-21"), std::string::npos);
-    // On a Saturday the saint's come first, then the day's.
+    // With a vigil on a weekday the saint's after the day's; on a Saturday alone, the day's
+    // read on the Friday.
+    const std::string alone = "Лит.: Ап. Евр. 13:17-21. Ев. Лк. 6:17-23.";
+    EXPECT_EQ(Liturgy(nicholas, Rank::Vigil), polyeleos);
+    // On a Saturday at polyeleos the saint's come first, then the day's.
     int saturdays = 0;
     for (int year = 2000; year <= 2040; ++year) {
         const DayNum day = Julian(6, 12, year);
@@ -193,9 +209,16 @@ TEST_F(Readings, ASaintIsReadAfterTheDayAtItsRank) {
         ++saturdays;
         const std::string day_only = Liturgy(day, Rank::None);
         ASSERT_TRUE(day_only.starts_with("Лит.: ")) << day_only;
-        EXPECT_EQ(Liturgy(day, Rank::Vigil), "Лит.: Ап. Евр. 13:17-21. Ев. Лк. 6:17-23. " +
-                                                 day_only.substr(std::string("Лит.: ").size()))
+        EXPECT_EQ(Liturgy(day, Rank::Polyeleos),
+                  "Лит.: Свт.: Ап. Евр. 13:17-21. Ев. Лк. 6:17-23. Ряд. (под зачало): " +
+                      day_only.substr(std::string("Лит.: ").size()))
             << year;
+        EXPECT_EQ(Liturgy(day, Rank::Vigil), alone) << year;
+        const std::string friday = LineOf(
+            ReadingsOf(Data(), day - 1, Rank::None, {Rank::None, Rank::Vigil}), kLiturgyService);
+        EXPECT_TRUE(friday.ends_with("Ряд. за субботу (под зачало): " +
+                                     day_only.substr(std::string("Лит.: ").size())))
+            << friday;
     }
     EXPECT_GT(saturdays, 3);
     // In Holy Week and Bright Week a saint's readings give way.
@@ -225,9 +248,16 @@ TEST_F(Readings, SundaysBeforeTheNativityAndAfterTheTheophany) {
     EXPECT_EQ(Liturgy(Julian(12, 12, 2022)), "Лит.: Ап. Кол. 3:4-11. Ев. Лк. 14:16-24.");
     // 6 January 2023 is a Thursday: the Sunday after is the 9th.
     EXPECT_EQ(Liturgy(Julian(9, 1, 2023)), "Лит.: Ап. Еф. 4:7-13. Ев. Мф. 4:12-17.");
-    // The Sunday after the Exaltation adds the Cross's readings after the day's.
+    // 4 December 2017 (old style) would read the Great Supper that the Forefathers read a week
+    // later: it reads the ten lepers.
+    EXPECT_NE(Liturgy(Julian(4, 12, 2017)).find("Ев. Лк. 17:12-19."), std::string::npos)
+        << Liturgy(Julian(4, 12, 2017));
+    // The Sunday after the Exaltation reads the Cross's readings first, the day's "под зачало".
     const std::string cross = Liturgy(Julian(16, 9, 2024));
-    EXPECT_TRUE(cross.ends_with("Ап. Гал. 2:16-20. Ев. Мк. 8:34-9:1.")) << cross;
+    EXPECT_TRUE(
+        cross.starts_with("Лит.: Недели по Воздвижении: Ап. Гал. 2:16-20. Ев. Мк. "
+                          "8:34-9:1. Ряд. (под зачало): "))
+        << cross;
 }
 
 TEST_F(Readings, TheLukanJumpAndTheCanaaniteWomanInTheLines) {
@@ -253,12 +283,14 @@ struct Book {
     int Chapters;
 };
 constexpr Book kBooks[] = {
-    {"Мф.", 28},    {"Мк.", 16},    {"Лк.", 24},   {"Ин.", 21},   {"Деян.", 28}, {"Рим.", 16},
-    {"1 Кор.", 16}, {"2 Кор.", 13}, {"Гал.", 6},   {"Еф.", 6},    {"Флп.", 4},   {"Кол.", 4},
-    {"1 Фес.", 5},  {"2 Фес.", 3},  {"1 Тим.", 6}, {"2 Тим.", 4}, {"Тит.", 3},   {"Флм.", 1},
-    {"Евр.", 13},   {"Иак.", 5},    {"1 Пет.", 5}, {"2 Пет.", 3}, {"1 Ин.", 5},  {"2 Ин.", 1},
-    {"3 Ин.", 1},   {"Иуд.", 1},    {"Быт.", 50},  {"Исх.", 40},  {"Иов", 42},   {"Притч.", 31},
-    {"Ис.", 66},    {"Иер.", 52},   {"Иез.", 48},  {"Иоил.", 3},  {"Зах.", 14},
+    {"Мф.", 28},    {"Мк.", 16},    {"Лк.", 24},    {"Ин.", 21},    {"Деян.", 28}, {"Рим.", 16},
+    {"1 Кор.", 16}, {"2 Кор.", 13}, {"Гал.", 6},    {"Еф.", 6},     {"Флп.", 4},   {"Кол.", 4},
+    {"1 Фес.", 5},  {"2 Фес.", 3},  {"1 Тим.", 6},  {"2 Тим.", 4},  {"Тит.", 3},   {"Флм.", 1},
+    {"Евр.", 13},   {"Иак.", 5},    {"1 Пет.", 5},  {"2 Пет.", 3},  {"1 Ин.", 5},  {"2 Ин.", 1},
+    {"3 Ин.", 1},   {"Иуд.", 1},    {"Быт.", 50},   {"Исх.", 40},   {"Иов", 42},   {"Притч.", 31},
+    {"Ис.", 66},    {"Иер.", 52},   {"Иез.", 48},   {"Иоил.", 3},   {"Зах.", 14},  {"Чис.", 36},
+    {"Нав.", 24},   {"Суд.", 21},   {"3 Цар.", 22}, {"4 Цар.", 25}, {"Вар.", 5},   {"Дан.", 14},
+    {"Ион.", 4},    {"Мих.", 7},    {"Соф.", 3},
 };
 
 bool TakeNumber(std::string_view& s, int& n) {
@@ -314,7 +346,7 @@ TEST(ReferenceCheck, TellsGoodFromBad) {
     EXPECT_EQ(CheckReference("Иов 38:1-23; 42:1-5"), "");
     EXPECT_NE(CheckReference("Ин. 22:1-5"), "");
     EXPECT_NE(CheckReference("Гал. 1:1-7:2"), "");
-    EXPECT_NE(CheckReference("Вар. 3:1"), "");
+    EXPECT_NE(CheckReference("Ам. 3:1"), "");  // a book the lectionary never reads
     EXPECT_NE(CheckReference("Мф. 5"), "");
     EXPECT_NE(CheckReference("Мф. 5:1-"), "");
 }
@@ -404,7 +436,7 @@ TEST(ReadingsData, MissingOrMalformedLectionaryReadsAsEmpty) {
     const Lectionary junk = Lectionary::FromIni(
         IniFile::FromText("[Apostle]\n0.1=x\n34.1=x\n1.8=x\n1.=x\n.1=x\n99999999999.1=x\n=\n"
                           "[Movable]\n-71.a=x\n50.g=x\n0.q=x\nabc.a=x\n"
-                          "[Fixed]\n0.1.a=x\n1.13.a=x\n1.1.1.a=x\n"
+                          "[Fixed]\n0.1.a=x\n1.13.a=x\n1.1.0.a=x\n1.1.10.a=x\n"
                           "[Near]\n1.when=1.1.0\n2.when=garbage\n3.when=25.12.-8\n4.a=Ин. 1:1\n"
                           "[Matins]\n0=x\n12=x\n"));
     EXPECT_TRUE(junk.Empty());
@@ -432,6 +464,107 @@ TEST_F(Readings, TheSundaysAboutTheExaltationWhenItIsASunday) {
         EXPECT_EQ(Liturgy(exaltation).find("Гал. 6:11-18"), std::string::npos) << y;
     }
     EXPECT_GT(years, 20);
+}
+
+}  // namespace
+}  // namespace velorith
+
+namespace velorith {
+namespace {
+
+// The lectionary's own fields: labels, numbered sets of one date, zachala, the Royal Hours and
+// the phrases of the labels, read from a text the test writes.
+TEST(ReadingsData, LabelsSetsZachalaAndHours) {
+    const Lectionary lx = Lectionary::FromIni(IniFile::FromText(
+        "[Fixed]\n"
+        "1.8.label=Креста\n1.8.order=own\n1.8.a=1 Кор. 1:18-24 (125)\n1.8.g=Ин. 19:6-11 (60)\n"
+        "1.8.2.label=Мчч.\n1.8.2.read=always\n1.8.2.a=Евр. 11:33-12:2 (330) + Рим. 8:28-39\n"
+        "1.8.2.g=Мф. 10:32-36; 11:1\n"
+        "5.8.3.a=orphan\n"
+        "24.12.h1=Мих. 5:2-4 + Евр. 1:1-12 (303) + Мф. 1:18-25 (2)\n24.12.order=own\n"
+        "24.12.v=Быт. 1:1-13\n24.12.a=Евр. 1:1-12\n24.12.g=Лк. 2:1-20\n"
+        "[Labels]\nordinary=Ряд.\nafter=Ряд. (под зачало)\nmoved=Ряд. за {day} (под зачало)\n"
+        "day3=среду\nhour1=Час 1-й\n"));
+    const auto cross = lx.Fixed(1, 8);
+    ASSERT_EQ(cross.size(), 2u);
+    EXPECT_EQ(cross[0].Label, "Креста");
+    EXPECT_EQ(cross[0].Apostle.front(), (Lection{"1 Кор. 1:18-24", 125}));
+    EXPECT_EQ(cross[1].Label, "Мчч.");
+    EXPECT_TRUE(cross[1].Always);
+    ASSERT_EQ(cross[1].Apostle.size(), 2u);
+    EXPECT_EQ(cross[1].Apostle[1], (Lection{"Рим. 8:28-39", 0}));
+    EXPECT_EQ(cross[1].Gospel.front().Reference, "Мф. 10:32-36; 11:1");
+    // A set numbered past a gap stands alone; it is not lost.
+    EXPECT_EQ(lx.Fixed(5, 8).size(), 1u);
+    EXPECT_TRUE(lx.Fixed(24, 12).front().HasRoyalHours());
+    EXPECT_EQ(lx.Labels().Moved, "Ряд. за {day} (под зачало)");
+    EXPECT_EQ(lx.Labels().ForDay[2], "среду");
+    EXPECT_EQ(lx.Labels().Hours[0], "Час 1-й");
+    EXPECT_EQ(ParseLections("Ин. 1:1-17 (1) + Лк. 2:1 (x) + Мф. 1:1 ()"),
+              (std::vector<Lection>{{"Ин. 1:1-17", 1}, {"Лк. 2:1 (x)", 0}, {"Мф. 1:1 ()", 0}}));
+
+    // The Procession of the Cross on a weekday (a Tuesday in 2018) reads the Cross's and the
+    // martyrs' in place of the day's; the groups carry their labels.
+    const DayNum tuesday = Julian(1, 8, 2018);
+    ASSERT_EQ(WeekDayOf(tuesday), 2);
+    const DayReadings r = ReadingsOf(lx, tuesday, Rank::None);
+    EXPECT_EQ(LineOf(r, kLiturgyService),
+              "Лит.: Креста: Ап. 1 Кор. 1:18-24. Ев. Ин. 19:6-11. Мчч.: Ап. Евр. 11:33-12:2. "
+              "Ап. Рим. 8:28-39. Ев. Мф. 10:32-36; 11:1.");
+    // The eve on a weekday: the Royal Hours, each reading's kind by its book.
+    const DayReadings eve = ReadingsOf(lx, Julian(24, 12, 2025), Rank::None);
+    ASSERT_FALSE(eve.Services.empty());
+    const auto hours = std::find_if(eve.Services.begin(), eve.Services.end(), [](const auto& s) {
+        return s.Service == ServiceKind::RoyalHours;
+    });
+    ASSERT_NE(hours, eve.Services.end());
+    ASSERT_EQ(hours->Readings.size(), 3u);
+    EXPECT_EQ(hours->Readings[0].Kind, ReadingKind::OldTestament);
+    EXPECT_EQ(hours->Readings[1].Kind, ReadingKind::Apostle);
+    EXPECT_EQ(hours->Readings[2].Kind, ReadingKind::Gospel);
+    EXPECT_EQ(hours->Readings[2].Zachalo, 2);
+    // With the zachala on, each reading carries its number.
+    EXPECT_EQ(ServiceLineText(*hours, PhrasesOf(), {true}),
+              "Царские часы: Мих. 5:2-4. Ап. Евр. 1:1-12 (зач. 303). Ев. Мф. 1:18-25 (зач. 2).");
+    EXPECT_EQ(ServiceLineText(*hours),
+              "Царские часы: Мих. 5:2-4. Ап. Евр. 1:1-12. Ев. Мф. 1:18-25.");
+}
+
+// The shipped lectionary: the days the readers found wrong print as published calendars do.
+TEST_F(Readings, EvesFeastsAndMovesAsPublishedCalendarsPrintThem) {
+    // The Nativity eve on a Tuesday (2026): the Royal Hours, Vespers and St Basil's Liturgy
+    // readings, not the Tuesday's.
+    const DayReadings eve = ReadingsOf(Data(), Julian(24, 12, 2025), Rank::None);
+    EXPECT_EQ(eve.Services.at(0).Service, ServiceKind::RoyalHours);
+    EXPECT_EQ(LineOf(eve, kLiturgyService), "Лит.: Ап. Евр. 1:1-12. Ев. Лк. 2:1-20.");
+    // On a Saturday (2023, the 24th old style): the Royal Hours on the Friday, a day without a
+    // Liturgy; the eve's Liturgy reads the Saturday before the Nativity.
+    const DayNum saturday = Julian(24, 12, 2023);
+    ASSERT_EQ(WeekDayOf(saturday), 6);
+    const DayReadings friday = ReadingsOf(Data(), saturday - 1, Rank::None);
+    EXPECT_EQ(friday.Services.at(0).Service, ServiceKind::RoyalHours);
+    EXPECT_EQ(friday.NoLiturgy, kNoLiturgy);
+    EXPECT_EQ(LineOf(ReadingsOf(Data(), saturday, Rank::None), kLiturgyService),
+              "Лит.: Ап. Гал. 3:8-12. Ев. Лк. 13:18-29.");
+    // The Theophany eve on a Monday (2027): its Vespers and Liturgy, not the Monday's.
+    const DayReadings theophany = ReadingsOf(Data(), Julian(5, 1, 2027), Rank::None);
+    EXPECT_EQ(LineOf(theophany, kLiturgyService), "Лит.: Ап. 1 Кор. 9:19-27. Ев. Лк. 3:1-18.");
+    // The Transfiguration on a Wednesday (2026): the Tuesday reads the Wednesday's too.
+    const std::string tuesday = Liturgy(Julian(5, 8, 2026));
+    EXPECT_NE(tuesday.find("Ряд. за среду (под зачало): "), std::string::npos) << tuesday;
+    // The Protection on a Thursday (2027): the Wednesday reads the Thursday's.
+    EXPECT_NE(Liturgy(Julian(30, 9, 2027)).find("Ряд. за четверг (под зачало): "),
+              std::string::npos);
+    // Great Friday: the Royal Hours of the Passion.
+    const DayReadings greatFriday = ReadingsOf(Data(), JulianPascha(2026) - 2, Rank::None);
+    EXPECT_EQ(greatFriday.Services.at(0).Service, ServiceKind::RoyalHours);
+    // The Annunciation on Great Tuesday (2026): no Presanctified announcement.
+    EXPECT_EQ(ReadingsOf(Data(), Julian(25, 3, 2026), Rank::GreatFeast).NoLiturgy,
+              NoLiturgyKind::None);
+    // Zacchaeus keeps his Gospel on the Sunday after the Theophany (12 January 2026).
+    EXPECT_NE(Liturgy(Julian(12, 1, 2026)).find("Лк. 19:1-10"), std::string::npos);
+    // No Sunday reads Лк. 5:1-11 twice running (2026).
+    EXPECT_NE(Liturgy(Julian(21, 9, 2026)), Liturgy(Julian(28, 9, 2026)));
 }
 
 }  // namespace

@@ -18,26 +18,47 @@ std::optional<int> ParseInt(std::string_view s) {
     return value;
 }
 
-// "a + b + c" split at " + ", each part stripped; empty parts dropped.
-std::vector<std::string> SplitReadings(std::string_view value) {
-    std::vector<std::string> parts;
-    while (!value.empty()) {
-        const std::size_t plus = value.find(" + ");
-        const std::string_view part = StripSpaces(value.substr(0, plus));
-        if (!part.empty()) parts.emplace_back(part);
-        if (plus == std::string_view::npos) break;
-        value.remove_prefix(plus + 3);
+// The zachalo number that ends a reading, "Ин. 1:1-17 (1)"; 0 and the text as it is without one.
+Lection SplitZachalo(std::string_view text) {
+    Lection lection;
+    if (text.size() > 3 && text.back() == ')') {
+        const std::size_t open = text.rfind(" (");
+        if (open != std::string_view::npos) {
+            const auto n = ParseInt(text.substr(open + 2, text.size() - open - 3));
+            if (n && *n > 0 && *n < 10000) {
+                lection.Reference = std::string(StripSpaces(text.substr(0, open)));
+                lection.Zachalo = *n;
+                return lection;
+            }
+        }
     }
-    return parts;
+    lection.Reference = std::string(text);
+    return lection;
+}
+
+std::vector<Lection>* ListOf(ReadingSet& set, std::string_view field) {
+    if (field == "a") return &set.Apostle;
+    if (field == "g") return &set.Gospel;
+    if (field == "m") return &set.Matins;
+    if (field == "f") return &set.FirstHour;
+    if (field == "h") return &set.SixthHour;
+    if (field == "v") return &set.Vespers;
+    if (field == "wa") return &set.WeekendApostle;
+    if (field == "wg") return &set.WeekendGospel;
+    if (field == "h1") return &set.RoyalHours[0];
+    if (field == "h3") return &set.RoyalHours[1];
+    if (field == "h6") return &set.RoyalHours[2];
+    if (field == "h9") return &set.RoyalHours[3];
+    return nullptr;
 }
 
 bool IsField(std::string_view field) {
-    return field == "a" || field == "g" || field == "m" || field == "f" || field == "h" ||
-           field == "v" || field == "order";
+    ReadingSet probe;
+    return field == "order" || field == "label" || field == "read" ||
+           ListOf(probe, field) != nullptr;
 }
 
-// Takes one "<head>.<field>" line into the set: fields a, g, m, f, h, v and order. False when the
-// field is unknown.
+// Takes one "<head>.<field>" line into the set. False when the field is unknown.
 bool SetField(ReadingSet& set, std::string_view field, std::string_view value) {
     if (field == "order") {
         if (value == "first")
@@ -52,15 +73,17 @@ bool SetField(ReadingSet& set, std::string_view field, std::string_view value) {
             set.Order = ReadingOrder::After;
         return true;
     }
-    std::vector<std::string>* list = field == "a"   ? &set.Apostle
-                                     : field == "g" ? &set.Gospel
-                                     : field == "m" ? &set.Matins
-                                     : field == "f" ? &set.FirstHour
-                                     : field == "h" ? &set.SixthHour
-                                     : field == "v" ? &set.Vespers
-                                                    : nullptr;
+    if (field == "label") {
+        set.Label = std::string(value);
+        return true;
+    }
+    if (field == "read") {
+        set.Always = value == "always";
+        return true;
+    }
+    std::vector<Lection>* list = ListOf(set, field);
     if (list == nullptr) return false;
-    *list = SplitReadings(value);
+    *list = ParseLections(value);
     return true;
 }
 
@@ -89,8 +112,17 @@ bool WeekKey(std::string_view head, std::string_view field, int& week, int& day)
     return true;
 }
 
-// "D.M" of a Julian date.
-std::optional<int> DateKey(std::string_view head) {
+// "D.M" or "D.M.N" of a Julian date: the date, and the set's number N (1 without it; 1..9).
+std::optional<int> DateKey(std::string_view head, int& number) {
+    number = 1;
+    const std::size_t first = head.find('.');
+    const std::size_t second = first == std::string_view::npos ? first : head.find('.', first + 1);
+    if (second != std::string_view::npos) {
+        const auto n = ParseInt(head.substr(second + 1));
+        if (!n || *n < 1 || *n > 9) return std::nullopt;
+        number = *n;
+        head = head.substr(0, second);
+    }
     const std::size_t dot = head.find('.');
     if (dot == std::string_view::npos) return std::nullopt;
     const auto d = ParseInt(head.substr(0, dot));
@@ -99,7 +131,43 @@ std::optional<int> DateKey(std::string_view head) {
     return *m * 100 + *d;
 }
 
+// "D.M" of a Julian date.
+std::optional<int> DateKey(std::string_view head) {
+    int number = 1;
+    const auto date = DateKey(head, number);
+    return number == 1 && head.find('.') == head.rfind('.') ? date : std::nullopt;
+}
+
+void ReadLabels(const IniFile& ini, ReadingLabels& labels) {
+    for (const std::string_view line : ini.Section("Labels")) {
+        KeyValue kv = SplitKey(line);
+        for (char& c : kv.key)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (kv.key == "ordinary") labels.Ordinary = kv.value;
+        if (kv.key == "after") labels.UnderZachalo = kv.value;
+        if (kv.key == "moved") labels.Moved = kv.value;
+        if (kv.key.size() == 4 && kv.key.starts_with("day") && kv.key[3] >= '1' && kv.key[3] <= '7')
+            labels.ForDay[static_cast<std::size_t>(kv.key[3] - '1')] = kv.value;
+        constexpr std::array<std::string_view, kRoyalHours> hourKeys = {"hour1", "hour3", "hour6",
+                                                                        "hour9"};
+        for (std::size_t i = 0; i < hourKeys.size(); ++i)
+            if (kv.key == hourKeys[i]) labels.Hours[i] = kv.value;
+    }
+}
+
 }  // namespace
+
+std::vector<Lection> ParseLections(std::string_view value) {
+    std::vector<Lection> parts;
+    while (!value.empty()) {
+        const std::size_t plus = value.find(" + ");
+        const std::string_view part = StripSpaces(value.substr(0, plus));
+        if (!part.empty()) parts.push_back(SplitZachalo(part));
+        if (plus == std::string_view::npos) break;
+        value.remove_prefix(plus + 3);
+    }
+    return parts;
+}
 
 Lectionary Lectionary::FromIni(const IniFile& ini) {
     Lectionary lx;
@@ -128,9 +196,19 @@ Lectionary Lectionary::FromIni(const IniFile& ini) {
     }
     for (const std::string_view line : ini.Section("Fixed")) {
         if (!SplitLine(line, key, value, head, field)) continue;
-        const auto date = DateKey(head);
-        if (date && IsField(field)) SetField(lx.fixed_[*date], field, value);
+        int number = 1;
+        const auto date = DateKey(head, number);
+        if (!date || !IsField(field)) continue;
+        std::vector<ReadingSet>& sets = lx.fixed_[*date];
+        if (sets.size() < static_cast<std::size_t>(number))
+            sets.resize(static_cast<std::size_t>(number));
+        SetField(sets[static_cast<std::size_t>(number - 1)], field, value);
     }
+    // A set numbered past a gap ("30.1.3" without "30.1.2") leaves empty sets: drop them.
+    for (auto& [date, sets] : lx.fixed_)
+        std::erase_if(sets, [](const ReadingSet& set) { return set.Empty(); });
+    std::erase_if(lx.fixed_, [](const auto& entry) { return entry.second.empty(); });
+    ReadLabels(ini, lx.labels_);
     // The rules by their number: the numbers are gathered first, so that the rules are made in
     // one array of the right size, in order, without a tree of a million nodes.
     const auto nearLines = ini.Section("Near");
@@ -205,9 +283,10 @@ const ReadingSet* Lectionary::Movable(int fromPascha) const {
     return it == movable_.end() ? nullptr : &it->second;
 }
 
-const ReadingSet* Lectionary::Fixed(int day, int month) const {
+std::span<const ReadingSet> Lectionary::Fixed(int day, int month) const {
     const auto it = fixed_.find(month * 100 + day);
-    return it == fixed_.end() ? nullptr : &it->second;
+    if (it == fixed_.end()) return {};
+    return it->second;
 }
 
 std::vector<const NearDayRule*> Lectionary::NearRulesOn(DayNum day) const {

@@ -32,19 +32,61 @@ enum class ReadingOrder {
     Feast,  // the feast's alone, and no saint's either (great feasts of the Lord)
 };
 
-// The readings of one day or feast, each a reference such as "Ин. 1:1-17".
+// One reading: its reference ("Ин. 1:1-17") and the number of its zachalo in the liturgical
+// books, 0 where the data does not give it. The data writes the number after the reference,
+// "Ин. 1:1-17 (1)".
+struct Lection {
+    std::string Reference;
+    int Zachalo = 0;
+    bool operator==(const Lection&) const = default;
+};
+
+// A lectionary value split into its readings: "a (1) + b" gives {a, 1} and {b, 0}.
+std::vector<Lection> ParseLections(std::string_view value);
+
+// The hours of the Royal Hours: the First, Third, Sixth and Ninth.
+inline constexpr int kRoyalHours = 4;
+
+// The readings of one day or feast.
 struct ReadingSet {
-    std::vector<std::string> Apostle;
-    std::vector<std::string> Gospel;
-    std::vector<std::string> Matins;     // the Gospel of Matins
-    std::vector<std::string> FirstHour;  // the prophecy at the First Hour (Great Thursday)
-    std::vector<std::string> SixthHour;  // Lent's Old Testament reading at the Sixth Hour
-    std::vector<std::string> Vespers;    // Old Testament readings at Vespers
+    std::vector<Lection> Apostle;
+    std::vector<Lection> Gospel;
+    std::vector<Lection> Matins;     // the Gospel of Matins
+    std::vector<Lection> FirstHour;  // the prophecy at the First Hour (Great Thursday)
+    std::vector<Lection> SixthHour;  // Lent's Old Testament reading at the Sixth Hour
+    std::vector<Lection> Vespers;    // Old Testament readings at Vespers
+    // The Royal Hours (the eves of the Nativity and the Theophany, Great Friday): each hour's
+    // prophecy, Apostle and Gospel.
+    std::array<std::vector<Lection>, kRoyalHours> RoyalHours;
+    // An eve's Liturgy when the eve falls on a Saturday or a Sunday (St John Chrysostom's, with
+    // readings of its own).
+    std::vector<Lection> WeekendApostle;
+    std::vector<Lection> WeekendGospel;
+    std::string Label;  // the group's label as printed calendars give it: "Свт.", "Богородицы"
     ReadingOrder Order = ReadingOrder::After;
+    // A saint's readings read on every day whatever the day's rank (printed calendars give
+    // them); otherwise only at polyeleos rank and above.
+    bool Always = false;
+    bool HasRoyalHours() const {
+        for (const auto& hour : RoyalHours)
+            if (!hour.empty()) return true;
+        return false;
+    }
     bool Empty() const {
         return Apostle.empty() && Gospel.empty() && Matins.empty() && FirstHour.empty() &&
-               SixthHour.empty() && Vespers.empty();
+               SixthHour.empty() && Vespers.empty() && !HasRoyalHours();
     }
+};
+
+// The data's phrases that label the groups of a day's readings (the [Labels] section): the
+// ordinary readings, the ordinary readings read after a feast's, the readings of the next day
+// read with a day's own, each Royal Hour. Empty where the data has none.
+struct ReadingLabels {
+    std::string Ordinary;      // "Ряд."
+    std::string UnderZachalo;  // "Ряд. (под зачало)"
+    std::string Moved;  // "Ряд. за {day} (под зачало)": {day} takes ForDay[weekday]
+    std::array<std::string, 7> ForDay;  // "понедельник" .. "воскресенье", Monday first
+    std::array<std::string, kRoyalHours> Hours;  // "Час 1-й" ...
 };
 
 // A Saturday or Sunday kept near a fixed date, placed as in Relocatable1.DAT: weekday 1..7 is
@@ -74,8 +116,10 @@ class Lectionary {
     std::string_view MatinsGospel(int n) const;
     // The day `fromPascha` days from Pascha (Triodion and Pentecostarion); null when absent.
     const ReadingSet* Movable(int fromPascha) const;
-    // The fixed feast or saint of a Julian date; null when absent.
-    const ReadingSet* Fixed(int day, int month) const;
+    // The fixed feasts and saints of a Julian date with readings of their own, in the data's
+    // order; empty when none.
+    std::span<const ReadingSet> Fixed(int day, int month) const;
+    const ReadingLabels& Labels() const { return labels_; }
     std::span<const NearDayRule> NearDays() const { return near_; }
     // The rules whose day is `day`, in the order of their numbers; found through an index of
     // the rules by date, so a day costs the same however many rules the file holds.
@@ -88,7 +132,8 @@ class Lectionary {
     std::array<Week, kLectionaryWeeks> gospel_{};
     std::array<std::string, 11> matins_{};
     std::map<int, ReadingSet> movable_;
-    std::map<int, ReadingSet> fixed_;                       // month * 100 + day
+    std::map<int, std::vector<ReadingSet>> fixed_;  // month * 100 + day
+    ReadingLabels labels_;
     std::vector<NearDayRule> near_;                         // by rule number
     std::vector<std::pair<int, std::uint32_t>> nearIndex_;  // month * 100 + day, rule
 };

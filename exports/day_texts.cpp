@@ -155,8 +155,14 @@ std::string_view FastFeastName(FastFeast feast) {
 
 std::string_view ServiceKeyName(ServiceKind service) {
     static constexpr std::array<std::string_view, kServiceKinds> kNames = {
-        "matins", "firstHour", "sixthHour", "vespers", "liturgy"};
+        "matins", "firstHour", "sixthHour", "vespers", "liturgy", "royalHours"};
     return NameIn(kNames, service);
+}
+
+std::string_view GroupRoleName(GroupRole role) {
+    static constexpr std::array<std::string_view, kGroupRoles> kNames = {
+        "ordinary", "feast", "nextDay", "priorDay", "hour"};
+    return NameIn(kNames, role);
 }
 
 std::string_view ReadingKindName(ReadingKind kind) {

@@ -26,6 +26,7 @@ std::string_view FastPeriodName(FastPeriod period);
 std::string_view FastFeastName(FastFeast feast);
 // "matins", "firstHour", "sixthHour", "vespers", "liturgy".
 std::string_view ServiceKeyName(ServiceKind service);
+std::string_view GroupRoleName(GroupRole role);
 // "apostle", "gospel", "oldTestament".
 std::string_view ReadingKindName(ReadingKind kind);
 // "none", "noLiturgy", "presanctified".

@@ -79,7 +79,16 @@ Json ReadingJson(const Reading& r) {
                 {"book", CleanText(ref.Book)},
                 {"bookKey", ref.BookKey.empty() ? Json(nullptr) : Json(ref.BookKey)},
                 {"spans", std::move(spans)},
+                {"zachalo", r.Zachalo > 0 ? Json(r.Zachalo) : Json(nullptr)},
+                {"group", r.Group},
                 {"text", CleanText(ReadingPiece(r))}};
+}
+
+Json GroupsJson(const ServiceReadings& service) {
+    Json groups = Json::array();
+    for (const ReadingGroup& g : service.Groups)
+        groups.push_back(Json{{"role", GroupRoleName(g.Role)}, {"label", CleanText(g.Label)}});
+    return groups;
 }
 
 Json ReadingsJson(const DayReadings& readings) {
@@ -91,6 +100,7 @@ Json ReadingsJson(const DayReadings& readings) {
         services.push_back(Json{{"service", ServiceKeyName(s.Service)},
                                 {"name", ServiceName(s.Service)},
                                 {"readings", std::move(list)},
+                                {"groups", GroupsJson(s)},
                                 {"line", CleanText(ServiceLineText(s))}});
     }
     Json json{{"services", std::move(services)}};

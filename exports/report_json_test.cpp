@@ -113,9 +113,13 @@ TEST(ReportJson, FastAndReadingsOnlyWhenKnown) {
                     {"spans",
                      json::array({json{
                          {"fromChapter", 1}, {"fromVerse", 1}, {"toChapter", 1}, {"toVerse", 8}}})},
+                    {"zachalo", 1},
+                    {"group", 0},
                     {"text", "Ап. Деян. 1:1-8."}}));
     EXPECT_EQ(liturgy["readings"][1]["kind"], "gospel");
     EXPECT_EQ(liturgy["readings"][1]["bookKey"], "John");
+    EXPECT_EQ(liturgy["readings"][1]["zachalo"], nullptr);
+    EXPECT_EQ(liturgy["groups"], json::array({json{{"role", "ordinary"}, {"label", "Ряд."}}}));
     EXPECT_FALSE(pascha["readings"].contains("noLiturgy"));
 
     // What eased a fast: a named feast, else the day's rank.

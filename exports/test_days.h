@@ -43,7 +43,9 @@ inline DayInfo Pascha2025() {
     day.Fast = DayFast{FastLevel::FastFree, FastPeriod::BrightWeek};
     ServiceReadings liturgy;
     liturgy.Service = ServiceKind::Liturgy;
-    liturgy.Readings = {{ReadingKind::Apostle, "Деян. 1:1-8"}, {ReadingKind::Gospel, "Ин. 1:1-17"}};
+    liturgy.Readings = {{ReadingKind::Apostle, "Деян. 1:1-8", 1, 0},
+                        {ReadingKind::Gospel, "Ин. 1:1-17"}};
+    liturgy.Groups = {{GroupRole::Ordinary, "Ряд."}};
     day.Readings = DayReadings{{liturgy}, NoLiturgyKind::None};
     return day;
 }

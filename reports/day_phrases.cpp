@@ -71,19 +71,36 @@ std::string_view ServiceName(ServiceKind service, const Phrases& phrases) {
     return At(phrases.Services, service);
 }
 
-std::string ReadingPiece(const Reading& reading, const Phrases& phrases) {
+std::string ReadingPiece(const Reading& reading, const Phrases& phrases, ReadingStyle style) {
     std::string piece(At(phrases.ReadingLabels, reading.Kind));
     piece += reading.Reference;
+    if (style.Zachala && reading.Zachalo > 0) {
+        piece += phrases.ZachaloBefore;
+        piece += std::to_string(reading.Zachalo);
+        piece += phrases.ZachaloAfter;
+    }
     piece += '.';
     return piece;
 }
 
-std::string ServiceLineText(const ServiceReadings& service, const Phrases& phrases) {
+std::string ServiceLineText(const ServiceReadings& service, const Phrases& phrases,
+                            ReadingStyle style) {
     std::string line(ServiceName(service.Service, phrases));
     line += ':';
+    const bool labelled = service.Groups.size() > 1;
+    int group = -1;
     for (const Reading& r : service.Readings) {
+        if (labelled && r.Group != group) {
+            group = r.Group;
+            const std::string& label = service.Groups[r.Group].Label;
+            if (!label.empty()) {
+                line += ' ';
+                line += label;
+                line += ':';
+            }
+        }
         line += ' ';
-        line += ReadingPiece(r, phrases);
+        line += ReadingPiece(r, phrases, style);
     }
     return line;
 }

@@ -30,10 +30,18 @@ std::string FastLineText(const DayFast& fast, const Phrases& phrases = PhrasesOf
 
 // "Лит.", "Утр.": the name of a service.
 std::string_view ServiceName(ServiceKind service, const Phrases& phrases = PhrasesOf());
-// "Ап. Деян. 1:1-8.": one reading as a line shows it.
-std::string ReadingPiece(const Reading& reading, const Phrases& phrases = PhrasesOf());
-// "Лит.: Ап. Деян. 1:1-8. Ев. Ин. 1:1-17.": a service's line.
-std::string ServiceLineText(const ServiceReadings& service, const Phrases& phrases = PhrasesOf());
+// How the readings are written: with the zachalo numbers or without (as by default).
+struct ReadingStyle {
+    bool Zachala = false;
+};
+
+// "Ап. Деян. 1:1-8.": one reading as a line shows it; "Ап. Деян. 1:1-8 (зач. 1)." with zachala.
+std::string ReadingPiece(const Reading& reading, const Phrases& phrases = PhrasesOf(),
+                         ReadingStyle style = {});
+// "Лит.: Ап. Деян. 1:1-8. Ев. Ин. 1:1-17.": a service's line. A service of several groups
+// labels each ("Лит.: Ряд.: Ап. ... Свт.: Ап. ...").
+std::string ServiceLineText(const ServiceReadings& service, const Phrases& phrases = PhrasesOf(),
+                            ReadingStyle style = {});
 // Why a Lenten weekday has no Liturgy Gospel; empty for NoLiturgyKind::None.
 std::string_view NoLiturgyText(NoLiturgyKind kind, const Phrases& phrases = PhrasesOf());
 

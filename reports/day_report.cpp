@@ -116,7 +116,7 @@ std::string BasicDayBlock<S>::DayTexts() {
     std::vector<std::string> notes;
     if (info.Readings) {
         for (const ServiceReadings& service : info.Readings->Services)
-            notes.push_back(ServiceLineText(service));
+            notes.push_back(ServiceLineText(service, PhrasesOf(), {c_.settings.ShowZachala}));
         if (info.Readings->NoLiturgy != NoLiturgyKind::None)
             notes.emplace_back(NoLiturgyText(info.Readings->NoLiturgy));
     }

@@ -22,6 +22,7 @@ struct ReportSettings {
     // Additions to the day: off, the reports are exactly those of the plain calendar.
     bool ShowFasting = false;
     bool ShowReadings = false;
+    bool ShowZachala = false;  // the readings with their zachalo numbers
 };
 
 inline constexpr std::string_view kCrLf = "\r\n";

@@ -80,6 +80,7 @@ MainWindow::MainWindow(Calendar& calendar, Navigator& navigator, TempFiles* temp
     allStylesAction_->setChecked(calendar_.Settings().ShowAllStyles);
     fastingAction_->setChecked(calendar_.Settings().ShowFasting);
     readingsAction_->setChecked(calendar_.Settings().ShowReadings);
+    zachalaAction_->setChecked(calendar_.Settings().ShowZachala);
     firstWeekdayActions_[s.FirstWeekday == 7 ? 0 : 1]->setChecked(true);
     searchButton_->setEnabled(false);
 

@@ -138,6 +138,7 @@ class MainWindow : public QMainWindow, public CalendarView {
     void mnuAllStyles_Click();
     void mnuFasting_Click();
     void mnuReadings_Click();
+    void mnuZachala_Click();
     void mnuSystemColours_Click();
     void mnuMonthView_Click();
     void mnuFirstWD_Click(int i);
@@ -251,6 +252,7 @@ class MainWindow : public QMainWindow, public CalendarView {
     QAction* allStylesAction_ = nullptr;
     QAction* fastingAction_ = nullptr;
     QAction* readingsAction_ = nullptr;
+    QAction* zachalaAction_ = nullptr;
     QAction* systemColoursAction_ = nullptr;
     QAction* monthViewAction_ = nullptr;
 

@@ -30,6 +30,7 @@ ExitSettings MainWindow::CollectExitSettings() const {
     v.ShowAllStyles = r.ShowAllStyles;
     v.ShowFasting = r.ShowFasting;
     v.ShowReadings = r.ShowReadings;
+    v.ShowZachala = r.ShowZachala;
     v.SystemColours = systemColours_;
     v.LastDir = lastDir_;
     v.MinYear = s.MinYears[kJulian];

@@ -101,6 +101,8 @@ void MainWindow::BuildMenus() {
         CheckItem(viewMenu_, "mnuFasting", "&Пост", this, &MainWindow::mnuFasting_Click);
     readingsAction_ =
         CheckItem(viewMenu_, "mnuReadings", "&Чтения", this, &MainWindow::mnuReadings_Click);
+    zachalaAction_ =
+        CheckItem(viewMenu_, "mnuZachala", "&Зачала", this, &MainWindow::mnuZachala_Click);
     viewMenu_->addSeparator();
     monthViewAction_ = CheckItem(viewMenu_, "mnuMonthView", "Месяц к&рупно", this,
                                  &MainWindow::mnuMonthView_Click);

@@ -278,6 +278,7 @@ class MainWindowTest : public QObject {
         view.push_back({"-", "view", {}, false});
         view.push_back({"mnuFasting", "&Пост", {}, true});
         view.push_back({"mnuReadings", "&Чтения", {}, true});
+        view.push_back({"mnuZachala", "&Зачала", {}, true});
         view.push_back({"-", "large", {}, false});
         view.push_back({"mnuMonthView", "Месяц к&рупно", QKeySequence(Qt::CTRL | Qt::Key_M), true});
         CompareMenu(p.W().findChild<QMenu*>("mnuView"), view);
@@ -363,9 +364,17 @@ class MainWindowTest : public QObject {
         w.mnuReadings_Click();
         QVERIFY(readings->isChecked());
         QCOMPARE(w.RenderCount(), first + 7);
+        // "Вид" / "Зачала": off from the start; on, the day's readings carry their zachala.
+        QAction* zachala = w.findChild<QAction*>("mnuZachala");
+        QVERIFY(zachala != nullptr && zachala->isCheckable() && !zachala->isChecked());
+        w.mnuZachala_Click();
+        QVERIFY(p.app->Cal().Settings().ShowZachala && zachala->isChecked());
+        w.mnuZachala_Click();
+        QVERIFY(!p.app->Cal().Settings().ShowZachala && !zachala->isChecked());
+        QCOMPARE(w.RenderCount(), first + 9);
         // The abbreviations pane is never rendered by the calendar.
         w.mnuTab_Click(6);
-        QCOMPARE(w.RenderCount(), first + 7);
+        QCOMPARE(w.RenderCount(), first + 9);
     }
 
     void clicksOnTheGrids() {

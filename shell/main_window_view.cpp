@@ -212,6 +212,10 @@ void MainWindow::mnuReadings_Click() {
     ToggleReportOption(calendar_.Settings().ShowReadings, readingsAction_);
 }
 
+void MainWindow::mnuZachala_Click() {
+    ToggleReportOption(calendar_.Settings().ShowZachala, zachalaAction_);
+}
+
 void MainWindow::mnuFirstWD_Click(int i) {
     firstWeekdayActions_[0]->setChecked(i == 0);
     firstWeekdayActions_[1]->setChecked(i == 1);

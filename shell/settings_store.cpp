@@ -125,6 +125,7 @@ StartupSettings SettingsStore::ReadStartup(int currentYear) const {
     s.ShowAllStyles = ParseBool(Text("ShowAllStyles")).value_or(false);
     s.ShowFasting = ParseBool(Text("ShowFasting")).value_or(true);
     s.ShowReadings = ParseBool(Text("ShowReadings")).value_or(true);
+    s.ShowZachala = ParseBool(Text("ShowZachala")).value_or(false);
     s.SystemColours = ParseBool(Text("SystemColours")).value_or(false);
     s.LastDir = Text("LastDir");
     s.MinYear = RangeYear(Text("MinYear")).value_or(1901);
@@ -170,6 +171,7 @@ bool SettingsStore::Write(const ExitSettings& v) {
     put("ShowAllStyles", BoolText(v.ShowAllStyles));
     put("ShowFasting", BoolText(v.ShowFasting));
     put("ShowReadings", BoolText(v.ShowReadings));
+    put("ShowZachala", BoolText(v.ShowZachala));
     put("SystemColours", BoolText(v.SystemColours));
     put("LastDir", v.LastDir);
     put("MinYear", num(v.MinYear));

@@ -26,6 +26,7 @@ struct StartupSettings {
     bool ShowAllStyles = false;
     bool ShowFasting = true;     // the fast of each day, on unless the user turned it off
     bool ShowReadings = true;    // the readings of each day, on unless the user turned them off
+    bool ShowZachala = false;    // the readings with their zachalo numbers
     bool SystemColours = false;  // panes and grids on the desktop's colours, not on paper
     QString LastDir;
     int MinYear = 1901;  // Julian years
@@ -59,6 +60,7 @@ struct ExitSettings {
     bool ShowAllStyles = false;
     bool ShowFasting = true;
     bool ShowReadings = true;
+    bool ShowZachala = false;
     bool SystemColours = false;
     QString LastDir;
     int MinYear = 1901;

@@ -69,6 +69,7 @@ VelorithApp::VelorithApp(const StartOptions& o) {
     report.ShowAllStyles = settings.ShowAllStyles;
     report.ShowFasting = settings.ShowFasting;
     report.ShowReadings = settings.ShowReadings;
+    report.ShowZachala = settings.ShowZachala;
     state.SetRange(settings.MinYear, settings.MaxYear);
 
     // 12. Today, always first in the Gregorian reckoning, where the local date is known; then

@@ -141,6 +141,7 @@ int Run(const ReportOptions& o) {
     settings.ShowAllStyles = o.allStyles;
     settings.ShowFasting = o.fasting;
     settings.ShowReadings = o.readings;
+    settings.ShowZachala = o.zachala;
 
     std::string bytes;
     if (o.rangeYears) {

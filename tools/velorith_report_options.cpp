@@ -90,7 +90,7 @@ constexpr std::array<std::pair<std::string_view, ReportKind>, 7> kReports = {{
 }};
 
 // The options that take no value.
-constexpr std::array<std::pair<std::string_view, bool ReportOptions::*>, 7> kFlags = {{
+constexpr std::array<std::pair<std::string_view, bool ReportOptions::*>, 8> kFlags = {{
     {"--help", &ReportOptions::help},
     {"--version", &ReportOptions::version},
     {"--whole-word", &ReportOptions::wholeWord},
@@ -98,6 +98,7 @@ constexpr std::array<std::pair<std::string_view, bool ReportOptions::*>, 7> kFla
     {"--all-styles", &ReportOptions::allStyles},
     {"--fasting", &ReportOptions::fasting},
     {"--readings", &ReportOptions::readings},
+    {"--zachala", &ReportOptions::zachala},
 }};
 
 // The options that turn off what is on by default.
@@ -289,6 +290,7 @@ Renders a report of Velorith Calendar to standard output or a file.
   --all-styles        show every date in all three reckonings
   --fasting, --no-fasting   show the fast of each day, or not (default: shown)
   --readings, --no-readings   show each day's scripture readings (default: shown)
+  --zachala                   write each reading's zachalo number after it
   --range A-B         working range, 1 <= A <= B <= 3000 (default 1901-2100): the years A to B
                       of the reckoning of --style, as the desktop program's year range holds
                       them (World: the years A+5508 to B+5508)

@@ -37,6 +37,7 @@ struct ReportOptions {
     bool allStyles = false;
     bool fasting = true;   // the fast of each day (--fasting / --no-fasting)
     bool readings = true;  // the readings of each day (--readings / --no-readings)
+    bool zachala = false;  // the readings with their zachalo numbers (--zachala)
     int minYear = 1901;    // working range: years of each reckoning (World: + 5508)
     int maxYear = 2100;
     std::string font = "System";
