@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "data/base_files.h"
 #include "data/test_folder.h"
 #include "data/text_encoding.h"
 
@@ -66,6 +67,10 @@ class VelorithReport : public ::testing::Test {
     void SetUp() override {
         data_ = folder_.path() / "Calendar";
         std::filesystem::create_directories(data_);
+        // A whole data set, most of it empty: a missing file would be named on standard error.
+        for (const std::string_view name : kBaseFileNames)
+            Write(name, "");
+        Write("Readings.DAT", "");
         Write("April.DAT", "[7]\n0={1}Пасха Господня.\n1=Мч. Калиопия.\n[8]\n1=Свт. Георгия.\n");
         Write("Weekdays.DAT", "[1]\ndays=0\nred=1\n0=Светлое Христово Воскресение.\n");
         std::ofstream(data_ / "Abbr.DAT", std::ios::binary)
@@ -245,7 +250,7 @@ TEST_F(VelorithReport, JsonAndIcsOfADay) {
     const Result json = Report({"--style", "julian", "--date", "2025-4-7", "--format", "json"});
     ASSERT_EQ(json.status, 0) << json.err;
     EXPECT_TRUE(
-        json.out.starts_with("{\"formatVersion\":2,\"kind\":\"day\",\"reckoning\":\"julian\","));
+        json.out.starts_with("{\"formatVersion\":3,\"kind\":\"day\",\"reckoning\":\"julian\","));
     EXPECT_TRUE(json.out.ends_with("}]}\n"));
     EXPECT_EQ(std::count(json.out.begin(), json.out.end(), '\n'), 1);  // one line
     EXPECT_NE(json.out.find("\"text\":\"Пасха Господня.\""), std::string::npos);
@@ -281,7 +286,7 @@ TEST_F(VelorithReport, BadExportOptionsAreRefused) {
     ExpectRefused({"--format", "ics", "--report", "search", "--find", "Пасха"});
     ExpectRefused({"--format", "ics", "--report", "abbr"});
     ExpectRefused({"--range-years", "2025-2026"});  // a feed is a calendar file
-    ExpectRefused({"--range-years", "2025-2026", "--format", "json"});
+    ExpectRefused({"--range-years", "2025-2026", "--format", "rtf"});
     ExpectRefused({"--range-years", "2025-2026", "--format", "ics", "--report", "month"});
     ExpectRefused({"--range-years", "2025-2026", "--format", "ics", "--date", "2025-1-1"});
     ExpectRefused({"--range-years", "2026-2025", "--format", "ics"});
