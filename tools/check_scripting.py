@@ -36,15 +36,8 @@ FIXTURE = {
 }
 ABBR = "{\\rtf1\\ansi Сокращения\\par \\b ап.\\b0  \\endash  апостол\\par}"
 
-failures = []
-checks = [0]
-
-
-def check(condition, message):
-    checks[0] += 1
-    if not condition:
-        failures.append(message)
-    return condition
+sys.path.insert(0, str(Path(__file__).parent))
+from check_report_exports import check, checks, failures  # noqa: E402  one tally for both
 
 
 def run(program, args, env=None):

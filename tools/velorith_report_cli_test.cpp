@@ -18,69 +18,25 @@
 #include "data/base_files.h"
 #include "data/test_folder.h"
 #include "data/text_encoding.h"
+#include "tools/report_test_run.h"
 
 namespace velorith {
 namespace {
 
 using testing::TempFolder;
 
-struct Outcome {
-    int status = -1;  // the exit status, or -1 when a signal ended the program
-    int signal = 0;   // the signal that ended it
-    std::string out;
-    std::string err;
-};
+using testing::ReadFile;
+using Outcome = testing::Result;
 
-std::string Slurp(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// Runs `program` with the environment `env` alone (plus PATH); standard output goes to a file,
-// or, with closedPipe, to a pipe whose reading end is already closed.
+// The program with the environment `env` alone (and PATH), its standard output in a file or a
+// pipe already closed at its reading end.
 Outcome Start(const TempFolder& scratch, std::vector<std::string> args,
               const std::map<std::string, std::string>& env = {}, bool closedPipe = false,
               const std::string& program = VELORITH_REPORT_EXE) {
-    const auto out = scratch / "stdout.txt";
-    const auto err = scratch / "stderr.txt";
-    int pipeEnds[2] = {-1, -1};
-    if (closedPipe) {
-        EXPECT_EQ(::pipe(pipeEnds), 0);
-        ::close(pipeEnds[0]);
-    }
-    args.insert(args.begin(), program);
-    std::vector<char*> argv;
-    for (auto& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
     std::vector<std::string> envText = {"PATH=/usr/bin:/bin"};
     for (const auto& [name, value] : env)
         envText.push_back(name + "=" + value);
-    std::vector<char*> envp;
-    for (auto& e : envText)
-        envp.push_back(e.data());
-    envp.push_back(nullptr);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        // The test runner may ignore SIGPIPE; the program decides for itself.
-        std::signal(SIGPIPE, SIG_DFL);
-        const int o =
-            closedPipe ? pipeEnds[1] : ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int e = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        ::dup2(o, 1);
-        ::dup2(e, 2);
-        ::execve(program.c_str(), argv.data(), envp.data());
-        ::_exit(127);
-    }
-    if (closedPipe) ::close(pipeEnds[1]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    Outcome r;
-    if (WIFEXITED(status)) r.status = WEXITSTATUS(status);
-    if (WIFSIGNALED(status)) r.signal = WTERMSIG(status);
-    if (!closedPipe) r.out = Slurp(out);
-    r.err = Slurp(err);
-    return r;
+    return testing::RunProgram(scratch, std::move(args), program, &envText, closedPipe);
 }
 
 std::size_t LineCount(const std::string& text) {
@@ -196,7 +152,7 @@ TEST_F(ReportForScripts, EveryBadDataFileIsNamed) {
         {"--strict", "--range-years", "2025-2025", "--format", "ics", "--output", feed.string()});
     EXPECT_EQ(strict.status, 2);
     EXPECT_NE(strict.err.find("--strict"), std::string::npos);
-    EXPECT_EQ(Slurp(feed), "old");
+    EXPECT_EQ(ReadFile(feed), "old");
 }
 
 TEST_F(ReportForScripts, AnUnreadableFileIsNamed) {

@@ -16,51 +16,16 @@
 #include "data/base_files.h"
 #include "data/test_folder.h"
 #include "data/text_encoding.h"
-
-extern char** environ;
+#include "tools/report_test_run.h"
 
 namespace velorith {
 namespace {
 
 using testing::TempFolder;
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// Runs the program with its output going to files, so that nothing can block on a pipe.
-Result RunProgram(const TempFolder& scratch, std::vector<std::string> args,
-                  const char* program = VELORITH_REPORT_EXE) {
-    const auto out = scratch / "stdout.txt";
-    const auto err = scratch / "stderr.txt";
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    args.insert(args.begin(), program);
-    std::vector<char*> argv;
-    for (auto& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    Result r;
-    if (posix_spawn(&pid, program, &actions, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-        r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    r.out = ReadFile(out);
-    r.err = ReadFile(err);
-    return r;
-}
+using testing::ReadFile;
+using testing::Result;
+using testing::RunProgram;
 
 class VelorithReport : public ::testing::Test {
   protected:
