@@ -50,9 +50,12 @@ lintian --fail-on error --info --display-info --pedantic "$deb"
 
 echo "== hardening"
 # Built with dpkg-buildflags' hardening (cmake/Hardening.cmake): PIE, the stack protector,
-# _FORTIFY_SOURCE, read-only relocations and immediate binding, in every program.
+# _FORTIFY_SOURCE, read-only relocations and immediate binding, in every program. The mark of
+# control-flow protection is not asked for: Debian 12's start files (crt1.o) lack it, so no
+# program linked there carries it.
 for program in "$root"/usr/bin/*; do
-    hardening-check "$program" || fail "${program#"$root"} lacks some of Debian's hardening"
+    hardening-check --nocfprotection "$program" ||
+        fail "${program#"$root"} lacks some of Debian's hardening"
 done
 
 echo "== install test"
