@@ -26,7 +26,10 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
-package: build
+# The package is built with Debian's hardening flags (cmake/Hardening.cmake).
+package: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELORITH_HARDENING=ON $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j$(JOBS)
 	cmake --build $(BUILD) --target package
 
 clean:

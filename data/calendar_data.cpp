@@ -27,6 +27,9 @@ CalendarData::CalendarData(const std::filesystem::path& folder)
     : BaseFiles(MakeBaseFiles(folder)), folder_(folder) {}
 
 void CalendarData::LoadTables() {
+    std::vector<std::filesystem::path> files(BaseFiles.begin(), BaseFiles.end());
+    files.push_back(folder_ / kReadingsFileName);
+    loadReport_ = CheckDataFiles(files, kMaxDataFileSize);
     tables.Relocatable = LoadRelocatable(BaseFiles[kRelocatableFile]);
     tables.Relocatable1 = LoadRelocatable1(BaseFiles[kRelocatable1File]);
     tables.Weekdays = LoadWeekdays(BaseFiles[kWeekdaysFile]);

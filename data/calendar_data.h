@@ -11,6 +11,7 @@
 #include "data/base_files.h"
 #include "data/data_file_cache.h"
 #include "data/lectionary.h"
+#include "data/load_problems.h"
 #include "data/tables.h"
 #include "data/year_placements.h"
 #include "reckoning/date_state.h"
@@ -45,6 +46,9 @@ class CalendarData : public MonthListener, public YearAssembler {
 
     // Runs the six loaders and loads the lectionary (at start-up, once).
     void LoadTables();
+    // What LoadTables found wrong with the data files (the base files and the lectionary);
+    // each bad one reads as empty.
+    const DataLoadReport& LoadReport() const { return loadReport_; }
     // Begins a round of look-ups: each month file's status is asked again on its next read, so
     // a changed file is read anew. Each report and each month shown begins one.
     void Revalidate() { monthFiles_.Revalidate(); }
@@ -91,6 +95,7 @@ class CalendarData : public MonthListener, public YearAssembler {
     PlacementCache placements_;
     std::shared_ptr<const YearPlacements> displayed_ = std::make_shared<const YearPlacements>();
     DateState* state_ = nullptr;
+    DataLoadReport loadReport_;
 };
 
 }  // namespace velorith

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "reports/feasts_report.h"
+#include "reports/report_heading.h"
+
 namespace velorith::exports {
 
 bool CivilYearsInRange(const DateState& state, int first, int last) {
@@ -19,6 +22,37 @@ void ForEachCivilYear(Calendar& calendar, int first, int last,
         take(calendar.YearFrame(kGregorian, year));
 }
 
+bool SpansCivilYears(ReportKind kind) {
+    return kind == ReportKind::Year || kind == ReportKind::Feasts;
+}
+
+void ForEachCivilYear(Calendar& calendar, ReportKind kind, int first, int last,
+                      const std::function<void(const ReportFrame&)>& take) {
+    if (kind != ReportKind::Feasts) return ForEachCivilYear(calendar, first, last, take);
+    ForEachCivilYear(calendar, first, last, [&take](const ReportFrame& year) {
+        ReportFrame feasts;
+        feasts.Kind = ReportKind::Feasts;
+        feasts.Reckoning = year.Reckoning;
+        feasts.First = year.First;
+        feasts.Last = year.Last;
+        feasts.Title = year.Title;
+        for (const DayInfo& day : year.Days)
+            if (GreatFeastOf(day.Day) != GreatFeastKind::None) feasts.Days.push_back(day);
+        take(feasts);
+    });
+}
+
+ReportFrame CivilYearsHead(ReportKind kind, int first, int last) {
+    ReportFrame head;
+    head.Kind = kind;
+    head.Reckoning = kGregorian;
+    head.First = DayNumber(kGregorian, 1, 1, first);
+    head.Last = DayNumber(kGregorian, 31, 12, last);
+    head.Title = YearTitle(kGregorian, first);
+    if (last != first) head.Title += " — " + YearTitle(kGregorian, last);
+    return head;
+}
+
 std::vector<ReportFrame> CivilYearFrames(Calendar& calendar, int first, int last) {
     std::vector<ReportFrame> years;
     ForEachCivilYear(calendar, first, last,
@@ -27,8 +61,13 @@ std::vector<ReportFrame> CivilYearFrames(Calendar& calendar, int first, int last
 }
 
 std::string CivilYearsIcs(Calendar& calendar, int first, int last, const IcsOptions& options) {
+    return CivilYearsIcs(calendar, ReportKind::Year, first, last, options);
+}
+
+std::string CivilYearsIcs(Calendar& calendar, ReportKind kind, int first, int last,
+                          const IcsOptions& options) {
     IcsWriter writer(options);
-    ForEachCivilYear(calendar, first, last,
+    ForEachCivilYear(calendar, kind, first, last,
                      [&writer](const ReportFrame& frame) { writer.Add(frame); });
     return std::move(writer).Finish();
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 
 #include "data/text_encoding.h"
 #include "reckoning/name_tables.h"
@@ -76,10 +77,10 @@ std::string_view SourceName(EntrySource source) {
 
 std::string_view FastLevelName(FastLevel level) {
     switch (level) {
+        // "Поста нет." is no fast either: one word for both, the period tells them apart.
         case FastLevel::None:
-            return "none";
         case FastLevel::FastFree:
-            return "fastFree";
+            return "none";
         case FastLevel::NoMeat:
             return "noMeat";
         case FastLevel::Fish:
@@ -187,6 +188,13 @@ std::string_view SeasonName(CycleSeason season) {
     static constexpr std::array<std::string_view, kCycleSeasons> kNames = {
         "afterPentecost", "lent", "holyWeek", "brightWeek", "afterPascha"};
     return NameIn(kNames, season);
+}
+
+std::string IsoDate(DayNum day) {
+    const CalendarDate civil = DateOfDay(kGregorian, day);
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", civil.Year, civil.Month, civil.Day);
+    return text;
 }
 
 std::string PrincipalText(const DayInfo& day) {

@@ -18,7 +18,8 @@ std::string_view ReckoningName(int reckoning);
 std::string_view RankName(Rank rank);
 // "month", "relocatable", "relocatable1", "special".
 std::string_view SourceName(EntrySource source);
-// "none", "fastFree", "noMeat", "fish", "caviar", "oil", "hotNoOil", "dry", "total".
+// "none" (also for a fast lifted: "Поста нет."), "noMeat", "fish", "caviar", "oil", "hotNoOil",
+// "dry", "total".
 std::string_view FastLevelName(FastLevel level);
 // "christmastide", "lent", "nativityFast", ...: the rule that gives a day its fast.
 std::string_view FastPeriodName(FastPeriod period);
@@ -39,6 +40,9 @@ std::string_view SeasonName(CycleSeason season);
 // "7 апреля 2025 года от Р.Х. по старому стилю", as the reports write a date with its
 // reckoning; the month counts in the reckoning's own order.
 std::string DateText(int reckoning, const CalendarDate& date);
+
+// "2027-01-07": the day's civil (Gregorian) date as ISO 8601 writes it.
+std::string IsoDate(DayNum day);
 
 // The text that names the day (PrincipalOf), clean for an interchange format.
 std::string PrincipalText(const DayInfo& day);

@@ -13,8 +13,10 @@ const Format kIcsFormat{
     .Render = [](const RenderJob& job) { return RenderIcs(job.calendar.Frame(job.kind), job.ics); },
     .RenderFrame = [](ReportFrame&& frame,
                       const RenderJob& job) { return RenderIcs(frame, job.ics); },
-    .RenderYears = [](const RenderJob& job, int first,
-                      int last) { return CivilYearsIcs(job.calendar, first, last, job.ics); },
+    .RenderYears =
+        [](const RenderJob& job, int first, int last) {
+            return CivilYearsIcs(job.calendar, job.kind, first, last, job.ics);
+        },
 };
 
 }  // namespace velorith::exports

@@ -6,8 +6,8 @@ namespace velorith::exports {
 namespace {
 
 // One line a format.
-const std::array<const Format*, 4> kFormats = {&kTextFormat, &kRtfFormat, &kJsonFormat,
-                                               &kIcsFormat};
+const std::array<const Format*, 5> kFormats = {&kTextFormat, &kRtfFormat, &kJsonFormat, &kIcsFormat,
+                                               &kLinesFormat};
 
 }  // namespace
 

@@ -53,5 +53,6 @@ extern const Format kTextFormat;
 extern const Format kRtfFormat;
 extern const Format kJsonFormat;
 extern const Format kIcsFormat;
+extern const Format kLinesFormat;
 
 }  // namespace velorith::exports

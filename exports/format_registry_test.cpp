@@ -34,7 +34,7 @@ TEST_F(FormatRegistry, NamesAndExtensionsAreUniqueAndFound) {
         ASSERT_NE(f.Render, nullptr) << f.Name;
         EXPECT_EQ(FindFormat(f.Name), &f);
     }
-    EXPECT_EQ(FormatNames(), "text|rtf|json|ics");
+    EXPECT_EQ(FormatNames(), "text|rtf|json|ics|lines");
     EXPECT_EQ(FindFormat("pdf"), nullptr);
     EXPECT_EQ(FindFormat(""), nullptr);
 }
@@ -55,10 +55,11 @@ TEST_F(FormatRegistry, EveryFormatRendersTheDayWithoutMovingTheSelection) {
     EXPECT_NE(kIcsFormat.Render(Job(ReportKind::Day)).find("BEGIN:VCALENDAR"), std::string::npos);
 }
 
-TEST_F(FormatRegistry, OnlyTheFeedFormatSpansYearsAndOnlyItNeedsDays) {
+TEST_F(FormatRegistry, TheFormatsOfFactsSpanYearsAndTheDayFormatsNeedDays) {
     for (const Format& f : Formats()) {
-        EXPECT_EQ(f.RenderYears != nullptr, f.Name == "ics") << f.Name;
-        EXPECT_EQ(f.DaysOnly, f.Name == "ics") << f.Name;
+        // The documents of a pane hold one report; the formats of facts hold many years.
+        EXPECT_EQ(f.RenderYears != nullptr, f.RenderFrame != nullptr) << f.Name;
+        EXPECT_EQ(f.DaysOnly, f.Name == "ics" || f.Name == "lines") << f.Name;
     }
     // The search and the abbreviations in every format that takes them.
     for (const Format& f : Formats()) {

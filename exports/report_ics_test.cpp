@@ -213,5 +213,83 @@ TEST(ReportIcs, MalformedTextAndEmptyFrames) {
     EXPECT_TRUE(ReadEvents(empty).empty());
 }
 
+TEST(ReportIcs, ShortSummariesAreCutAtAWord) {
+    EXPECT_EQ(ShortSummary("Пасха Господня.", 60), "Пасха Господня.");
+    EXPECT_EQ(ShortSummary("Пасха Господня.", 0), "Пасха Господня.");
+    const std::string longName =
+        "Рождество Пресвятой Владычицы нашей Богородицы и Приснодевы Марии, праздник";
+    const std::string cut = ShortSummary(longName, 60);
+    EXPECT_EQ(cut, "Рождество Пресвятой Владычицы нашей Богородицы и Приснодевы…");
+    // Counted in characters, not bytes: Cyrillic takes two bytes each.
+    std::size_t characters = 0;
+    for (const char c : cut)
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    EXPECT_LE(characters, 60u);
+    // A word longer than the limit is cut inside, never inside a character.
+    const std::string word =
+        ShortSummary(std::string(40, 'x') + "ЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖ", 60);
+    EXPECT_TRUE(IsValidUtf8(word));
+    EXPECT_TRUE(word.ends_with("Ж…"));
+}
+
+TEST(ReportIcs, ALongSummaryKeepsItsWholeTextInTheDescription) {
+    DayInfo day = FastWednesday();
+    day.Entries[0].Text =
+        "Предпразднство Введения во храм Пресвятой Богородицы. Апостолов от семидесяти.";
+    IcsOptions options = Options();
+    options.SummaryLimit = 60;
+    const auto events = ReadEvents(RenderIcs(FrameOf(ReportKind::Day, {day}), options));
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].summary, "Предпразднство Введения во храм Пресвятой Богородицы…");
+    EXPECT_NE(events[0].description.find(day.Entries[0].Text), std::string::npos);
+    // A summary that fits is not repeated.
+    const auto fits = ReadEvents(RenderIcs(FrameOf(ReportKind::Day, {Pascha2025()}), options));
+    EXPECT_EQ(fits[0].description.find("Пасха Господня."), std::string::npos);
+}
+
+TEST(ReportIcs, TheDomainOfTheUidsAndTheFeedsRefresh) {
+    IcsOptions options = Options();
+    options.UidDomain = "parish.example";
+    options.FeedHints = true;
+    const std::string ics = RenderIcs(FrameOf(ReportKind::Day, {Pascha2025()}), options);
+    EXPECT_EQ(ReadEvents(ics)[0].uid, "2025-04-20@parish.example");
+    EXPECT_NE(ics.find("\r\nREFRESH-INTERVAL;VALUE=DURATION:P1D\r\n"), std::string::npos);
+    EXPECT_NE(ics.find("\r\nX-PUBLISHED-TTL:P1D\r\n"), std::string::npos);
+    const std::string plain = RenderIcs(FrameOf(ReportKind::Day, {Pascha2025()}), Options());
+    EXPECT_EQ(plain.find("REFRESH-INTERVAL"), std::string::npos);
+}
+
+TEST(ReportIcs, TheFeastsAlone) {
+    IcsOptions options = Options();
+    options.Events = IcsEvents::Feasts;
+    DayInfo meeting = DayOn(2025, 2, 15);  // the Meeting of the Lord, 2 February old style
+    const auto events = ReadEvents(
+        RenderIcs(FrameOf(ReportKind::Year, {FastWednesday(), meeting, Pascha2025()}), options));
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].start, "2025-02-15");
+    EXPECT_EQ(events[1].start, "2025-04-20");
+}
+
+// The fasts alone: each season one event over all its days, whole even where the days asked for
+// begin inside it, with a UID that names the season and its first day.
+TEST(ReportIcs, TheFastsAsSeasons) {
+    IcsOptions options = Options();
+    options.Events = IcsEvents::Fasts;
+    std::vector<DayInfo> days;
+    for (int d = 1; d <= 31; ++d)
+        days.push_back(DayOn(2025, 1, d));
+    const std::string ics = RenderIcs(FrameOf(ReportKind::Month, std::move(days)), options);
+    const auto events = ReadEvents(ics);
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].summary, "Рождественский пост");
+    EXPECT_EQ(events[0].start, "2024-11-28");
+    EXPECT_EQ(events[0].end, "2025-01-07");
+    EXPECT_EQ(events[0].uid, "nativityFast-2024-11-28@calendar.velorith.org");
+    EXPECT_EQ(events[1].summary, "Навечерие Богоявления");
+    EXPECT_EQ(events[1].start, "2025-01-18");
+    EXPECT_EQ(events[1].end, "2025-01-19");
+    EXPECT_EQ(events[1].categories, std::vector<std::string>{"Постный день"});
+}
+
 }  // namespace
 }  // namespace velorith::exports

@@ -3,9 +3,11 @@
 #include <nlohmann/json.hpp>
 
 #include "calendar/scripture.h"
+#include "exports/abbreviations.h"
 #include "exports/day_texts.h"
 #include "reckoning/name_tables.h"
 #include "reports/day_phrases.h"
+#include "reports/feasts_report.h"
 
 namespace velorith::exports {
 namespace {
@@ -21,10 +23,26 @@ Json DateJson(int reckoning, const CalendarDate& date) {
                 {"text", DateText(reckoning, date)}};
 }
 
+// The day's rank, fine enough to tell Pascha, the twelve great feasts and the other great
+// feasts apart; below them the rank of its highest commemoration.
+std::string_view FeastRankName(const DayInfo& day) {
+    switch (GreatFeastOf(day.Day)) {
+        case GreatFeastKind::Pascha:
+            return "pascha";
+        case GreatFeastKind::Twelve:
+            return "twelveFeast";
+        case GreatFeastKind::Great:
+            return "greatFeast";
+        case GreatFeastKind::None:
+            break;
+    }
+    return RankName(day.HighestRank());
+}
+
 // A point of the report's span: its day number, its date in the reckoning of display and its
 // civil (Gregorian) date.
 Json PointJson(int reckoning, DayNum day) {
-    Json point{{"dayNumber", day}};
+    Json point{{"dayNumber", day}, {"iso", IsoDate(day)}};
     point["date"] = DateJson(reckoning, DateOfDay(reckoning, day));
     const CalendarDate civil = DateOfDay(kGregorian, day);
     point["civilDate"] = DateJson(kGregorian, civil);
@@ -123,7 +141,7 @@ Json CycleJson(const DayInfo& day) {
 }
 
 Json DayJson(const DayInfo& day, DayInfo* owned) {
-    Json json{{"dayNumber", day.Day}};
+    Json json{{"dayNumber", day.Day}, {"iso", IsoDate(day.Day)}};
     Json dates = Json::object();
     for (const int k : {kWorld, kJulian, kGregorian})
         dates[std::string(ReckoningName(k))] = DateJson(k, day.Dates[static_cast<std::size_t>(k)]);
@@ -142,6 +160,7 @@ Json DayJson(const DayInfo& day, DayInfo* owned) {
     json["gridRed"] = day.GridRed;
     json["principal"] = PrincipalText(day);
     json["highestRank"] = RankName(day.HighestRank());
+    json["feastRank"] = FeastRankName(day);
     Json entries = Json::array();
     for (std::size_t i = 0; i < day.Entries.size(); ++i)
         entries.push_back(EntryJson(day.Entries[i], owned ? &owned->Entries[i] : nullptr));
@@ -151,7 +170,11 @@ Json DayJson(const DayInfo& day, DayInfo* owned) {
     return json;
 }
 
-std::string RenderJson(const ReportFrame& frame, ReportFrame* owned) {
+constexpr auto kReplace = Json::error_handler_t::replace;
+constexpr std::string_view kClose = "]}";
+
+// The frame's fields before its days, and an empty "days" array left open.
+Json HeadJson(const ReportFrame& frame) {
     Json json{{"formatVersion", kJsonFormatVersion}, {"kind", KindName(frame.Kind)}};
     json["reckoning"] = ReckoningName(frame.Reckoning);
     json["range"] = Json{{"first", PointJson(frame.Reckoning, frame.First)},
@@ -164,14 +187,21 @@ std::string RenderJson(const ReportFrame& frame, ReportFrame* owned) {
         json["search"] =
             Json{{"text", frame.FindText}, {"wholeWord", frame.WholeWord}, {"totalHits", total}};
     }
+    return json;
+}
+
+// The document of `json` with "days" last, opened for the days to follow.
+std::string OpenDays(Json json) {
     json["days"] = Json::array();
-    // The days, the bulk of a long report, are serialized one by one into the empty "days"
-    // array that closes the frame's text, instead of as one tree of a whole year: a third
-    // of the time and a fraction of the memory.
-    constexpr auto kReplace = Json::error_handler_t::replace;
     std::string text = json.dump(-1, ' ', false, kReplace);
-    constexpr std::string_view kClose = "]}";
     text.resize(text.size() - kClose.size());
+    return text;
+}
+
+// The days of the frame, appended to an open "days" array after `comma` when days precede them.
+// The days, the bulk of a long report, are serialized one by one instead of as one tree of a
+// whole year: a third of the time and a fraction of the memory.
+void AppendDays(std::string& text, const ReportFrame& frame, ReportFrame* owned, bool comma) {
     // Room for the whole document at once, so that a long entry is not copied each time the
     // text outgrows its buffer: its texts at most twice over (escapes, the principal's second
     // copy) and the rest of a day. Room never written to costs no memory.
@@ -190,16 +220,25 @@ std::string RenderJson(const ReportFrame& frame, ReportFrame* owned) {
         if (frame.Kind == ReportKind::Search) {
             day["hits"] = i < frame.HitCounts.size() ? frame.HitCounts[i] : 0;
         }
-        if (i > 0) text += ',';
+        if (comma || i > 0) text += ',';
         // Written straight into the document, as dump() would write it into a string of its
         // own.
         nlohmann::detail::serializer<Json> writer(
             nlohmann::detail::output_adapter<char, std::string>(text), ' ', kReplace);
         writer.dump(day, false, false, 0);
     }
+}
+
+std::string CloseDays(std::string text) {
     text += kClose;
     text += '\n';
     return text;
+}
+
+std::string RenderJson(const ReportFrame& frame, ReportFrame* owned) {
+    std::string text = OpenDays(HeadJson(frame));
+    AppendDays(text, frame, owned, false);
+    return CloseDays(std::move(text));
 }
 
 }  // namespace
@@ -210,6 +249,36 @@ std::string RenderJson(const ReportFrame& frame) {
 
 std::string RenderJson(ReportFrame&& frame) {
     return RenderJson(frame, &frame);
+}
+
+std::string RenderAbbreviationsJson(const ReportFrame& frame, std::string_view plainText) {
+    const AbbreviationList list = ReadAbbreviations(plainText);
+    Json json = HeadJson(frame);
+    json["title"] = CleanText(list.Title);
+    Json items = Json::array();
+    for (const Abbreviation& a : list.Items)
+        items.push_back(Json{{"abbr", CleanText(a.Abbr)}, {"text", CleanText(a.Text)}});
+    json["abbreviations"] = std::move(items);
+    Json lines = Json::array();
+    for (const std::string& line : list.Lines)
+        lines.push_back(CleanText(line));
+    json["lines"] = std::move(lines);
+    return CloseDays(OpenDays(std::move(json)));
+}
+
+JsonDaysWriter::JsonDaysWriter(const ReportFrame& head, int firstYear, int lastYear) {
+    Json json = HeadJson(head);
+    json["years"] = Json{{"first", firstYear}, {"last", lastYear}};
+    text_ = OpenDays(std::move(json));
+}
+
+void JsonDaysWriter::Add(const ReportFrame& frame) {
+    AppendDays(text_, frame, nullptr, !empty_);
+    if (!frame.Days.empty()) empty_ = false;
+}
+
+std::string JsonDaysWriter::Finish() && {
+    return CloseDays(std::move(text_));
 }
 
 }  // namespace velorith::exports

@@ -21,7 +21,7 @@ json Parse(const ReportFrame& frame) {
 
 TEST(ReportJson, FrameOfADayReport) {
     const json doc = Parse(FrameOf(ReportKind::Day, {Pascha2025()}));
-    EXPECT_EQ(doc["formatVersion"], 2);
+    EXPECT_EQ(doc["formatVersion"], 3);
     EXPECT_EQ(doc["kind"], "day");
     EXPECT_EQ(doc["reckoning"], "gregorian");
     EXPECT_EQ(doc["title"], "");
@@ -95,7 +95,7 @@ TEST(ReportJson, EntriesKeepOrderRankSignAndSource) {
 
 TEST(ReportJson, FastAndReadingsOnlyWhenKnown) {
     const json pascha = Parse(FrameOf(ReportKind::Day, {Pascha2025()}))["days"][0];
-    EXPECT_EQ(pascha["fast"], (json{{"level", "fastFree"},
+    EXPECT_EQ(pascha["fast"], (json{{"level", "none"},
                                     {"period", "brightWeek"},
                                     {"easedBy", nullptr},
                                     {"reason", "Светлая седмица."},
@@ -186,6 +186,70 @@ TEST(ReportJson, MalformedTextNeverThrows) {
     ASSERT_NO_THROW(doc = Parse(frame));
     EXPECT_EQ(doc["days"][0]["entries"][0]["text"], "Прп.\uFFFD\uFFFD Саввы");
     EXPECT_EQ(doc["search"]["text"], "\uFFFD");
+}
+
+// What a script needs without parsing texts: the ISO date, a rank that tells Pascha, the twelve
+// and the other great feasts apart, and one word for "no fast" whether a fast was lifted or none
+// was kept.
+TEST(ReportJson, ScriptFriendlyFields) {
+    DayInfo nativity = DayOn(2027, 1, 7);
+    nativity.Entries = {Entry(0, Rank::GreatFeast, "Рождество Христово.")};
+    DayInfo circumcision = DayOn(2027, 1, 14);
+    circumcision.Entries = {Entry(0, Rank::GreatFeast, "Обрезание Господне.")};
+    DayInfo plain = DayOn(2027, 1, 15);
+    plain.Entries = {Entry(1, Rank::Polyeleos, "Прп. Серафима Саровского.")};
+    plain.Fast = DayFast{FastLevel::None, FastPeriod::FastDay};
+    const json doc =
+        Parse(FrameOf(ReportKind::Week, {Pascha2025(), nativity, circumcision, plain}));
+    const json& days = doc["days"];
+    EXPECT_EQ(days[1]["iso"], "2027-01-07");
+    EXPECT_EQ(doc["range"]["first"]["iso"], "2025-04-20");
+    EXPECT_EQ(days[0]["feastRank"], "pascha");
+    EXPECT_EQ(days[1]["feastRank"], "twelveFeast");
+    EXPECT_EQ(days[2]["feastRank"], "greatFeast");
+    EXPECT_EQ(days[3]["feastRank"], "polyeleos");
+    EXPECT_EQ(days[0]["highestRank"], "greatFeast");  // unchanged beside it
+    // Bright Week lifts the fast ("Поста нет."), an ordinary Friday of 15 January has none: both
+    // "none", the lifted one with its period and words.
+    EXPECT_EQ(days[0]["fast"]["level"], "none");
+    EXPECT_EQ(days[0]["fast"]["period"], "brightWeek");
+    EXPECT_EQ(days[3]["fast"]["level"], "none");
+    EXPECT_EQ(days[3]["fast"]["period"], nullptr);
+}
+
+TEST(ReportJson, AbbreviationsAreTheirList) {
+    const std::string text = RenderAbbreviationsJson(
+        FrameOf(ReportKind::Abbreviations, {}),
+        "\nСокращения, принятые в календаре\n\n(+) великий праздник;\nап. – апостол\n"
+        "блгв. – благоверный, благоверная\n");
+    const json doc = json::parse(text);
+    EXPECT_EQ(doc["kind"], "abbr");
+    EXPECT_EQ(doc["title"], "Сокращения, принятые в календаре");
+    EXPECT_EQ(doc["abbreviations"],
+              (json::array({{{"abbr", "ап."}, {"text", "апостол"}},
+                            {{"abbr", "блгв."}, {"text", "благоверный, благоверная"}}})));
+    EXPECT_EQ(doc["lines"].size(), 4u);
+    EXPECT_EQ(doc["days"], json::array());
+}
+
+// A document of many years is one report whose days follow each other, with "years" in its head.
+TEST(ReportJson, ManyFramesMakeOneDocument) {
+    ReportFrame head = FrameOf(ReportKind::Feasts, {});
+    head.First = DayNumber(kGregorian, 1, 1, 2025);
+    head.Last = DayNumber(kGregorian, 31, 12, 2027);
+    JsonDaysWriter writer(head, 2025, 2027);
+    writer.Add(FrameOf(ReportKind::Feasts, {Pascha2025()}));
+    writer.Add(FrameOf(ReportKind::Feasts, {}));  // a year with no day listed adds no comma
+    writer.Add(FrameOf(ReportKind::Feasts, {FastWednesday(), DayOn(2027, 1, 7)}));
+    const std::string text = std::move(writer).Finish();
+    ASSERT_TRUE(text.ends_with("]}\n"));
+    const json doc = json::parse(text);
+    EXPECT_EQ(doc["years"], (json{{"first", 2025}, {"last", 2027}}));
+    EXPECT_EQ(doc["range"]["last"]["iso"], "2027-12-31");
+    ASSERT_EQ(doc["days"].size(), 3u);
+    EXPECT_EQ(doc["days"][2]["iso"], "2027-01-07");
+    EXPECT_EQ(json::parse(std::move(JsonDaysWriter(head, 2025, 2027)).Finish())["days"],
+              json::array());
 }
 
 }  // namespace

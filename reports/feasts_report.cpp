@@ -96,6 +96,22 @@ std::vector<DayNum> FeastDays(const DateState& state) {
     return days;
 }
 
+GreatFeastKind GreatFeastOf(DayNum day) {
+    const CalendarDate date = DateOfDay(kJulian, day);
+    const DayNum pascha = JulianPascha(date.Year);
+    if (day == pascha) return GreatFeastKind::Pascha;
+    for (const MovableFeast& feast : kMovable)
+        if (day == pascha + feast.offset) return GreatFeastKind::Twelve;
+    const auto on = [&](const auto& feasts) {
+        return std::any_of(feasts.begin(), feasts.end(), [&](const FixedFeast& f) {
+            return f.day == date.Day && f.month == date.Month;
+        });
+    };
+    if (on(kTwelveFixed)) return GreatFeastKind::Twelve;
+    if (on(kGreat)) return GreatFeastKind::Great;
+    return GreatFeastKind::None;
+}
+
 template <typename S>
 std::string FeastsReportIn(ReportContext shown) {
     DateState s = shown.state.Detached();

@@ -3,6 +3,7 @@
 // displayed year.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -18,5 +19,11 @@ inline std::string FeastsReport(ReportContext context) {
 }
 // The days of those feasts in the displayed year, in calendar order.
 std::vector<DayNum> FeastDays(const DateState& state);
+
+// Which of the feasts of this report a day is: Pascha, one of the twelve great feasts, one of
+// the five further great feasts, or none of them. Reckoned from the day's Julian date and
+// Pascha, whatever the data files say.
+enum class GreatFeastKind : std::uint8_t { None, Pascha, Twelve, Great };
+GreatFeastKind GreatFeastOf(DayNum day);
 
 }  // namespace velorith

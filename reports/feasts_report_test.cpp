@@ -109,5 +109,23 @@ TEST(FeastsReport, WorldYearStartsInSeptember) {
                       kProtection, kCircumcision, kForerunner, kApostles, kBeheading});
 }
 
+// The kind of each day agrees with the report's list: over the Julian years of two different
+// Paschas, Pascha once, the twelve twelve times, the five further great feasts five times.
+TEST(FeastsReport, GreatFeastKindOfEveryDayOfAYear) {
+    for (const int year : {2025, 2026}) {
+        int counts[4] = {};
+        for (DayNum d = DayNumber(kJulian, 1, 1, year); d < DayNumber(kJulian, 1, 1, year + 1); ++d)
+            ++counts[static_cast<int>(GreatFeastOf(d))];
+        EXPECT_EQ(counts[static_cast<int>(GreatFeastKind::Pascha)], 1) << year;
+        EXPECT_EQ(counts[static_cast<int>(GreatFeastKind::Twelve)], 12) << year;
+        EXPECT_EQ(counts[static_cast<int>(GreatFeastKind::Great)], 5) << year;
+    }
+    EXPECT_EQ(GreatFeastOf(DayNumber(kGregorian, 20, 4, 2025)), GreatFeastKind::Pascha);
+    EXPECT_EQ(GreatFeastOf(DayNumber(kGregorian, 13, 4, 2025)), GreatFeastKind::Twelve);  // Palm
+    EXPECT_EQ(GreatFeastOf(DayNumber(kGregorian, 7, 1, 2025)), GreatFeastKind::Twelve);
+    EXPECT_EQ(GreatFeastOf(DayNumber(kGregorian, 14, 10, 2025)), GreatFeastKind::Great);
+    EXPECT_EQ(GreatFeastOf(DayNumber(kGregorian, 21, 4, 2025)), GreatFeastKind::None);
+}
+
 }  // namespace
 }  // namespace velorith

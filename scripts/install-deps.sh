@@ -11,7 +11,8 @@ packages=(
     fonts-dejavu-core fonts-liberation
     qt6-translations-l10n
     scdoc dpkg-dev file
-    lintian desktop-file-utils appstream man-db
+    lintian desktop-file-utils appstream man-db devscripts
+    zsh fish jq
     clang libclang-rt-14-dev
 )
 

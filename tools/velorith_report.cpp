@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include <system_error>
 #include <vector>
 
+#include "data/load_problems.h"
 #include "data/text_encoding.h"
 #include "exports/civil_years.h"
 #include "exports/format_registry.h"
@@ -69,12 +71,35 @@ int CutToCivilYears(ReportFrame& frame) {
     return 0;
 }
 
-// The data files that are too large to be read: each is read as empty, and said so.
-void NoteOversizedFiles(const CalendarData& data) {
-    for (const fs::path& file : data.OversizedFiles()) {
-        Say(file.string() + " is larger than " + std::to_string(kMaxDataFileSize >> 20) +
-            " MB and is read as empty");
+// What is wrong with the data the run reads, one line each: files that are there but cannot be
+// read whole are named one by one, the missing ones together. Readings.DAT matters only with
+// the readings shown, Abbr.DAT only to the abbreviations.
+std::vector<std::string> DataWarnings(const DataLoadReport& load, const fs::path& folder,
+                                      const ReportOptions& o) {
+    std::vector<std::string> lines;
+    if (load.NoData()) {
+        lines.push_back("no calendar data found in " + folder.string() +
+                        "; the days are shown without their commemorations");
+        return lines;
     }
+    std::string missing;
+    for (const LoadProblem& p : load.Problems) {
+        const std::string name = p.File.filename().string();
+        if (name == kReadingsFileName && !o.readings) continue;
+        if (name == kBaseFileNames[kAbbrFile] && o.report != ReportKind::Abbreviations) continue;
+        if (p.Kind == LoadProblemKind::Missing) {
+            missing += (missing.empty() ? "" : ", ") + name;
+        } else if (p.Kind == LoadProblemKind::TooLarge) {
+            lines.push_back(p.File.string() + " is larger than " +
+                            std::to_string(kMaxDataFileSize >> 20) + " MB and is read as empty");
+        } else {
+            lines.push_back(p.File.string() + " " + std::string(LoadProblemText(p.Kind)) +
+                            " and is read as empty");
+        }
+    }
+    if (!missing.empty())
+        lines.insert(lines.begin(), folder.string() + ": missing data files: " + missing);
+    return lines;
 }
 
 // The folder the desktop program reads: "Calendar" beside the executable, or the installed
@@ -96,21 +121,30 @@ int WriteOutput(const ReportOptions& o, std::string_view bytes) {
         return failure.empty() ? 0 : Complain(failure, 1);
     }
     if (!WriteAll(STDOUT_FILENO, bytes)) {
+        if (errno == EPIPE) {
+            // The reader has gone (… | head): end as cat and seq do, killed by SIGPIPE without a
+            // word, so that a shell's pipeline sees the usual status 141.
+            std::signal(SIGPIPE, SIG_DFL);
+            std::raise(SIGPIPE);
+        }
         return Complain(std::string("cannot write standard output: ") + std::strerror(errno), 1);
     }
     return 0;
 }
 
 exports::RenderJob JobOf(Calendar& calendar, const ReportOptions& o) {
-    return {calendar,
-            o.report,
-            o.find ? std::string_view(*o.find) : std::string_view(),
-            o.wholeWord,
-            {o.calendarName, std::time(nullptr)}};
+    exports::RenderJob job{calendar,
+                           o.report,
+                           o.find ? std::string_view(*o.find) : std::string_view(),
+                           o.wholeWord,
+                           {o.calendarName, std::time(nullptr)}};
+    ApplyFeedOptions(o.feed, job.ics);
+    job.ics.FeedHints = o.rangeYears.has_value();  // a file of civil years is a feed
+    return job;
 }
 
-// The year reports of the civil years of --range-years; status 2 when they leave the working
-// range.
+// The year or great-feasts reports of the civil years of --range-years; status 2 when they
+// leave the working range.
 int RenderFeed(Calendar& calendar, const ReportOptions& o, std::string& bytes) {
     const YearSpan span = *o.rangeYears;
     if (!exports::CivilYearsInRange(calendar.State(), span.first, span.last)) {
@@ -131,7 +165,16 @@ int Run(const ReportOptions& o) {
     }
 
     Calendar calendar(dataFolder);
-    NoteOversizedFiles(calendar.Data());
+    const DataLoadReport& load = calendar.Data().LoadReport();
+    if (o.data && load.NoData()) {
+        // A publisher's typo would otherwise publish a calendar without a saint in it.
+        return Complain("--data: " + dataFolder.string() + " holds none of the calendar's files",
+                        2);
+    }
+    const std::vector<std::string> warnings = DataWarnings(load, dataFolder, o);
+    for (const std::string& line : warnings)
+        Say(line);
+    if (o.strict && !warnings.empty()) return Complain("--strict: nothing written", 2);
     DateState& state = calendar.State();
     state.SetRange(o.minYear, o.maxYear);
     ReportSettings& settings = calendar.Settings();
@@ -174,6 +217,7 @@ int Run(const ReportOptions& o) {
         // A damaged list is shown as far as it is sound, and said so.
         const std::string problem = calendar.Abbreviations().problem;
         if (!problem.empty()) Say(calendar.Data().BaseFiles[kAbbrFile].string() + ": " + problem);
+        if (!problem.empty() && o.strict) return Complain("--strict: nothing written", 2);
     }
     const exports::RenderJob job = JobOf(calendar, o);
     if (o.format->RenderFrame != nullptr) {
@@ -197,7 +241,11 @@ int main(int argc, char** argv) {
     const ParsedOptions parsed = ParseReportOptions(args);
     if (!parsed.error.empty()) return Complain(parsed.error, 2);
     const ReportOptions& o = parsed.options;
-    if (o.help) return WriteOutput(ReportOptions{}, ReportUsage());
+    if (o.help) {
+        const bool russian =
+            RussianLocale(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
+        return WriteOutput(ReportOptions{}, ReportUsage(russian));
+    }
     if (o.version) return WriteOutput(ReportOptions{}, std::string(VELORITH_VERSION) + "\n");
     try {
         return Run(o);

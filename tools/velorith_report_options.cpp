@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "data/text_encoding.h"
+#include "exports/civil_years.h"
 #include "reckoning/date_state.h"
 
 namespace velorith {
@@ -90,9 +91,13 @@ constexpr std::array<std::pair<std::string_view, ReportKind>, 7> kReports = {{
 }};
 
 // The options that take no value.
-constexpr std::array<std::pair<std::string_view, bool ReportOptions::*>, 8> kFlags = {{
+constexpr std::array<std::pair<std::string_view, bool ReportOptions::*>, 12> kFlags = {{
     {"--help", &ReportOptions::help},
+    {"-h", &ReportOptions::help},
     {"--version", &ReportOptions::version},
+    {"-V", &ReportOptions::version},
+    {"--strict", &ReportOptions::strict},
+    {"--fast", &ReportOptions::fasting},
     {"--whole-word", &ReportOptions::wholeWord},
     {"--indiction", &ReportOptions::indiction},
     {"--all-styles", &ReportOptions::allStyles},
@@ -101,8 +106,10 @@ constexpr std::array<std::pair<std::string_view, bool ReportOptions::*>, 8> kFla
     {"--zachala", &ReportOptions::zachala},
 }};
 
-// The options that turn off what is on by default.
-constexpr std::array<std::pair<std::string_view, bool ReportOptions::*>, 2> kOffFlags = {{
+// The options that turn off what is on by default. --fast names the day's "fast" as the JSON
+// does; --fasting, its older name, stays for the scripts that use it.
+constexpr std::array<std::pair<std::string_view, bool ReportOptions::*>, 3> kOffFlags = {{
+    {"--no-fast", &ReportOptions::fasting},
     {"--no-fasting", &ReportOptions::fasting},
     {"--no-readings", &ReportOptions::readings},
 }};
@@ -158,11 +165,15 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
         } else if (name == "--report" || name == "--style" || name == "--date" ||
                    name == "--find" || name == "--range" || name == "--font" ||
                    name == "--font-size" || name == "--data" || name == "--format" ||
-                   name == "--output" || name == "--range-years" || name == "--calendar-name") {
+                   name == "--output" || name == "--range-years" || name == "--calendar-name" ||
+                   IsFeedOption(name)) {
             if (!takeValue()) return fail(name + " needs a value");
             const std::string_view v = *value;
             if (!IsValidUtf8(v)) return fail(name + ": the value is not valid UTF-8");
-            if (name == "--report") {
+            if (IsFeedOption(name)) {
+                if (std::string error = ParseFeedOption(name, v, o.feed); !error.empty())
+                    return fail(std::move(error));
+            } else if (name == "--report") {
                 const auto kind = Lookup(kReports, v);
                 if (!kind) return fail(UnknownWord(name, "report", v, kReports));
                 o.report = *kind;
@@ -254,13 +265,22 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
                     " report has no days to put in a calendar (day, week, month, year, feasts)");
     }
     if (o.rangeYears) {
-        if (o.format->RenderYears == nullptr) return fail("--range-years needs --format ics");
-        if (o.reportGiven && o.report != ReportKind::Year) {
-            return fail("--range-years gives year reports; it does not go with --report " +
-                        std::string(kReports[static_cast<std::size_t>(o.report)].first));
+        if (o.format->RenderYears == nullptr)
+            return fail("--range-years needs --format ics, json or lines");
+        if (o.reportGiven && !exports::SpansCivilYears(o.report)) {
+            return fail(
+                "--range-years gives the year or great-feasts reports; it does not go "
+                "with --report " +
+                std::string(kReports[static_cast<std::size_t>(o.report)].first));
         }
         if (o.date) return fail("--range-years names its years; it does not go with --date");
-        o.report = ReportKind::Year;
+        if (!o.reportGiven) o.report = ReportKind::Year;
+    }
+    if (o.format->Name != exports::kIcsFormat.Name) {
+        // Options of the calendar file alone: elsewhere they would silently do nothing.
+        if (o.feed.eventsGiven) return fail("--events belongs to --format ics");
+        if (o.feed.uidDomain) return fail("--uid-domain belongs to --format ics");
+        if (o.feed.summaryGiven) return fail("--summary-length belongs to --format ics");
     }
     if (o.report != ReportKind::Search) {
         // Silently ignoring them would print a different report than the one asked for.
@@ -276,7 +296,15 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
     return parsed;
 }
 
-std::string_view ReportUsage() {
+bool RussianLocale(const char* lcAll, const char* lcMessages, const char* lang) {
+    for (const char* value : {lcAll, lcMessages, lang}) {
+        if (value != nullptr && *value != '\0') return std::string_view(value).starts_with("ru");
+    }
+    return false;
+}
+
+std::string_view ReportUsage(bool russian) {
+    if (russian) return ReportUsageRussian();
     return R"(Usage: velorith-report [options]
 Renders a report of Velorith Calendar to standard output or a file.
 
@@ -288,7 +316,8 @@ Renders a report of Velorith Calendar to standard output or a file.
   --whole-word        whole-word search (with --report search only)
   --indiction         show the indiction line
   --all-styles        show every date in all three reckonings
-  --fasting, --no-fasting   show the fast of each day, or not (default: shown)
+  --fast, --no-fast   show the fast of each day, or not (default: shown; the older names
+                      --fasting and --no-fasting work too)
   --readings, --no-readings   show each day's scripture readings (default: shown)
   --zachala                   write each reading's zachalo number after it
   --range A-B         working range, 1 <= A <= B <= 3000 (default 1901-2100): the years A to B
@@ -296,22 +325,35 @@ Renders a report of Velorith Calendar to standard output or a file.
                       them (World: the years A+5508 to B+5508)
   --font NAME         report font (default System);  --font-size N (default 10)
   --data DIR          data folder (default: the one the desktop program uses)
-  --format text|rtf|json|ics
+  --format text|rtf|json|ics|lines
                       text (default): the report as a pane shows it, UTF-8, one line per
                       paragraph; rtf: the document as the desktop program saves it (Windows-1251);
                       json: the report's facts (see velorith-report.schema.json); ics: an
-                      iCalendar file, one all-day event per day (not for search and abbr)
-  --range-years A-B   with --format ics: the civil (Gregorian) years A to B, at most 100, in one
-                      calendar file (a subscription feed)
+                      iCalendar file, one all-day event per day; lines: one day a line, the ISO
+                      date, a tab, the principal commemoration, a tab, the fast (ics and lines
+                      not for search and abbr)
+  --range-years A-B   with --format ics, json or lines: the civil (Gregorian) years A to B, at
+                      most 100, in one file (a subscription feed); --report year (default) or
+                      feasts
+  --events all|feasts|fasts   with --format ics: every day (default), the great feasts alone,
+                      or the fasts alone (each fasting season one event over its days)
+  --uid-domain DOMAIN with --format ics: the domain of the events' UIDs (default
+                      calendar.velorith.org); keep it the same so that refreshes update events
+  --summary-length N  with --format ics: cut summaries to N characters at a word (default 60,
+                      what a phone shows; the whole text opens the description); 0 keeps them
   --calendar-name NAME  the name calendar programs show for an ics file
                       (default "Православный церковный календарь")
   --output FILE       write there instead of standard output (a FIFO that no program reads
                       within 5 seconds is a write failure)
-  --help, --version
+  --strict            a data file that is missing, unreadable or too large, or no data at all,
+                      fails the run (status 2, nothing written) instead of a warning
+  -h, --help          this text (in Russian under a Russian locale);  -V, --version
 
-json and ics hold the civil years 1-3000: days outside them are left out, with a note.
+json, ics and lines hold the civil years 1-3000: days outside them are left out, with a note.
+A closed pipe (velorith-report ... | head) ends the run quietly, by SIGPIPE, as cat and seq do.
 Exit status: 0 done; 1 the output could not be written; 2 a bad option or value, a date that
-does not exist in the reckoning or lies outside the working range.
+does not exist in the reckoning or lies outside the working range, or with --strict a warning
+about the data.
 )";
 }
 

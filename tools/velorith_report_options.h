@@ -11,6 +11,7 @@
 #include "calendar/report_frame.h"
 #include "exports/format_registry.h"
 #include "exports/report_ics.h"
+#include "tools/report_feed_options.h"
 
 namespace velorith {
 
@@ -49,6 +50,8 @@ struct ReportOptions {
     std::optional<std::filesystem::path> output;
     bool help = false;
     bool version = false;
+    bool strict = false;  // --strict: a warning about the data fails the run (status 2)
+    FeedOptions feed;     // --events, --uid-domain, --summary-length
 };
 
 // The options, or the one-line complaint about the first thing wrong with them.
@@ -62,6 +65,12 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args);
 // Whether the date exists in reckoning cal (World months count from September).
 bool DateExists(int cal, const YmdDate& date);
 
-std::string_view ReportUsage();
+// The Russian help text (velorith_report_usage_ru.cpp).
+std::string_view ReportUsageRussian();
+// The help text, in Russian or English.
+std::string_view ReportUsage(bool russian = false);
+// Whether the messages' locale is Russian, as LC_ALL, LC_MESSAGES and LANG say it in that order
+// (the first one set wins).
+bool RussianLocale(const char* lcAll, const char* lcMessages, const char* lang);
 
 }  // namespace velorith

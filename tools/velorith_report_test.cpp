@@ -13,59 +13,29 @@
 #include <string>
 #include <vector>
 
+#include "data/base_files.h"
 #include "data/test_folder.h"
 #include "data/text_encoding.h"
-
-extern char** environ;
+#include "tools/report_test_run.h"
 
 namespace velorith {
 namespace {
 
 using testing::TempFolder;
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// Runs the program with its output going to files, so that nothing can block on a pipe.
-Result RunProgram(const TempFolder& scratch, std::vector<std::string> args,
-                  const char* program = VELORITH_REPORT_EXE) {
-    const auto out = scratch / "stdout.txt";
-    const auto err = scratch / "stderr.txt";
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    args.insert(args.begin(), program);
-    std::vector<char*> argv;
-    for (auto& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    Result r;
-    if (posix_spawn(&pid, program, &actions, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-        r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    r.out = ReadFile(out);
-    r.err = ReadFile(err);
-    return r;
-}
+using testing::ReadFile;
+using testing::Result;
+using testing::RunProgram;
 
 class VelorithReport : public ::testing::Test {
   protected:
     void SetUp() override {
         data_ = folder_.path() / "Calendar";
         std::filesystem::create_directories(data_);
+        // A whole data set, most of it empty: a missing file would be named on standard error.
+        for (const std::string_view name : kBaseFileNames)
+            Write(name, "");
+        Write("Readings.DAT", "");
         Write("April.DAT", "[7]\n0={1}Пасха Господня.\n1=Мч. Калиопия.\n[8]\n1=Свт. Георгия.\n");
         Write("Weekdays.DAT", "[1]\ndays=0\nred=1\n0=Светлое Христово Воскресение.\n");
         std::ofstream(data_ / "Abbr.DAT", std::ios::binary)
@@ -245,7 +215,7 @@ TEST_F(VelorithReport, JsonAndIcsOfADay) {
     const Result json = Report({"--style", "julian", "--date", "2025-4-7", "--format", "json"});
     ASSERT_EQ(json.status, 0) << json.err;
     EXPECT_TRUE(
-        json.out.starts_with("{\"formatVersion\":2,\"kind\":\"day\",\"reckoning\":\"julian\","));
+        json.out.starts_with("{\"formatVersion\":3,\"kind\":\"day\",\"reckoning\":\"julian\","));
     EXPECT_TRUE(json.out.ends_with("}]}\n"));
     EXPECT_EQ(std::count(json.out.begin(), json.out.end(), '\n'), 1);  // one line
     EXPECT_NE(json.out.find("\"text\":\"Пасха Господня.\""), std::string::npos);
@@ -281,7 +251,7 @@ TEST_F(VelorithReport, BadExportOptionsAreRefused) {
     ExpectRefused({"--format", "ics", "--report", "search", "--find", "Пасха"});
     ExpectRefused({"--format", "ics", "--report", "abbr"});
     ExpectRefused({"--range-years", "2025-2026"});  // a feed is a calendar file
-    ExpectRefused({"--range-years", "2025-2026", "--format", "json"});
+    ExpectRefused({"--range-years", "2025-2026", "--format", "rtf"});
     ExpectRefused({"--range-years", "2025-2026", "--format", "ics", "--report", "month"});
     ExpectRefused({"--range-years", "2025-2026", "--format", "ics", "--date", "2025-1-1"});
     ExpectRefused({"--range-years", "2026-2025", "--format", "ics"});

@@ -1,0 +1,70 @@
+// The data folder's files checked as the calendar loads them: every way a file can fail to be
+// read is told apart, and a sound folder reports nothing.
+#include "data/load_problems.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "data/base_files.h"
+#include "data/calendar_data.h"
+#include "data/test_folder.h"
+
+namespace velorith {
+namespace {
+
+using testing::TempFolder;
+
+TEST(LoadProblems, EachKindOfBadFileIsToldApart) {
+    TempFolder folder;
+    const auto good = folder.Write("January.DAT", "[1]\n0=Обрезание Господне.\n");
+    std::filesystem::create_directory(folder / "March.DAT");
+    std::filesystem::create_symlink(folder / "nowhere.DAT", folder / "April.DAT");
+    ASSERT_EQ(::mkfifo((folder / "May.DAT").c_str(), 0600), 0);
+    const auto big = folder.WriteBytes("June.DAT", std::string(100, 'x'));
+
+    EXPECT_EQ(CheckDataFile(good, 64), std::nullopt);
+    EXPECT_EQ(CheckDataFile(folder / "February28.DAT", 64), LoadProblemKind::Missing);
+    EXPECT_EQ(CheckDataFile(folder / "March.DAT", 64), LoadProblemKind::NotRegularFile);
+    EXPECT_EQ(CheckDataFile(folder / "April.DAT", 64), LoadProblemKind::DanglingLink);
+    EXPECT_EQ(CheckDataFile(folder / "May.DAT", 64), LoadProblemKind::NotRegularFile);
+    EXPECT_EQ(CheckDataFile(big, 64), LoadProblemKind::TooLarge);
+    EXPECT_EQ(CheckDataFile(big, 100), std::nullopt);  // the limit itself is allowed
+    // A link to a sound file is a sound file.
+    std::filesystem::create_symlink(good, folder / "July.DAT");
+    EXPECT_EQ(CheckDataFile(folder / "July.DAT", 64), std::nullopt);
+
+    if (::geteuid() != 0) {  // root reads any file
+        std::filesystem::permissions(good, std::filesystem::perms::none);
+        EXPECT_EQ(CheckDataFile(good, 64), LoadProblemKind::Unreadable);
+    }
+}
+
+TEST(LoadProblems, TheCalendarDataReportsItsFolder) {
+    TempFolder folder;
+    CalendarData empty(folder.path() / "none");
+    empty.LoadTables();
+    EXPECT_TRUE(empty.LoadReport().NoData());
+    EXPECT_EQ(empty.LoadReport().Problems.size(), kBaseFileCount + 1u);  // with Readings.DAT
+
+    for (const std::string_view name : kBaseFileNames)
+        folder.Write(name, "");
+    folder.Write(std::string(kReadingsFileName), "");
+    CalendarData whole(folder.path());
+    whole.LoadTables();
+    EXPECT_FALSE(whole.LoadReport().NoData());
+    EXPECT_TRUE(whole.LoadReport().Problems.empty());
+
+    std::filesystem::remove(folder / "Special.DAT");
+    std::filesystem::create_directory(folder / "Special.DAT");
+    CalendarData broken(folder.path());
+    broken.LoadTables();
+    ASSERT_EQ(broken.LoadReport().Problems.size(), 1u);
+    EXPECT_EQ(broken.LoadReport().Problems[0].File, folder / "Special.DAT");
+    EXPECT_EQ(broken.LoadReport().Problems[0].Kind, LoadProblemKind::NotRegularFile);
+    EXPECT_EQ(broken.LoadReport().FilesPresent, kBaseFileCount + 1);
+}
+
+}  // namespace
+}  // namespace velorith
