@@ -72,7 +72,7 @@ class GroupWrapper {
   public:
     explicit GroupWrapper(DayInfo& info) : info_(info) {}
 
-    void MonthLines(MonthDayTexts& month) { month_ = &month; }
+    void MonthLines(const MonthDayTexts& month) { month_ = &month; }
 
     void Wrap(const EntryTexts& e, EntrySource source, int section, bool textZeroFirst) {
         const auto add = [&](std::vector<Chunk>& side, int g, const TextLines& lines) {
@@ -94,11 +94,11 @@ class GroupWrapper {
             for (auto it = before_.rbegin(); it != before_.rend(); ++it)
                 if (it->group == g) Add(g, *it->lines, it->source, it->section);
             if (month_ != nullptr) {
-                for (TextLine& line : month_->groups[static_cast<std::size_t>(g)]) {
+                for (const TextLine& line : month_->groups[static_cast<std::size_t>(g)]) {
                     DayEntry& e = info_.Entries.emplace_back();
                     e.Group = g;
                     e.Sign = line.Sign;
-                    SetEntryText(e, std::move(line.Value));
+                    SetEntryText(e, line.Value);
                 }
             }
             for (const Chunk& c : after_)
@@ -126,7 +126,7 @@ class GroupWrapper {
     }
 
     DayInfo& info_;
-    MonthDayTexts* month_ = nullptr;
+    const MonthDayTexts* month_ = nullptr;
     std::vector<Chunk> before_;
     std::vector<Chunk> after_;
 };
@@ -190,7 +190,7 @@ DayInfo BuildDayInfo(const DayContext& c, const YearPlacements& placed, Calendar
     MakeDayLine(info, c, placed, t);
 
     const CalendarDate& julian = info.Dates[kJulian];
-    MonthDayTexts month =
+    const MonthDayTexts& month =
         data.MonthDay(julian.Day, julian.Month, IsLeapYear(kJulian, julian.Year) ? 366 : 365);
     info.RedWhy.MonthKey = month.anyRedKey;
     info.GridRed = month.gridRed;
@@ -229,7 +229,7 @@ DayInfo BuildDayInfo(const DayContext& c, const YearPlacements& placed, Calendar
             Rank rank = Rank::None;
             const CalendarDate d = DateOfDay(kJulian, day);
             if (data.lectionary.Fixed(d.Day, d.Month).empty()) return rank;
-            const MonthDayTexts texts =
+            const MonthDayTexts& texts =
                 data.MonthDay(d.Day, d.Month, IsLeapYear(kJulian, d.Year) ? 366 : 365);
             for (const TextLines& lines : texts.groups)
                 for (const TextLine& line : lines)

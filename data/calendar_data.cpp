@@ -74,9 +74,21 @@ std::vector<std::string> CalendarData::MonthSection(int julianDay, int julianMon
     return {lines.begin(), lines.end()};
 }
 
-MonthDayTexts CalendarData::MonthDay(int julianDay, int julianMonth, int julianYearDays) {
-    MonthDayTexts day;
-    for (const std::string_view line : SectionLines(julianDay, julianMonth, julianYearDays)) {
+const MonthDayTexts& CalendarData::MonthDay(int julianDay, int julianMonth, int julianYearDays) {
+    static const MonthDayTexts kNone;
+    const int index = MonthFileIndex(julianMonth, julianYearDays);
+    if (index < 0 || julianDay < 1 || julianDay > 31) return kNone;
+    ParsedMonth& parsed = parsedMonths_[static_cast<std::size_t>(index)];
+    std::shared_ptr<const IniFile> file =
+        monthFiles_.Share(BaseFiles[static_cast<std::size_t>(index)]);
+    if (parsed.file != file) {
+        parsed.file = std::move(file);
+        parsed.days = {};
+    }
+    std::optional<MonthDayTexts>& slot = parsed.days[static_cast<std::size_t>(julianDay)];
+    if (slot) return *slot;
+    MonthDayTexts& day = slot.emplace();
+    for (const std::string_view line : parsed.file->Section(julianDay)) {
         const KeyValueView kv = SplitKeyView(line);
         // The keys of a month file are ASCII ("0".."4", "red"), so no lower-cased copy is made.
         const std::string_view key = kv.key;

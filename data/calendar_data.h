@@ -4,6 +4,8 @@
 
 #include <array>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,8 +60,9 @@ class CalendarData : public MonthListener, public YearAssembler {
     MonthLines MonthLinesOf(int julianDay, int julianMonth, int julianYearDays);
     // The lines of the section of a Julian date, read through the month-file cache.
     std::vector<std::string> MonthSection(int julianDay, int julianMonth, int julianYearDays);
-    // The same section taken apart into groups and red marks.
-    MonthDayTexts MonthDay(int julianDay, int julianMonth, int julianYearDays);
+    // The same section taken apart into groups and red marks. Each day is taken apart once per
+    // version of its file: the reference holds until the file changes and is read anew.
+    const MonthDayTexts& MonthDay(int julianDay, int julianMonth, int julianYearDays);
     // The value of a key of that section (last occurrence, key compared ignoring case).
     std::string MonthKey(int julianDay, int julianMonth, int julianYearDays, std::string_view key);
 
@@ -90,8 +93,15 @@ class CalendarData : public MonthListener, public YearAssembler {
     // The section's lines as views into the cached file: valid until the cache is asked again.
     std::vector<std::string_view> SectionLines(int julianDay, int julianMonth, int julianYearDays);
 
+    // A month file's days as taken apart, for the version of the file they were taken from.
+    struct ParsedMonth {
+        std::shared_ptr<const IniFile> file;
+        std::array<std::optional<MonthDayTexts>, 32> days;
+    };
+
     std::filesystem::path folder_;
     DataFileCache monthFiles_;
+    std::array<ParsedMonth, kBaseFileCount> parsedMonths_;
     PlacementCache placements_;
     std::shared_ptr<const YearPlacements> displayed_ = std::make_shared<const YearPlacements>();
     DateState* state_ = nullptr;
