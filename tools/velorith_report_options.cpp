@@ -6,6 +6,7 @@
 
 #include "data/text_encoding.h"
 #include "reckoning/date_state.h"
+#include "tools/site_writer.h"
 
 namespace velorith {
 namespace {
@@ -157,7 +158,8 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
         } else if (name == "--report" || name == "--style" || name == "--date" ||
                    name == "--find" || name == "--range" || name == "--font" ||
                    name == "--font-size" || name == "--data" || name == "--format" ||
-                   name == "--output" || name == "--range-years" || name == "--calendar-name") {
+                   name == "--output" || name == "--range-years" || name == "--calendar-name" ||
+                   name == "--site" || name == "--base-url") {
             if (!takeValue()) return fail(name + " needs a value");
             const std::string_view v = *value;
             if (!IsValidUtf8(v)) return fail(name + ": the value is not valid UTF-8");
@@ -233,6 +235,15 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
             } else if (name == "--output") {
                 if (v.empty()) return fail("--output needs a file name");
                 o.output = std::filesystem::path(v);
+            } else if (name == "--site") {
+                if (v.empty()) return fail("--site needs a folder");
+                o.site = std::filesystem::path(v);
+            } else if (name == "--base-url") {
+                if (!site::IsBaseUrl(v)) {
+                    return fail("--base-url: \"" + std::string(v) +
+                                "\" is not an http or https address without query or fragment");
+                }
+                o.baseUrl = site::BaseWithSlash(v);
             }
         } else if (arg.starts_with("-")) {
             return fail("unknown option " + name + " (see --help)");
@@ -252,6 +263,16 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
                     std::string(o.report == ReportKind::Search ? "search" : "abbr") +
                     " report has no days to put in a calendar (day, week, month, year, feasts)");
     }
+    if (o.site) {
+        // A site is every page of its years: the options of one report do not apply.
+        if (!o.rangeYears) return fail("--site needs --range-years A-B, the civil years it holds");
+        if (o.output) return fail("--site writes a folder; it does not go with --output");
+        if (o.date) return fail("--site names its years; it does not go with --date");
+        if (o.reportGiven) return fail("--site writes every page; it does not go with --report");
+        if (o.find || o.wholeWord) return fail("--find belongs to --report search");
+        return parsed;
+    }
+    if (o.baseUrl) return fail("--base-url belongs to --site");
     if (o.rangeYears) {
         if (o.format->RenderYears == nullptr) return fail("--range-years needs --format ics");
         if (o.reportGiven && o.report != ReportKind::Year) {
@@ -294,17 +315,22 @@ Renders a report of Velorith Calendar to standard output or a file.
                       them (World: the years A+5508 to B+5508)
   --font NAME         report font (default System);  --font-size N (default 10)
   --data DIR          data folder (default: the one the desktop program uses)
-  --format text|rtf|json|ics
+  --format text|rtf|json|ics|html
                       text (default): the report as a pane shows it, UTF-8, one line per
                       paragraph; rtf: the document as the desktop program saves it (Windows-1251);
                       json: the report's facts (see velorith-report.schema.json); ics: an
-                      iCalendar file, one all-day event per day (not for search and abbr)
+                      iCalendar file, one all-day event per day (not for search and abbr);
+                      html: a web page with its stylesheet inside
   --range-years A-B   with --format ics: the civil (Gregorian) years A to B, at most 100, in one
                       calendar file (a subscription feed)
   --calendar-name NAME  the name calendar programs show for an ics file
                       (default "Православный церковный календарь")
   --output FILE       write there instead of standard output (a FIFO that no program reads
                       within 5 seconds is a write failure)
+  --site DIR          with --range-years A-B: a static web site of those civil years in DIR
+                      (a page per day, month and year, each day's JSON, iCalendar feeds, an
+                      index that opens today's page, today.html to embed, sitemap.xml)
+  --base-url URL      with --site: the site's address, for absolute addresses in sitemap.xml
   --help, --version
 
 json and ics hold the civil years 1-3000: days outside them are left out, with a note.
