@@ -39,10 +39,11 @@ table.month .num{display:block;font-size:1.125rem;font-weight:bold;text-decorati
 table.month td.red .num{color:var(--red)}
 table.month .fast-mark{display:block;color:var(--muted);font-style:italic}
 .weekday-name{display:none}
+.visually-hidden{position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0 0 0 0);white-space:nowrap}
 footer{margin-top:2rem;color:var(--muted);font-size:.875rem}
 .today-block{padding:.5rem .75rem;border:1px solid var(--line);background:var(--bg)}
 @media (max-width:40rem){body{padding:.75rem}table.month,table.month tbody,table.month tr,table.month td{display:block;width:auto;height:auto}table.month thead,table.month td.empty{display:none}table.month td{border:0;border-bottom:1px solid var(--line);padding:.5rem 0}table.month .num{display:inline}.weekday-name{display:inline;color:var(--muted)}}
-@media print{@page{size:A4;margin:15mm 15mm 18mm}body{max-width:none;padding:0;font-size:11pt;color:#000;background:#fff}a{color:inherit;text-decoration:none}nav,.no-print{display:none}.red,.day.red>header,.sign,.great-feast{color:#b40000}.day{break-inside:avoid}.fast{background:none}table.month td{height:auto}}
+@media print{@page{size:A4;margin:15mm 15mm 18mm}body{max-width:none;padding:0;font-size:11pt;color:#000;background:#fff}a{color:inherit;text-decoration:none}nav,nav.pager,.no-print{display:none}.red,.day.red>header,.sign,.great-feast{color:#b40000}.day{break-inside:avoid}.fast{background:none}table.month td{height:auto}}
 )css";
 }
 
@@ -52,7 +53,9 @@ std::string HtmlDocument(const HtmlPage& page) {
     out +=
         "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n"
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-        "<meta name=\"color-scheme\" content=\"light dark\">\n<title>";
+        "<meta name=\"color-scheme\" content=\"light dark\">\n"
+        // No icon of its own: a browser then asks the server for no /favicon.ico.
+        "<link rel=\"icon\" href=\"data:,\">\n<title>";
     AppendEscaped(out, page.Title);
     out += "</title>\n";
     if (page.StyleHref.empty()) {

@@ -44,6 +44,7 @@ inline constexpr std::string_view kYears = "Годы";
 inline constexpr std::string_view kToday = "Сегодня";
 inline constexpr std::string_view kHome = "Календарь";
 inline constexpr std::string_view kNavigation = "Переход по календарю";
+inline constexpr std::string_view kNeighbours = "Соседние страницы";
 inline constexpr std::string_view kDayAsJson = "День в JSON";
 inline constexpr std::string_view kFeed = "Календарь для телефона (iCalendar)";
 inline constexpr std::string_view kYearFeed = "Год для телефона (iCalendar)";

@@ -126,7 +126,7 @@ std::string DayPage(const SiteFrame& site, const DayInfo& day, const DayInfo* pr
     const auto href = [&](const DayInfo* d) {
         return d != nullptr ? std::string(root) + PathOf(*d) : std::string();
     };
-    Pager(body, words::kNavigation, href(prev), words::kPreviousDay, href(next), words::kNextDay);
+    Pager(body, words::kNeighbours, href(prev), words::kPreviousDay, href(next), words::kNextDay);
     std::string extra;
     Link(extra, "day.json", words::kDayAsJson);
     extra += " · ";
@@ -151,7 +151,7 @@ std::string MonthPage(const SiteFrame& site, int year, int month, std::span<cons
     SiteHeader(body, site, root, trail);
     body += "<main>\n<h1>";
     AppendEscaped(body, caption);
-    body += "</h1>\n<table class=\"month\">\n<caption class=\"no-print\">";
+    body += "</h1>\n<table class=\"month\">\n<caption class=\"visually-hidden\">";
     AppendEscaped(body, MonthTitle(kGregorian, month, year));
     body += "</caption>\n<thead><tr>";
     for (const std::string_view name : words::kWeekdayShort) {
@@ -210,7 +210,7 @@ std::string MonthPage(const SiteFrame& site, int year, int month, std::span<cons
     const int prevMonth = month == 1 ? 12 : month - 1;
     const int nextYear = month == 12 ? year + 1 : year;
     const int nextMonth = month == 12 ? 1 : month + 1;
-    Pager(body, words::kNavigation,
+    Pager(body, words::kNeighbours,
           prevYear >= site.FirstYear ? std::string(root) + MonthPath(prevYear, prevMonth) : "",
           MonthCaption(prevYear, prevMonth),
           nextYear <= site.LastYear ? std::string(root) + MonthPath(nextYear, nextMonth) : "",
@@ -248,7 +248,7 @@ std::string YearPage(const SiteFrame& site, int year, std::span<const DayInfo> d
         body += "</li>\n";
     }
     body += "</ul>\n</main>\n";
-    Pager(body, words::kNavigation,
+    Pager(body, words::kNeighbours,
           year > site.FirstYear ? std::string(root) + YearPath(year - 1) : "",
           std::to_string(year - 1),
           year < site.LastYear ? std::string(root) + YearPath(year + 1) : "",
@@ -295,12 +295,12 @@ std::string IndexPage(const SiteFrame& site) {
 std::string TodayPage(const SiteFrame& site) {
     std::string body;
     body +=
-        "<section class=\"today-block\" aria-labelledby=\"today-date\">\n"
+        "<main>\n<section class=\"today-block\" aria-labelledby=\"today-date\">\n"
         "<h1 class=\"today-date\" id=\"today-date\"><a id=\"today-link\" href=\"./\">";
     body += words::kToday;
     body += "</a></h1>\n<p id=\"today-principal\">";
     body += words::kTodayLoading;
-    body += "</p>\n<p id=\"today-fast\" class=\"fast\" hidden></p>\n</section>\n";
+    body += "</p>\n<p id=\"today-fast\" class=\"fast\" hidden></p>\n</section>\n</main>\n";
     // Reads today's day.json beside today's page and shows three of its texts; textContent
     // keeps every text a text.
     body +=

@@ -35,7 +35,7 @@ std::vector<std::string> BrokenLinks(const fs::path& page) {
     for (auto it = std::sregex_iterator(html.begin(), html.end(), kHref);
          it != std::sregex_iterator(); ++it) {
         const std::string href = (*it)[1];
-        if (href.find("://") != std::string::npos) continue;
+        if (href.find("://") != std::string::npos || href.starts_with("data:")) continue;
         const fs::path target = (page.parent_path() / href).lexically_normal();
         const bool ok = href.ends_with('/') || href == "./"
                             ? fs::is_regular_file(target / "index.html")
