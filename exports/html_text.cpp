@@ -1,5 +1,7 @@
 #include "exports/html_text.h"
 
+#include <algorithm>
+
 #include "data/text_encoding.h"
 
 namespace velorith::exports {
@@ -16,42 +18,51 @@ bool Dropped(char32_t cp) {
 
 void AppendEscaped(std::string& out, std::string_view text) {
     out.reserve(out.size() + text.size());
+    // Bytes that need nothing are copied a run at a time; most text is Cyrillic letters, two
+    // bytes each, which are checked without decoding.
+    std::size_t run = 0;
     std::size_t i = 0;
+    const auto flush = [&] { out.append(text.substr(run, i - run)); };
     while (i < text.size()) {
-        const char c = text[i];
-        if (static_cast<unsigned char>(c) < 0x80) {
-            switch (c) {
-                case '&':
-                    out += "&amp;";
-                    break;
-                case '<':
-                    out += "&lt;";
-                    break;
-                case '>':
-                    out += "&gt;";
-                    break;
-                case '"':
-                    out += "&quot;";
-                    break;
-                case '\'':
-                    out += "&#39;";
-                    break;
-                default:
-                    if (!Dropped(static_cast<unsigned char>(c))) out += c;
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            const char* reference = c == '&'    ? "&amp;"
+                                    : c == '<'  ? "&lt;"
+                                    : c == '>'  ? "&gt;"
+                                    : c == '"'  ? "&quot;"
+                                    : c == '\'' ? "&#39;"
+                                                : nullptr;
+            if (reference == nullptr && !Dropped(c)) {
+                ++i;
+                continue;
             }
-            ++i;
+            flush();
+            if (reference != nullptr) out += reference;
+            run = ++i;
+            continue;
+        }
+        if (c >= 0xC2 && c <= 0xDF && i + 1 < text.size() &&
+            (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
+            // U+0080..U+07FF: only the C1 controls (C2 80..C2 9F) are left out.
+            if (c == 0xC2 && static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+                flush();
+                run = i += 2;
+            } else {
+                i += 2;
+            }
             continue;
         }
         char32_t cp = 0;
         const std::size_t length = DecodeUtf8(text, i, cp);
-        if (length == 0) {
-            out += "\xEF\xBF\xBD";
-            ++i;
+        if (length != 0 && !Dropped(cp)) {
+            i += length;
             continue;
         }
-        if (!Dropped(cp)) out.append(text.substr(i, length));
-        i += length;
+        flush();
+        if (length == 0) out += "\xEF\xBF\xBD";
+        run = i += std::max<std::size_t>(length, 1);
     }
+    flush();
 }
 
 std::string Escaped(std::string_view text) {

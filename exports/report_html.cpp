@@ -25,7 +25,7 @@ std::string TitleOf(const ReportFrame& frame) {
 std::string RenderHtml(const ReportFrame& frame, const HtmlReportOptions& options) {
     std::string body;
     // A day's page holds a few kilobytes; a year's some hundreds.
-    body.reserve(2048 + frame.Days.size() * 1536);
+    body.reserve(2048 + frame.Days.size() * 2048);
     body += "<main>\n";
     const bool single = frame.Kind == ReportKind::Day;
     const std::string title = TitleOf(frame);
