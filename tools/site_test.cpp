@@ -142,11 +142,22 @@ TEST_F(Site, TheSitemapIsAbsoluteUnderABaseAndRelativeWithout) {
     EXPECT_EQ(std::count(sitemap.begin(), sitemap.end(), '\n'), 2 + 1 + 1 + 12 + 365 + 1);
 }
 
-TEST_F(Site, ARunOverAnOldSiteReplacesItsPages) {
+TEST_F(Site, ARunOverAnOldSiteReplacesChangedPagesAndLeavesTheOthers) {
     fs::create_directories(At("2025/01/07"));
     std::ofstream(At("2025/01/07/index.html")) << "old page";
-    ASSERT_EQ(Write(2025, 2025).Status, 0);
+    const SiteResult first = Write(2025, 2025);
+    ASSERT_EQ(first.Status, 0);
+    EXPECT_EQ(first.Unchanged, 0u);
     EXPECT_NE(Read(At("2025/01/07/index.html")).find("<!DOCTYPE html>"), std::string::npos);
+
+    // Nothing changed: nothing is written again, and the files keep their times.
+    const auto before = fs::last_write_time(At("2025/06/15/index.html"));
+    std::ofstream(At("2025/06/16/index.html"), std::ios::app) << "x";  // damaged since
+    const SiteResult again = Write(2025, 2025);
+    ASSERT_EQ(again.Status, 0);
+    EXPECT_EQ(again.Unchanged, again.Files - 1);
+    EXPECT_EQ(fs::last_write_time(At("2025/06/15/index.html")), before);
+    EXPECT_TRUE(Read(At("2025/06/16/index.html")).ends_with("</html>\n"));
 }
 
 TEST_F(Site, ABadRequestIsRefusedWithOneLineAndWritesNothing) {

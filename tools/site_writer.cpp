@@ -1,6 +1,7 @@
 #include "tools/site_writer.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -41,6 +42,13 @@ class SiteFiles {
             if (ec) throw WriteFailure("cannot create " + folder.string() + ": " + ec.message());
             madeFolder_ = folder;
         }
+        ++count_;
+        // A page that would not change is left alone: a nightly run then touches only the
+        // pages whose day changed, and servers and caches keep the dates of the others.
+        if (SameBytes(target, bytes)) {
+            ++unchanged_;
+            return;
+        }
         const fs::path temporary = folder / ("." + target.filename().string() + suffix_);
         const int fd =
             ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
@@ -60,12 +68,34 @@ class SiteFiles {
             errno = reason;
             Fail(target);
         }
-        ++count_;
     }
 
     std::size_t Count() const { return count_; }
+    std::size_t Unchanged() const { return unchanged_; }
 
   private:
+    // Whether the regular file at the path holds exactly these bytes.
+    static bool SameBytes(const fs::path& path, std::string_view bytes) {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (fd < 0) return false;
+        struct stat st {};
+        bool same = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+                    static_cast<std::size_t>(st.st_size) == bytes.size();
+        std::string held;
+        if (same) {
+            held.resize(bytes.size());
+            std::size_t got = 0;
+            while (got < held.size()) {
+                const ssize_t n = ::read(fd, held.data() + got, held.size() - got);
+                if (n <= 0) break;
+                got += static_cast<std::size_t>(n);
+            }
+            same = got == held.size() && held == bytes;
+        }
+        ::close(fd);
+        return same;
+    }
+
     [[noreturn]] static void Fail(const fs::path& path) {
         throw WriteFailure("cannot write " + path.string() + ": " + std::strerror(errno));
     }
@@ -74,6 +104,7 @@ class SiteFiles {
     std::string suffix_;
     fs::path madeFolder_;
     std::size_t count_ = 0;
+    std::size_t unchanged_ = 0;
 };
 
 // The folder exists, or is made, and takes a new file: else the one line that says why not.
@@ -196,6 +227,7 @@ SiteResult WriteSite(Calendar& calendar, const SiteRequest& request) {
         result.Message = failure.what();
     }
     result.Files = files.Count();
+    result.Unchanged = files.Unchanged();
     return result;
 }
 

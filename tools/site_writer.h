@@ -2,7 +2,7 @@
 // day, month and year of the civil years A..B, each day's JSON beside its page, the iCalendar
 // feeds, one stylesheet, the index, the "today" block and the sitemap. Each file is written
 // under a temporary name and renamed into place, so a reader never gets half a page, even from
-// an interrupted run.
+// an interrupted run. A file that would not change is not written again.
 #pragma once
 
 #include <ctime>
@@ -25,9 +25,10 @@ struct SiteRequest {
 };
 
 struct SiteResult {
-    int Status = 0;       // 0 written, 1 a file could not be written, 2 a bad request
-    std::string Message;  // one line when Status is not 0
-    std::size_t Files = 0;
+    int Status = 0;             // 0 written, 1 a file could not be written, 2 a bad request
+    std::string Message;        // one line when Status is not 0
+    std::size_t Files = 0;      // the site's files
+    std::size_t Unchanged = 0;  // of them, those already there with the same bytes, left alone
 };
 
 // Whether the text is an address a sitemap can stand under: http or https, nothing a URL may
