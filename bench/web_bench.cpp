@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "bench/shipped_data_set.h"
 #include "exports/format_registry.h"
 #include "reports/calendar.h"
 #include "tools/site_pages.h"
@@ -16,18 +17,8 @@ using namespace velorith;
 
 namespace {
 
-fs::path ShippedDataSet() {
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? fs::path("Calendar") : exe.parent_path() / "Calendar";
-}
-
-struct YearCalendar {
-    Calendar calendar{ShippedDataSet()};
-    YearCalendar() {
-        calendar.State().SetRange(1901, 2100);
-        calendar.SelectDate(kGregorian, 2026, 12, 7);
-    }
+struct YearCalendar : bench::ShippedCalendar {
+    YearCalendar() : ShippedCalendar(2026, 12, 7) {}
     exports::RenderJob Job() { return {calendar, ReportKind::Year, {}, false, {}}; }
 };
 
