@@ -22,11 +22,11 @@ h1 a,h2 a{color:inherit}
 ul.entries{list-style:none;margin:.5rem 0;padding:0}
 ul.entries li{margin:.2rem 0;padding-left:2.4em;text-indent:-2.4em}
 ul.entries.notes li{padding-left:1.2em;text-indent:0}
-.sign{display:inline-block;width:2.4em;text-indent:0;font-family:"DejaVu Sans Mono",monospace;font-size:.875em;color:var(--red)}
+.sign{display:inline-block;width:2.4em;text-indent:0;font-family:"DejaVu Sans Mono",monospace;color:var(--red)}
 .rank-none .sign,.rank-six .sign,.rank-doxology .sign{color:inherit}
 .great-feast{display:inline-block;margin-left:.35em;color:var(--red)}
 .fast{margin:.4rem 0;padding:.2rem .5rem;background:var(--mark);border-left:.25rem solid var(--line)}
-.readings{margin:.4rem 0;padding-left:1.2em}
+.readings{margin:.4rem 0;padding-left:0;list-style:none}
 .u{text-decoration:underline}
 nav ul{list-style:none;margin:.5rem 0;padding:0;display:flex;flex-wrap:wrap;gap:.25rem 1rem}
 nav.pager{display:flex;flex-wrap:wrap;justify-content:space-between;gap:.5rem;margin:1rem 0}
