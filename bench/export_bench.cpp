@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "bench/shipped_data_set.h"
 #include "exports/report_ics.h"
 #include "exports/report_json.h"
 #include "reports/calendar.h"
@@ -13,19 +14,9 @@ using namespace velorith;
 
 namespace {
 
-fs::path ShippedDataSet() {
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? fs::path("Calendar") : exe.parent_path() / "Calendar";
-}
-
 // A calendar on 20 April 2025 of the new style.
-struct YearCalendar {
-    Calendar calendar{ShippedDataSet()};
-    YearCalendar() {
-        calendar.State().SetRange(1901, 2100);
-        calendar.SelectDate(kGregorian, 2025, 4, 20);
-    }
+struct YearCalendar : bench::ShippedCalendar {
+    YearCalendar() : ShippedCalendar(2025, 4, 20) {}
 };
 
 void BM_YearFrame(benchmark::State& state) {

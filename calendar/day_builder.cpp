@@ -12,22 +12,17 @@
 namespace velorith {
 namespace {
 
-// An entry keeps the line's plain text, and its markup beside it only when it has any.
-void SetText(DataText& t, std::string value) {
+// An entry keeps the line's plain text, and its markup beside it only when it has any; the
+// markup is read once here into the spans over the plain text.
+template <typename T>
+void SetText(T& t, std::string value) {
     if (HasMarkup(value)) {
-        t.Text = PlainTextOf(value);
+        StyledText styled = ReadStyledText(value);
+        t.Text = std::move(styled.Text);
+        t.Spans = std::move(styled.Spans);
         t.Markup = std::move(value);
     } else {
         t.Text = std::move(value);
-    }
-}
-
-void SetEntryText(DayEntry& e, std::string value) {
-    if (HasMarkup(value)) {
-        e.Text = PlainTextOf(value);
-        e.Markup = std::move(value);
-    } else {
-        e.Text = std::move(value);
     }
 }
 
@@ -98,7 +93,7 @@ class GroupWrapper {
                     DayEntry& e = info_.Entries.emplace_back();
                     e.Group = g;
                     e.Sign = line.Sign;
-                    SetEntryText(e, line.Value);
+                    SetText(e, line.Value);
                 }
             }
             for (const Chunk& c : after_)
@@ -121,7 +116,7 @@ class GroupWrapper {
             e.Sign = line.Sign;
             e.Source = source;
             e.Section = section;
-            SetEntryText(e, line.Value);
+            SetText(e, line.Value);
         }
     }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "data/signs.h"
+#include "data/text_spans.h"
 #include "reckoning/calendar_dates.h"
 #include "reckoning/movable_cycle.h"
 
@@ -28,6 +29,7 @@ struct DayEntry {
     int Section = 0;     // the entry's section number in its table; 0 for the month file
     std::string Text;    // the line as visible plain text (UTF-8), after its sign marker
     std::string Markup;  // the data's text with its RTF inline markup, when it has any
+    std::vector<TextSpan> Spans = {};  // that markup's looks over Text (none without markup)
 
     // The data's text after the sign marker, as a report writes it: the markup when there is
     // any, else the plain text (most lines have none, so most keep one string).
@@ -171,6 +173,7 @@ struct DayReadings {
 struct DataText {
     std::string Text;
     std::string Markup;
+    std::vector<TextSpan> Spans = {};  // the markup's looks over Text
     // The text as a report writes it: the markup when there is any, else the plain text.
     std::string_view Value() const { return Markup.empty() ? std::string_view(Text) : Markup; }
     bool Empty() const { return Text.empty() && Markup.empty(); }

@@ -25,6 +25,7 @@ struct CharState {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    bool hidden = false;
     int colorIndex = 0;
     int unicodeSkip = 1;
     Dest dest = Dest::Text;
@@ -253,6 +254,8 @@ class Reader {
             state_.underline = on;
         } else if (w == "ulnone") {
             state_.underline = false;
+        } else if (w == "v") {
+            state_.hidden = on;
         } else if (w == "cf") {
             state_.colorIndex = std::max(0, param.value_or(0));
         } else if (w == "plain") {
@@ -406,7 +409,8 @@ class Reader {
 
     static bool SameFormatting(const CharState& a, const CharState& b) {
         return a.font == b.font && a.halfPoints == b.halfPoints && a.bold == b.bold &&
-               a.italic == b.italic && a.underline == b.underline && a.colorIndex == b.colorIndex;
+               a.italic == b.italic && a.underline == b.underline && a.colorIndex == b.colorIndex &&
+               a.hidden == b.hidden;
     }
 
     RtfRun CurrentLook() const {
@@ -418,6 +422,7 @@ class Reader {
         run.bold = state_.bold;
         run.italic = state_.italic;
         run.underline = state_.underline;
+        run.hidden = state_.hidden;
         run.colorIndex = state_.colorIndex;
         if (state_.colorIndex > 0 &&
             static_cast<std::size_t>(state_.colorIndex) < doc_.colors.size()) {
@@ -473,7 +478,7 @@ class Reader {
 
 bool RtfRun::SameLook(const RtfRun& o) const {
     return font == o.font && fontName == o.fontName && halfPoints == o.halfPoints &&
-           bold == o.bold && italic == o.italic && underline == o.underline &&
+           bold == o.bold && italic == o.italic && underline == o.underline && hidden == o.hidden &&
            colorIndex == o.colorIndex && color == o.color;
 }
 

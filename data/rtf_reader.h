@@ -35,6 +35,7 @@ struct RtfRun {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    bool hidden = false;  // \v: text a reader does not show (the plain text keeps it)
     int colorIndex = 0;  // the N of \cfN in force; 0 is the automatic colour
     RtfColor color;      // that colour-table entry (automatic when absent)
 

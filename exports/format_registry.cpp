@@ -1,13 +1,14 @@
 #include "exports/format_registry.h"
 
+#include <algorithm>
 #include <array>
 
 namespace velorith::exports {
 namespace {
 
 // One line a format.
-const std::array<const Format*, 5> kFormats = {&kTextFormat, &kRtfFormat, &kJsonFormat, &kIcsFormat,
-                                               &kLinesFormat};
+const std::array<const Format*, 6> kFormats = {&kTextFormat, &kRtfFormat, &kJsonFormat, &kIcsFormat,
+                                               &kLinesFormat, &kHtmlFormat};
 
 }  // namespace
 
@@ -25,6 +26,15 @@ const Format* FindFormat(std::string_view name) {
     for (const Format& f : Formats())
         if (f.Name == name) return &f;
     return nullptr;
+}
+
+std::vector<const Format*> SaveFormats() {
+    std::vector<const Format*> offered;
+    for (const Format& f : Formats())
+        if (f.SaveOrder > 0) offered.push_back(&f);
+    std::stable_sort(offered.begin(), offered.end(),
+                     [](const Format* a, const Format* b) { return a->SaveOrder < b->SaveOrder; });
+    return offered;
 }
 
 std::string FormatNames(std::string_view separator) {

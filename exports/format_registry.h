@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calendar/report_frame.h"
 #include "exports/report_ics.h"
@@ -30,6 +31,10 @@ struct Format {
     std::string_view Extension;  // of a saved file, without the dot
     std::string_view MediaType;  // as a web server would announce it
     bool DaysOnly = false;       // only reports that list days (not the search or abbreviations)
+    // Where "Сохранить как" offers the format: its place in the dialog's list of types (1 is
+    // the first and default) and the type's description there; 0 for formats it does not offer.
+    int SaveOrder = 0;
+    std::string_view SaveDescription = {};
     // The document's bytes as saved: RTF in Windows-1251, everything else in UTF-8.
     std::string (*Render)(const RenderJob& job) = nullptr;
     // For the formats that write facts: the document of a frame the caller has prepared (cut to
@@ -45,6 +50,8 @@ struct Format {
 std::span<const Format> Formats();
 // The format of that name, or null.
 const Format* FindFormat(std::string_view name);
+// The formats "Сохранить как" offers, in the order of its list of types.
+std::vector<const Format*> SaveFormats();
 // The names joined by the separator ("text|rtf|json|ics"), for usage lines and messages.
 std::string FormatNames(std::string_view separator = "|");
 
@@ -54,5 +61,6 @@ extern const Format kRtfFormat;
 extern const Format kJsonFormat;
 extern const Format kIcsFormat;
 extern const Format kLinesFormat;
+extern const Format kHtmlFormat;
 
 }  // namespace velorith::exports

@@ -34,7 +34,7 @@ TEST_F(FormatRegistry, NamesAndExtensionsAreUniqueAndFound) {
         ASSERT_NE(f.Render, nullptr) << f.Name;
         EXPECT_EQ(FindFormat(f.Name), &f);
     }
-    EXPECT_EQ(FormatNames(), "text|rtf|json|ics|lines");
+    EXPECT_EQ(FormatNames(), "text|rtf|json|ics|lines|html");
     EXPECT_EQ(FindFormat("pdf"), nullptr);
     EXPECT_EQ(FindFormat(""), nullptr);
 }
@@ -53,6 +53,9 @@ TEST_F(FormatRegistry, EveryFormatRendersTheDayWithoutMovingTheSelection) {
               std::string::npos);
     EXPECT_TRUE(kRtfFormat.Render(Job(ReportKind::Day)).starts_with("{\\rtf1"));
     EXPECT_NE(kIcsFormat.Render(Job(ReportKind::Day)).find("BEGIN:VCALENDAR"), std::string::npos);
+    const std::string html = kHtmlFormat.Render(Job(ReportKind::Day));
+    EXPECT_TRUE(html.starts_with("<!DOCTYPE html>"));
+    EXPECT_NE(html.find("Рождество Христово."), std::string::npos);
 }
 
 TEST_F(FormatRegistry, TheFormatsOfFactsSpanYearsAndTheDayFormatsNeedDays) {

@@ -8,6 +8,8 @@ const Format kRtfFormat{
     .Name = "rtf",
     .Extension = "rtf",
     .MediaType = "application/rtf",
+    .SaveOrder = 1,
+    .SaveDescription = "Rich Text Format",
     .Render =
         [](const RenderJob& job) {
             Calendar& calendar = job.calendar;

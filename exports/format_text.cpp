@@ -9,6 +9,8 @@ const Format kTextFormat{
     .Name = "text",
     .Extension = "txt",
     .MediaType = "text/plain; charset=utf-8",
+    .SaveOrder = 2,
+    .SaveDescription = "Text Document",
     .Render =
         [](const RenderJob& job) {
             std::string text = job.calendar.RenderText(job.kind, job.findText, job.wholeWord);

@@ -14,7 +14,20 @@ packages=(
     lintian desktop-file-utils appstream man-db devscripts
     zsh fish jq
     clang libclang-rt-14-dev
+    chromium nodejs python3-html5lib
 )
+# The browser tests' packages come from npm; a Node.js of another origin brings its own npm.
+command -v npm >/dev/null 2>&1 || packages+=(npm)
+
+# The browser tests' node packages (puppeteer-core, axe-core), as their lock file pins them.
+browser_packages() {
+    local dir
+    dir="$(cd "$(dirname "$0")/.." && pwd)/tests/browser"
+    if [ ! -f "$dir/node_modules/.package-lock.json" ] ||
+        [ "$dir/package-lock.json" -nt "$dir/node_modules/.package-lock.json" ]; then
+        (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error)
+    fi
+}
 
 missing=()
 for p in "${packages[@]}"; do
@@ -22,10 +35,14 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+    browser_packages
+    exit 0
+fi
 
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+browser_packages

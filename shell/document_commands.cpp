@@ -12,6 +12,7 @@
 #include "dialogs/pane_find.h"
 #include "dialogs/pane_hyphens.h"
 #include "dialogs/range_dialog.h"
+#include "exports/format_registry.h"
 #include "reports/calendar.h"
 #include "shell/documents/clipboard_export.h"
 #include "shell/documents/help_links.h"
@@ -23,6 +24,10 @@
 #include "shell/selector_bar.h"
 
 namespace velorith {
+
+static_assert(static_cast<int>(ReportKind::Search) == kSearchTab &&
+                  static_cast<int>(ReportKind::Abbreviations) == kAbbrTab,
+              "a pane's report is the report kind of its tab's number");
 
 void MainWindow::mnuCopy_Click() {
     CopySelection(*CurrentPane(), *QGuiApplication::clipboard());
@@ -55,6 +60,13 @@ void MainWindow::mnuSaveAS_Click() {
     std::string bytes = PaneBytes(i);
     ReportContent content =
         PaneContent(*Pane(i), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    // The web page of the same report, drawn from the day model; the search pane's is that of
+    // the search it shows (none before the first).
+    if (i != kSearchTab || !paneDocs_[kSearchTab].empty()) {
+        const std::string html = exports::kHtmlFormat.Render(
+            {calendar_, static_cast<ReportKind>(i), shownFind_, shownFindWholeWord_, {}});
+        content.html = QByteArray(html.data(), static_cast<qsizetype>(html.size()));
+    }
     SaveReport(content, ProposedFileName(), lastDir_, FileSaveDialog(this), SaveFailureBox());
 }
 

@@ -222,6 +222,9 @@ class MainWindow : public QMainWindow, public CalendarView {
     mutable std::vector<QPoint> fastCells_;
     DatesGridModel dates_;
     std::array<std::string, kPaneCount> paneDocs_;
+    // The search the search pane shows, for its web page.
+    std::string shownFind_;
+    bool shownFindWholeWord_ = false;
 
     // Controls, named as the rest of the program knows them.
     QTabWidget* tabs_ = nullptr;

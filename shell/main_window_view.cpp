@@ -254,9 +254,12 @@ void MainWindow::strFind_Change() {
 
 void MainWindow::cbFind_Click() {
     BusyPointer busy;
-    std::optional<std::string> document =
-        calendar_.SetFindReport(searchField_->text().toStdString(), wholeWordBox_->isChecked());
-    if (document) ShowDocument(kSearchTab, std::move(*document));
+    std::string text = searchField_->text().toStdString();
+    std::optional<std::string> document = calendar_.SetFindReport(text, wholeWordBox_->isChecked());
+    if (!document) return;
+    shownFind_ = std::move(text);
+    shownFindWholeWord_ = wholeWordBox_->isChecked();
+    ShowDocument(kSearchTab, std::move(*document));
 }
 
 }  // namespace velorith

@@ -22,6 +22,7 @@
 #include "reckoning/navigation.h"
 #include "reports/calendar.h"
 #include "tools/output_file.h"
+#include "tools/site_writer.h"
 #include "tools/velorith_report_options.h"
 
 namespace fs = std::filesystem;
@@ -157,6 +158,14 @@ int RenderFeed(Calendar& calendar, const ReportOptions& o, std::string& bytes) {
     return 0;
 }
 
+// The static site of --site: its files, or one line on what stopped it.
+int WriteSiteOf(Calendar& calendar, const ReportOptions& o) {
+    const site::SiteResult written =
+        site::WriteSite(calendar, {*o.site, o.rangeYears->first, o.rangeYears->last, o.calendarName,
+                                   o.baseUrl.value_or(""), std::time(nullptr)});
+    return written.Status == 0 ? 0 : Complain(written.Message, written.Status);
+}
+
 int Run(const ReportOptions& o) {
     const fs::path dataFolder = o.data ? *o.data : DefaultDataFolder();
     std::error_code ec;
@@ -185,6 +194,8 @@ int Run(const ReportOptions& o) {
     settings.ShowFasting = o.fasting;
     settings.ShowReadings = o.readings;
     settings.ShowZachala = o.zachala;
+
+    if (o.site) return WriteSiteOf(calendar, o);
 
     std::string bytes;
     if (o.rangeYears) {

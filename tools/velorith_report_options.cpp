@@ -7,6 +7,7 @@
 #include "data/text_encoding.h"
 #include "exports/civil_years.h"
 #include "reckoning/date_state.h"
+#include "tools/site_writer.h"
 
 namespace velorith {
 namespace {
@@ -166,7 +167,7 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
                    name == "--find" || name == "--range" || name == "--font" ||
                    name == "--font-size" || name == "--data" || name == "--format" ||
                    name == "--output" || name == "--range-years" || name == "--calendar-name" ||
-                   IsFeedOption(name)) {
+                   IsFeedOption(name) || name == "--site" || name == "--base-url") {
             if (!takeValue()) return fail(name + " needs a value");
             const std::string_view v = *value;
             if (!IsValidUtf8(v)) return fail(name + ": the value is not valid UTF-8");
@@ -245,6 +246,15 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
             } else if (name == "--output") {
                 if (v.empty()) return fail("--output needs a file name");
                 o.output = std::filesystem::path(v);
+            } else if (name == "--site") {
+                if (v.empty()) return fail("--site needs a folder");
+                o.site = std::filesystem::path(v);
+            } else if (name == "--base-url") {
+                if (!site::IsBaseUrl(v)) {
+                    return fail("--base-url: \"" + std::string(v) +
+                                "\" is not an http or https address without query or fragment");
+                }
+                o.baseUrl = site::BaseWithSlash(v);
             }
         } else if (arg.starts_with("-")) {
             return fail("unknown option " + name + " (see --help)");
@@ -264,6 +274,16 @@ ParsedOptions ParseReportOptions(const std::vector<std::string_view>& args) {
                     std::string(o.report == ReportKind::Search ? "search" : "abbr") +
                     " report has no days to put in a calendar (day, week, month, year, feasts)");
     }
+    if (o.site) {
+        // A site is every page of its years: the options of one report do not apply.
+        if (!o.rangeYears) return fail("--site needs --range-years A-B, the civil years it holds");
+        if (o.output) return fail("--site writes a folder; it does not go with --output");
+        if (o.date) return fail("--site names its years; it does not go with --date");
+        if (o.reportGiven) return fail("--site writes every page; it does not go with --report");
+        if (o.find || o.wholeWord) return fail("--find belongs to --report search");
+        return parsed;
+    }
+    if (o.baseUrl) return fail("--base-url belongs to --site");
     if (o.rangeYears) {
         if (o.format->RenderYears == nullptr)
             return fail("--range-years needs --format ics, json or lines");
@@ -325,29 +345,12 @@ Renders a report of Velorith Calendar to standard output or a file.
                       them (World: the years A+5508 to B+5508)
   --font NAME         report font (default System);  --font-size N (default 10)
   --data DIR          data folder (default: the one the desktop program uses)
-  --format text|rtf|json|ics|lines
-                      text (default): the report as a pane shows it, UTF-8, one line per
-                      paragraph; rtf: the document as the desktop program saves it (Windows-1251);
-                      json: the report's facts (see velorith-report.schema.json); ics: an
-                      iCalendar file, one all-day event per day; lines: one day a line, the ISO
-                      date, a tab, the principal commemoration, a tab, the fast (ics and lines
-                      not for search and abbr)
-  --range-years A-B   with --format ics, json or lines: the civil (Gregorian) years A to B, at
-                      most 100, in one file (a subscription feed); --report year (default) or
-                      feasts
-  --events all|feasts|fasts   with --format ics: every day (default), the great feasts alone,
-                      or the fasts alone (each fasting season one event over its days)
-  --uid-domain DOMAIN with --format ics: the domain of the events' UIDs (default
-                      calendar.velorith.org); keep it the same so that refreshes update events
-  --summary-length N  with --format ics: cut summaries to N characters at a word (default 60,
-                      what a phone shows; the whole text opens the description); 0 keeps them
+                   IsFeedOption(name) || name == "--site" || name == "--base-url") {
   --calendar-name NAME  the name calendar programs show for an ics file
                       (default "Православный церковный календарь")
   --output FILE       write there instead of standard output (a FIFO that no program reads
                       within 5 seconds is a write failure)
-  --strict            a data file that is missing, unreadable or too large, or no data at all,
-                      fails the run (status 2, nothing written) instead of a warning
-  -h, --help          this text (in Russian under a Russian locale);  -V, --version
+                   IsFeedOption(name) || name == "--site" || name == "--base-url") {
 
 json, ics and lines hold the civil years 1-3000: days outside them are left out, with a note.
 A closed pipe (velorith-report ... | head) ends the run quietly, by SIGPIPE, as cat and seq do.

@@ -48,6 +48,8 @@ struct ReportOptions {
     std::optional<YearSpan> rangeYears;  // --range-years: the year reports of these civil years
     std::string calendarName = "Православный церковный календарь";  // the iCalendar's name
     std::optional<std::filesystem::path> output;
+    std::optional<std::filesystem::path> site;  // --site DIR: the static site of --range-years
+    std::optional<std::string> baseUrl;         // --base-url: the site's address, for the sitemap
     bool help = false;
     bool version = false;
     bool strict = false;  // --strict: a warning about the data fails the run (status 2)

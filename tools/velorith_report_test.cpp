@@ -667,5 +667,47 @@ TEST_F(VelorithReport, ADataFileTooLargeToReadIsNamed) {
         << r.err;
 }
 
+TEST_F(VelorithReport, EveryReportAsAWebPage) {
+    for (const char* report : {"day", "week", "month", "year", "feasts", "abbr"}) {
+        const Result r = Report({"--report", report, "--date", "2025-4-20", "--format", "html"});
+        EXPECT_EQ(r.status, 0) << report << r.err;
+        EXPECT_TRUE(r.out.starts_with("<!DOCTYPE html>\n<html lang=\"ru\">")) << report;
+        EXPECT_TRUE(r.out.ends_with("</html>\n")) << report;
+    }
+    const Result day = Report({"--date", "2025-4-20", "--format", "html"});
+    EXPECT_NE(day.out.find("<time datetime=\"2025-04-20\">"), std::string::npos);
+    EXPECT_NE(day.out.find("Пасха Господня."), std::string::npos);
+    const Result search = Report(
+        {"--report", "search", "--find", "<Пасха>", "--date", "2025-4-20", "--format", "html"});
+    EXPECT_EQ(search.status, 0);
+    EXPECT_NE(search.out.find("&lt;Пасха&gt;"), std::string::npos);
+}
+
+TEST_F(VelorithReport, ASiteIsWrittenAndBadSiteOptionsAreRefused) {
+    const auto site = folder_.path() / "site";
+    const Result made = Report({"--site", site.string(), "--range-years", "2025-2025", "--base-url",
+                                "https://parish.example"});
+    EXPECT_EQ(made.status, 0) << made.err;
+    EXPECT_EQ(made.out, "");
+    EXPECT_NE(ReadFile(site / "2025" / "04" / "20" / "index.html").find("Пасха Господня."),
+              std::string::npos);
+    EXPECT_NE(ReadFile(site / "sitemap.xml").find("<loc>https://parish.example/2025/04/20/</loc>"),
+              std::string::npos);
+
+    ExpectRefused({"--site", site.string()});  // no years
+    ExpectRefused({"--site", site.string(), "--range-years", "2100-2101"});
+    ExpectRefused({"--site", site.string(), "--range-years", "1900-1900"});
+    ExpectRefused({"--site", "", "--range-years", "2025-2025"});
+    ExpectRefused({"--site", site.string(), "--range-years", "2025-2025", "--output", "x"});
+    ExpectRefused({"--site", site.string(), "--range-years", "2025-2025", "--date", "2025-1-1"});
+    ExpectRefused({"--site", site.string(), "--range-years", "2025-2025", "--report", "day"});
+    ExpectRefused({"--site", site.string(), "--range-years", "2025-2025", "--base-url", "parish"});
+    ExpectRefused({"--base-url", "https://parish.example"});  // without a site
+    std::ofstream(folder_.path() / "file") << "x";
+    ExpectRefused({"--site", (folder_.path() / "file").string(), "--range-years", "2025-2025"});
+    ExpectRefused(
+        {"--site", (folder_.path() / "file" / "site").string(), "--range-years", "2025-2025"});
+}
+
 }  // namespace
 }  // namespace velorith

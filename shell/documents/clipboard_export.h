@@ -1,5 +1,5 @@
-// Copy and copy all: a pane's text goes to the clipboard as RTF and as plain text in one content,
-// so a word processor pastes it with its look and a plain editor gets the letters.
+// Copy and copy all: a pane's text goes to the clipboard as RTF, HTML and plain text in one
+// content, so a word processor pastes it with its look and a plain editor gets the letters.
 #pragma once
 
 #include <QByteArray>
@@ -13,14 +13,16 @@ class QTextEdit;
 namespace velorith {
 
 // The clipboard content: the RTF under "text/rtf" and "application/rtf" (offered first, so it
-// wins where both are understood), then the plain text.
-std::unique_ptr<QMimeData> MakeClipboardContent(const QByteArray& rtf, const QString& plainText);
+// wins where both are understood), the HTML under "text/html" when there is any (web mail and
+// online editors paste it), then the plain text.
+std::unique_ptr<QMimeData> MakeClipboardContent(const QByteArray& rtf, const QString& plainText,
+                                                const QString& html = {});
 
-// The pane's selection, as RTF and plain text. With no selection the RTF holds no text and the
-// plain text is empty.
+// The pane's selection, as RTF, HTML and plain text. With no selection the RTF holds no text
+// and the HTML and plain text are empty.
 void CopySelection(const QTextEdit& pane, QClipboard& clipboard);
 
-// The whole pane, as RTF and plain text.
+// The whole pane, as RTF, HTML and plain text.
 void CopyAll(const QTextEdit& pane, QClipboard& clipboard);
 
 }  // namespace velorith

@@ -5,6 +5,7 @@
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include "data/rtf_reader.h"
@@ -55,6 +56,15 @@ class ClipboardExportTest : public QObject {
         QVERIFY(rtf.paragraphs.at(0).runs.at(0).bold);
         QCOMPARE(rtf.paragraphs.at(0).runs.at(0).color, (RtfColor{255, 0, 0, false}));
         QVERIFY(!rtf.paragraphs.at(1).runs.at(0).bold);
+        // The web form of the same selection, with its bold red letters.
+        QVERIFY(data->hasHtml());
+        QTextDocument pasted;
+        pasted.setHtml(data->html());
+        QCOMPARE(pasted.toPlainText(), QStringLiteral("бота\nМч."));
+        QTextCursor inFirst(pasted.firstBlock());
+        inFirst.movePosition(QTextCursor::NextCharacter);
+        QCOMPARE(inFirst.charFormat().fontWeight(), int(QFont::Bold));
+        QCOMPARE(inFirst.charFormat().foreground().color(), QColor(Qt::red));
     }
 
     void copyWithoutSelectionPutsEmptyText() {
@@ -63,6 +73,7 @@ class ClipboardExportTest : public QObject {
         QVERIFY(data != nullptr);
         QVERIFY(data->hasFormat(QStringLiteral("text/rtf")));
         QCOMPARE(data->text(), QString());
+        QVERIFY(!data->hasHtml());
         QVERIFY(ReadRtf(data->data(QStringLiteral("text/rtf")).toStdString()).PlainText().empty());
     }
 
@@ -73,6 +84,20 @@ class ClipboardExportTest : public QObject {
         QCOMPARE(data->text(), QStringLiteral("Суббота\nМч. Евстафия"));
         QCOMPARE(QString::fromStdString(RtfToPlainText(data->data("text/rtf").toStdString())),
                  QStringLiteral("Суббота\nМч. Евстафия"));
+        QTextDocument pasted;
+        pasted.setHtml(data->html());
+        QCOMPARE(pasted.toPlainText(), QStringLiteral("Суббота\nМч. Евстафия"));
+    }
+
+    void theHtmlOfTextThatLooksLikeMarkupIsText() {
+        pane_.setPlainText(QStringLiteral("Мч. <script>alert(1)</script> & <b>"));
+        CopyAll(pane_, *QApplication::clipboard());
+        const QString html = QApplication::clipboard()->mimeData()->html();
+        QVERIFY(!html.contains(QStringLiteral("<script>")));
+        QVERIFY(html.contains(QStringLiteral("&lt;script&gt;")));
+        QTextDocument pasted;
+        pasted.setHtml(html);
+        QCOMPARE(pasted.toPlainText(), QStringLiteral("Мч. <script>alert(1)</script> & <b>"));
     }
 
   private:

@@ -9,15 +9,33 @@
 #include <QTextEdit>
 
 #include "dialogs/pane_hyphens.h"
+#include "exports/format_registry.h"
 #include "shell/documents/save_names.h"
 
 namespace velorith {
 
+namespace {
+
+// The extension of a saved format, with its dot.
+QString DottedExtension(const exports::Format& format) {
+    return u'.' + QString::fromLatin1(format.Extension.data(),
+                                      static_cast<qsizetype>(format.Extension.size()));
+}
+
+const exports::Format& FormatOf(SaveFormat format) {
+    return *exports::SaveFormats().at(static_cast<std::size_t>(format));
+}
+
+}  // namespace
+
 QStringList SaveFilters() {
-    const QStringList parts = QString::fromLatin1(kSaveFilterList).split(u'|');
     QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        filters.append(parts[i]);
+    for (const exports::Format* f : exports::SaveFormats()) {
+        const QString pattern = u'*' + DottedExtension(*f).toUpper();
+        filters.append(QString::fromLatin1(f->SaveDescription.data(),
+                                           static_cast<qsizetype>(f->SaveDescription.size())) +
+                       QStringLiteral(" (") + pattern + u')');
+    }
     return filters;
 }
 
@@ -35,15 +53,18 @@ void ConfigureSaveDialog(QFileDialog& dialog, const SaveDialogRequest& request) 
 }
 
 QString WithFilterExtension(const QString& path, SaveFormat format) {
-    for (const QLatin1String known : {QLatin1String(".rtf"), QLatin1String(".txt")}) {
-        if (path.endsWith(known, Qt::CaseInsensitive)) return path;
-    }
-    return path + (format == SaveFormat::Rtf ? QStringLiteral(".rtf") : QStringLiteral(".txt"));
+    if (FormatOfName(path)) return path;
+    return path + DottedExtension(FormatOf(format));
 }
 
 std::optional<SaveFormat> FormatOfName(const QString& path) {
-    if (path.endsWith(QLatin1String(".rtf"), Qt::CaseInsensitive)) return SaveFormat::Rtf;
-    if (path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive)) return SaveFormat::PlainText;
+    const std::vector<const exports::Format*> formats = exports::SaveFormats();
+    for (std::size_t i = 0; i < formats.size(); ++i) {
+        if (path.endsWith(DottedExtension(*formats[i]), Qt::CaseInsensitive))
+            return static_cast<SaveFormat>(i);
+    }
+    // The short form of the web page's extension that older systems gave it.
+    if (path.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive)) return SaveFormat::Html;
     return std::nullopt;
 }
 
@@ -51,7 +72,9 @@ std::optional<SaveChoice> SaveDialogResult(const QFileDialog& dialog) {
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty() || files.constFirst().isEmpty()) return std::nullopt;
     const qsizetype filter = dialog.nameFilters().indexOf(dialog.selectedNameFilter());
-    const SaveFormat filtered = filter == 1 ? SaveFormat::PlainText : SaveFormat::Rtf;
+    const SaveFormat filtered = filter > 0 && filter < SaveFilters().size()
+                                    ? static_cast<SaveFormat>(filter)
+                                    : SaveFormat::Rtf;
     // A typed extension says what the file is: a ".txt" never receives RTF markup, whatever
     // filter was left selected; the filter decides only for a name without one.
     const SaveFormat format = FormatOfName(files.constFirst()).value_or(filtered);
@@ -118,8 +141,10 @@ bool SaveReport(const ReportContent& content, const QString& proposedName, QStri
                 const SaveDialog& dialog, const SaveFailureNotice& failed) {
     const std::optional<SaveChoice> choice = dialog(SaveDialogRequest{lastDir, proposedName});
     if (!choice || choice->path.isEmpty()) return false;
-    const QByteArray bytes =
-        choice->format == SaveFormat::Rtf ? content.rtf : PlainTextBytes(content.plainText);
+    const QByteArray bytes = choice->format == SaveFormat::Rtf ? content.rtf
+                             : choice->format == SaveFormat::Html
+                                 ? content.html
+                                 : PlainTextBytes(content.plainText);
     QString reason;
     if (!WriteFileAtomically(choice->path, bytes, &reason)) {
         if (failed) failed(choice->path, reason);

@@ -15,11 +15,9 @@ class QWidget;
 
 namespace velorith {
 
-// The dialog's filters in the common-dialog notation: description|pattern|description|pattern.
-inline constexpr char kSaveFilterList[] =
-    "Rich Text Format (*.RTF)|*.RTF|Text Document (*.TXT)|*.TXT";
-
-enum class SaveFormat { Rtf, PlainText };  // the first and the second filter
+// The dialog's types are the formats the registry offers for saving (exports::SaveFormats):
+// "Rich Text Format (*.RTF)", "Text Document (*.TXT)", "HTML Document (*.HTML)", in this order.
+enum class SaveFormat { Rtf, PlainText, Html };  // the first, second and third filter
 
 struct SaveDialogRequest {
     QString folder;        // LastDir; empty leaves the dialog's own choice
@@ -31,19 +29,19 @@ struct SaveChoice {
     SaveFormat format = SaveFormat::Rtf;
 };
 
-// The path with ".rtf" or ".txt" for the format, as desktop save dialogs add it, unless the name
-// already ends in one of the two (in any case). A name such as "Январь 2000 от Р.Х. (старый
-// стиль)" has a dot in it, so Qt's default suffix would not be added there.
+// The path with the format's extension (".rtf", ".txt", ".html"), as desktop save dialogs add
+// it, unless the name already ends in one of those or ".htm" (in any case). A name such as "Январь
+// 2000 от Р.Х. (старый стиль)" has a dot in it, so Qt's default suffix would not be added there.
 QString WithFilterExtension(const QString& path, SaveFormat format);
 
-// The format a file name's own extension asks for (".rtf" or ".txt", in any case); none for
-// another or no extension.
+// The format a file name's own extension asks for (".rtf", ".txt", ".html" or ".htm", in any
+// case); none for another or no extension.
 std::optional<SaveFormat> FormatOfName(const QString& path);
 
 // Asks for the target; nullopt when cancelled. Tests put their own function in its place.
 using SaveDialog = std::function<std::optional<SaveChoice>(const SaveDialogRequest&)>;
 
-// The filter descriptions of kSaveFilterList, as QFileDialog takes them.
+// The dialog's filters, as QFileDialog takes them, from the format registry.
 QStringList SaveFilters();
 
 // Prepares a save dialog: filters, folder, proposed name, overwrite confirmation.
@@ -60,6 +58,7 @@ SaveDialog FileSaveDialog(QWidget* parent, bool useNative = true);
 struct ReportContent {
     QByteArray rtf;     // the report document as the report writer made it (Windows-1251)
     QString plainText;  // the text the pane shows
+    QByteArray html = {};  // the report as a web page (UTF-8), rendered from the day model
 };
 
 // The pane's text with the report writer's document.

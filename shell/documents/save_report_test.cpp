@@ -69,7 +69,8 @@ class SaveReportTest : public QObject {
         const QString week = QStringLiteral("28-я по Пятидесятнице, 2026 от Р.Х. (новый стиль)");
         ConfigureSaveDialog(dialog, {dir.path() + u'/', week});
         QCOMPARE(dialog.nameFilters(), (QStringList{QStringLiteral("Rich Text Format (*.RTF)"),
-                                                    QStringLiteral("Text Document (*.TXT)")}));
+                                                    QStringLiteral("Text Document (*.TXT)"),
+                                                    QStringLiteral("HTML Document (*.HTML)")}));
         QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
         QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
         QVERIFY(dialog.defaultSuffix().isEmpty());
@@ -86,6 +87,10 @@ class SaveReportTest : public QObject {
         emit types->activated(1);
         QCOMPARE(SaveDialogResult(dialog)->format, SaveFormat::PlainText);
         QCOMPARE(QFileInfo(SaveDialogResult(dialog)->path).fileName(), week + ".TXT");
+        types->setCurrentIndex(2);
+        emit types->activated(2);
+        QCOMPARE(SaveDialogResult(dialog)->format, SaveFormat::Html);
+        QCOMPARE(QFileInfo(SaveDialogResult(dialog)->path).fileName(), week + ".HTML");
     }
 
     void theTypedExtensionDecidesTheFormat() {
@@ -106,6 +111,10 @@ class SaveReportTest : public QObject {
             {"test_week", 1, SaveFormat::PlainText, "test_week.txt"},  // no extension: the filter
             {"test_week", 0, SaveFormat::Rtf, "test_week.rtf"},
             {"a.doc", 1, SaveFormat::PlainText, "a.doc.txt"},
+            {"test_week.htm", 0, SaveFormat::Html, "test_week.htm"},
+            {"test_week.HTML", 1, SaveFormat::Html, "test_week.HTML"},
+            {"test_week", 2, SaveFormat::Html, "test_week.html"},
+            {"test_week.txt", 2, SaveFormat::PlainText, "test_week.txt"},
         };
         for (const Case& c : cases) {
             dialog.selectNameFilter(dialog.nameFilters().at(c.filter));
@@ -168,6 +177,18 @@ class SaveReportTest : public QObject {
         QCOMPARE(lastDir, dir.path() + u'/');
     }
 
+    void htmlFilterWritesTheWebPageOfTheReport() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("day.html"));
+        const QByteArray page = QStringLiteral("<!DOCTYPE html>\n<p>Пасха</p>\n").toUtf8();
+        QString lastDir;
+        QVERIFY(SaveReport({kReportRtf, kPaneText, page}, QString(), lastDir,
+                           [&](const SaveDialogRequest&) {
+                               return std::optional<SaveChoice>({path, SaveFormat::Html});
+                           }));
+        QCOMPARE(ReadAll(path), page);
+    }
+
     void cancelChangesNothing() {
         QString lastDir = QStringLiteral("/kept/");
         QVERIFY(!SaveReport({kReportRtf, kPaneText}, QString(), lastDir,
@@ -181,7 +202,7 @@ class SaveReportTest : public QObject {
         const QString notAFolder = dir.filePath(QStringLiteral("plain-file"));
         QVERIFY(Write(notAFolder, "keep"));
         QString lastDir = QStringLiteral("/kept/");
-        for (SaveFormat format : {SaveFormat::Rtf, SaveFormat::PlainText}) {
+        for (SaveFormat format : {SaveFormat::Rtf, SaveFormat::PlainText, SaveFormat::Html}) {
             QStringList told;
             QVERIFY(!SaveReport(
                 {kReportRtf, kPaneText}, QString(), lastDir,

@@ -1,0 +1,78 @@
+#include "exports/report_html.h"
+
+#include "data/rtf_reader.h"
+#include "exports/day_texts.h"
+#include "exports/html_day.h"
+#include "exports/html_page.h"
+#include "exports/html_text.h"
+#include "exports/html_words.h"
+
+namespace velorith::exports {
+namespace {
+
+namespace words = html_words;
+
+// The title a page and its <h1> carry: the report's heading, or the day's date.
+std::string TitleOf(const ReportFrame& frame) {
+    if (!frame.Title.empty()) return CleanText(frame.Title);
+    if (frame.Days.empty()) return {};
+    const DayInfo& day = frame.Days.front();
+    return DateText(day.Reckoning, day.Dates[static_cast<std::size_t>(day.Reckoning)]);
+}
+
+}  // namespace
+
+std::string RenderHtml(const ReportFrame& frame, const HtmlReportOptions& options) {
+    std::string body;
+    // A day's page holds a few kilobytes; a year's some hundreds.
+    body.reserve(2048 + frame.Days.size() * 2048);
+    body += "<main>\n";
+    const bool single = frame.Kind == ReportKind::Day;
+    const std::string title = TitleOf(frame);
+    if (!single) {
+        body += "<h1>";
+        AppendEscaped(body, title);
+        body += "</h1>\n";
+    }
+    if (frame.Kind == ReportKind::Search) {
+        body += "<p class=\"searched\">";
+        body += words::kSearchedFor;
+        AppendEscaped(body, frame.FindText);
+        if (frame.WholeWord) body += words::kWholeWord;
+        body += "</p>\n";
+    }
+    for (std::size_t i = 0; i < frame.Days.size(); ++i) {
+        HtmlDayOptions day;
+        day.HeadingLevel = single ? 1 : 2;
+        day.Indiction = options.Indiction;
+        if (frame.Kind == ReportKind::Search && i < frame.HitCounts.size())
+            day.Hits = frame.HitCounts[i];
+        AppendDayArticle(body, frame.Days[i], day);
+    }
+    body += "</main>\n";
+    return HtmlDocument({title, options.StyleHref, {}, body});
+}
+
+std::string AbbreviationsHtml(std::string_view document, const HtmlReportOptions& options) {
+    const RtfContent content = ReadRtf(document);
+    std::string body = "<main>\n<h1>";
+    body += words::kAbbreviations;
+    body += "</h1>\n";
+    for (const RtfParagraph& paragraph : content.paragraphs) {
+        if (paragraph.Text().find_first_not_of(" \t") == std::string::npos) continue;
+        body += "<p>";
+        for (const RtfRun& run : paragraph.runs) {
+            if (run.hidden) continue;
+            if (run.bold) body += "<strong>";
+            if (run.italic) body += "<em>";
+            AppendEscaped(body, run.text);
+            if (run.italic) body += "</em>";
+            if (run.bold) body += "</strong>";
+        }
+        body += "</p>\n";
+    }
+    body += "</main>\n";
+    return HtmlDocument({words::kAbbreviations, options.StyleHref, {}, body});
+}
+
+}  // namespace velorith::exports
