@@ -345,12 +345,33 @@ Renders a report of Velorith Calendar to standard output or a file.
                       them (World: the years A+5508 to B+5508)
   --font NAME         report font (default System);  --font-size N (default 10)
   --data DIR          data folder (default: the one the desktop program uses)
-                   IsFeedOption(name) || name == "--site" || name == "--base-url") {
+  --format text|rtf|json|ics|lines|html
+                      text (default): the report as a pane shows it, UTF-8, one line per
+                      paragraph; rtf: the document as the desktop program saves it (Windows-1251);
+                      json: the report's facts (see velorith-report.schema.json); ics: an
+                      iCalendar file, one all-day event per day; lines: one day a line, the ISO
+                      date, a tab, the principal commemoration, a tab, the fast (ics and lines
+                      not for search and abbr); html: a web page with its stylesheet inside
+  --range-years A-B   with --format ics, json or lines: the civil (Gregorian) years A to B, at
+                      most 100, in one file (a subscription feed); --report year (default) or
+                      feasts
+  --events all|feasts|fasts   with --format ics: every day (default), the great feasts alone,
+                      or the fasts alone (each fasting season one event over its days)
+  --uid-domain DOMAIN with --format ics: the domain of the events' UIDs (default
+                      calendar.velorith.org); keep it the same so that refreshes update events
+  --summary-length N  with --format ics: cut summaries to N characters at a word (default 60,
+                      what a phone shows; the whole text opens the description); 0 keeps them
   --calendar-name NAME  the name calendar programs show for an ics file
                       (default "Православный церковный календарь")
   --output FILE       write there instead of standard output (a FIFO that no program reads
                       within 5 seconds is a write failure)
-                   IsFeedOption(name) || name == "--site" || name == "--base-url") {
+  --site DIR          with --range-years A-B: a static web site of those civil years in DIR
+                      (a page per day, month and year, each day's JSON, iCalendar feeds, an
+                      index that opens today's page, today.html to embed, sitemap.xml)
+  --base-url URL      with --site: the site's address, for absolute addresses in sitemap.xml
+  --strict            a data file that is missing, unreadable or too large, or no data at all,
+                      fails the run (status 2, nothing written) instead of a warning
+  -h, --help          this text (in Russian under a Russian locale);  -V, --version
 
 json, ics and lines hold the civil years 1-3000: days outside them are left out, with a note.
 A closed pipe (velorith-report ... | head) ends the run quietly, by SIGPIPE, as cat and seq do.

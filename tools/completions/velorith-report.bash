@@ -11,24 +11,24 @@ _velorith_report() {
             COMPREPLY=($(compgen -W 'world julian gregorian' -- "$cur"))
             return ;;
         --format)
-            COMPREPLY=($(compgen -W 'text rtf json ics lines' -- "$cur"))
+            COMPREPLY=($(compgen -W 'text rtf json ics lines html' -- "$cur"))
             return ;;
         --events)
             COMPREPLY=($(compgen -W 'all feasts fasts' -- "$cur"))
             return ;;
-        --data)
+        --data | --site)
             COMPREPLY=($(compgen -d -- "$cur"))
             return ;;
         --output)
             COMPREPLY=($(compgen -f -- "$cur"))
             return ;;
         --date | --find | --range | --range-years | --font | --font-size | --calendar-name | \
-            --uid-domain | --summary-length)
+            --uid-domain | --summary-length | --base-url)
             return ;;
     esac
     COMPREPLY=($(compgen -W '--report --style --date --find --whole-word --indiction
         --all-styles --fast --no-fast --readings --no-readings --zachala --range --font --font-size --data
         --format --range-years --events --uid-domain --summary-length --calendar-name --output
-        --strict --help --version' -- "$cur"))
+        --site --base-url --strict --help --version' -- "$cur"))
 }
 complete -F _velorith_report velorith-report
