@@ -39,22 +39,9 @@ FIXTURE = {
                 "\\par <script>x</script> & \\par}",
 }
 
-failures = []
-checks = [0]
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+from report_checks import check, run, summary as tally  # noqa: E402
 
-
-def check(condition, message):
-    checks[0] += 1
-    if not condition:
-        failures.append(message)
-    return condition
-
-
-def run(program, data, *args):
-    result = subprocess.run([program, "--data", str(data), *args], capture_output=True,
-                            timeout=300)
-    check(result.returncode == 0, f"{args}: status {result.returncode}: {result.stderr!r}")
-    return result.stdout
 
 
 def parse(text, where):
@@ -126,10 +113,7 @@ def main():
         check_site(program, fixture, scratch / "site")
         if len(sys.argv) > 2:
             check_reports(program, Path(sys.argv[2]), False)
-    for failure in failures[:40]:
-        print("FAIL:", failure)
-    print(f"{checks[0]} checks, {len(failures)} failed")
-    return 1 if failures else 0
+    return tally('FAIL: ')
 
 
 if __name__ == "__main__":

@@ -29,22 +29,9 @@ FIXTURE = {
     "Weekdays.DAT": "[1]\ndays=0\nred=1\n0=Светлое Христово Воскресение.\n",
 }
 
-failures = []
-checks = [0]
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+from report_checks import check, run, summary as tally  # noqa: E402
 
-
-def check(condition, message):
-    checks[0] += 1
-    if not condition:
-        failures.append(message)
-    return condition
-
-
-def run(program, data, *args):
-    result = subprocess.run([program, "--data", str(data), *args], capture_output=True,
-                            timeout=120)
-    check(result.returncode == 0, f"{args}: status {result.returncode}: {result.stderr!r}")
-    return result.stdout
 
 
 def civil_date(day):
@@ -186,10 +173,7 @@ def main():
         check(str(calendar["X-WR-CALNAME"]) == "Приход; «Троицкий»",
               f"feed: X-WR-CALNAME {calendar['X-WR-CALNAME']!r}")
 
-    for failure in failures[:40]:
-        print(failure)
-    print(f"{checks[0]} checks, {len(failures)} failures")
-    return 1 if failures else 0
+    return tally('')
 
 
 if __name__ == "__main__":

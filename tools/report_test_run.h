@@ -12,11 +12,30 @@
 #include <string>
 #include <vector>
 
+#include "data/base_files.h"
 #include "data/test_folder.h"
+#include "data/text_encoding.h"
 
 extern char** environ;
 
 namespace velorith::testing {
+
+// A data file written as the calendar keeps it: the UTF-8 text in Windows-1251.
+inline void WriteDataFile(const std::filesystem::path& folder, std::string_view name,
+                          std::string_view utf8) {
+    std::ofstream(folder / name, std::ios::binary) << Utf8ToCp1251(utf8).value();
+}
+
+// A whole data folder "Calendar" in `scratch`: every file the calendar reads, empty, so that
+// the companion names none of them missing; the tests then give some of them text.
+inline std::filesystem::path WholeDataFolder(const TempFolder& scratch) {
+    const std::filesystem::path data = scratch.path() / "Calendar";
+    std::filesystem::create_directories(data);
+    for (const std::string_view name : kBaseFileNames)
+        WriteDataFile(data, name, "");
+    WriteDataFile(data, "Readings.DAT", "");
+    return data;
+}
 
 struct Result {
     int status = -1;  // the exit status; -1 when a signal ended the program

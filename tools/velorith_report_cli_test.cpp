@@ -47,16 +47,12 @@ class ReportForScripts : public ::testing::Test {
   protected:
     // A whole data folder: every file the calendar reads, most of them empty.
     void SetUp() override {
-        data_ = folder_.path() / "Calendar";
-        std::filesystem::create_directories(data_);
-        for (const std::string_view name : kBaseFileNames)
-            Write(name, "");
-        Write("Readings.DAT", "");
+        data_ = testing::WholeDataFolder(folder_);
         Write("April.DAT", "[7]\n0={1}Пасха Господня.\n1=Мч. Калиопия.\n");
         Write("December.DAT", "[25]\n0={1}Рождество Господа Бога и Спаса нашего Иисуса Христа.\n");
     }
     void Write(std::string_view name, std::string_view utf8) {
-        std::ofstream(data_ / name, std::ios::binary) << Utf8ToCp1251(utf8).value();
+        testing::WriteDataFile(data_, name, utf8);
     }
     Outcome Report(std::vector<std::string> args,
                    const std::map<std::string, std::string>& env = {}) {

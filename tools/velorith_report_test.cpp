@@ -30,19 +30,15 @@ using testing::RunProgram;
 class VelorithReport : public ::testing::Test {
   protected:
     void SetUp() override {
-        data_ = folder_.path() / "Calendar";
-        std::filesystem::create_directories(data_);
         // A whole data set, most of it empty: a missing file would be named on standard error.
-        for (const std::string_view name : kBaseFileNames)
-            Write(name, "");
-        Write("Readings.DAT", "");
+        data_ = testing::WholeDataFolder(folder_);
         Write("April.DAT", "[7]\n0={1}Пасха Господня.\n1=Мч. Калиопия.\n[8]\n1=Свт. Георгия.\n");
         Write("Weekdays.DAT", "[1]\ndays=0\nred=1\n0=Светлое Христово Воскресение.\n");
         std::ofstream(data_ / "Abbr.DAT", std::ios::binary)
             << "{\\rtf1\\ansi \xC0\xE1\xE1\xF0.\\par}";
     }
     void Write(std::string_view name, std::string_view utf8) {
-        std::ofstream(data_ / name, std::ios::binary) << Utf8ToCp1251(utf8).value();
+        testing::WriteDataFile(data_, name, utf8);
     }
     Result Report(std::vector<std::string> args) {
         args.insert(args.begin(), {"--data", data_.string()});
