@@ -3,6 +3,7 @@
 #include <array>
 #include <type_traits>
 
+#include "calendar/phrases.h"
 #include "data/signs.h"
 #include "reckoning/movable_cycle.h"
 #include "reckoning/name_tables.h"

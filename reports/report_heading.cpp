@@ -1,5 +1,6 @@
 #include "reports/report_heading.h"
 
+#include "calendar/phrases.h"
 #include "data/signs.h"
 #include "reckoning/name_tables.h"
 
