@@ -61,6 +61,25 @@ constexpr Phrases kRussian{
     },
     .FastRankCauses = {"", "", "память святого со славословием", "память святого с полиелеем",
                        "праздник со всенощным бдением", "великий праздник"},
+    .WeekdayNames = {{
+        {},
+        {"", "Понедельник", "Вторник", "Среда", "Четверг", "Пятница", "Суббота", "Воскресенье"},
+        {"", "Понедельник", "Вторник", "Среда", "Четверг", "Пятница", "Суббота", "Неделя"},
+        {"", "Пн.", "Вт.", "Ср.", "Чт.", "Пт.", "Сб.", "Вс."},
+    }},
+    .MonthNames = {{
+        {},
+        {"", "Январь", "Февраль", "Март", "Апрель", "Май", "Июнь", "Июль", "Август",
+         "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"},
+        {"", "января", "февраля", "марта", "апреля", "мая", "июня", "июля", "августа",
+         "сентября", "октября", "ноября", "декабря"},
+    }},
+    .ReckoningNames = {"", " от Сотворения Мира", " от Р.Х. по старому стилю",
+                       " от Р.Х. по новому стилю"},
+    .YearOfDate = " года",
+    .YearOfTitle = " год",
+    .WeekFrom = "с ",
+    .WeekTo = "по ",
 };
 // clang-format on
 
@@ -74,6 +93,31 @@ std::string_view At(const std::array<std::string_view, N>& table, Key key) {
 
 const Phrases& PhrasesOf(Language) {
     return kRussian;
+}
+
+std::string_view CalNames(int k, const Phrases& phrases) {
+    return k >= 1 && k <= 3 ? phrases.ReckoningNames[static_cast<std::size_t>(k)]
+                            : std::string_view{};
+}
+
+std::string_view DayNames(int weekday, int form, const Phrases& phrases) {
+    if (weekday < 1 || weekday > 7 || form < 1 || form > 3) return {};
+    return phrases.WeekdayNames[static_cast<std::size_t>(form)][static_cast<std::size_t>(weekday)];
+}
+
+std::string_view MonthNames(int month, int form, const Phrases& phrases) {
+    if (month < 1 || month > 12 || form < 1 || form > 2) return {};
+    return phrases.MonthNames[static_cast<std::size_t>(form)][static_cast<std::size_t>(month)];
+}
+
+std::string DateInWords(int k, int day, int m, int year, const Phrases& phrases) {
+    std::string text = std::to_string(day);
+    text += ' ';
+    text += MonthNames(CalendarMonth(k, m), kGenitive, phrases);
+    text += ' ';
+    text += std::to_string(year);
+    text += phrases.YearOfDate;
+    return text;
 }
 
 void AppendCyclePhrase(std::string& out, const CyclePlace& place, const Phrases& phrases) {

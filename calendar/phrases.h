@@ -11,6 +11,7 @@
 
 #include "calendar/day_info.h"
 #include "reckoning/movable_cycle.h"
+#include "reckoning/name_tables.h"
 
 namespace velorith {
 
@@ -34,10 +35,28 @@ struct Phrases {
     std::array<std::string_view, kFastPeriods> FastPeriods;   // by FastPeriod
     std::array<std::string_view, kFastFeasts> FastFeasts;     // by FastFeast
     std::array<std::string_view, kRanks> FastRankCauses;      // by Rank: what eased a fast
+    // The names of the calendar, indexed from 1 as it counts (0 stays empty): weekdays by
+    // DayNameForm and weekday (1 = Monday), calendar months by MonthNameForm and month
+    // (1 = January), the reckonings' captions after a year (each begins with a space).
+    std::array<std::array<std::string_view, 8>, 4> WeekdayNames;
+    std::array<std::array<std::string_view, 13>, 3> MonthNames;
+    std::array<std::string_view, 4> ReckoningNames;
+    std::string_view YearOfDate;   // "7 января 2025" " года"
+    std::string_view YearOfTitle;  // "2025" " год": a year report's title
+    std::string_view WeekFrom;     // "с " <first day> "по " <last day>: the week's title
+    std::string_view WeekTo;
 };
 
 // The catalogue of a language.
 const Phrases& PhrasesOf(Language language = Language::Russian);
+
+// The catalogue's names; an index outside a table gives an empty text, never a fault.
+std::string_view CalNames(int k, const Phrases& phrases = PhrasesOf());
+std::string_view DayNames(int weekday, int form, const Phrases& phrases = PhrasesOf());
+// A World-reckoning month m is calendar month CalendarMonth(kWorld, m).
+std::string_view MonthNames(int month, int form, const Phrases& phrases = PhrasesOf());
+// A date as the reports write it: "7 января 2025 года" (month m in reckoning k's own order).
+std::string DateInWords(int k, int day, int m, int year, const Phrases& phrases = PhrasesOf());
 
 // "3-я по Пасхе.", "5-ой седмицы Великого поста.": the phrase of a place in the cycle.
 void AppendCyclePhrase(std::string& out, const CyclePlace& place, const Phrases& phrases);

@@ -80,5 +80,47 @@ TEST(Phrases, EveryKeyHasItsWords) {
         EXPECT_FALSE(ru.FastRankCauses[i].empty()) << i;
 }
 
+// Every weekday and month has its name in each form, and a reckoning's caption follows a year
+// after a space; an index outside a table names nothing rather than reading past it.
+TEST(Phrases, NamesOfTheCalendar) {
+    const Phrases& ru = PhrasesOf(Language::Russian);
+    for (const int form : {kCivilDay, kChurchDay, kShortDay})
+        for (int w = 1; w <= 7; ++w)
+            EXPECT_FALSE(DayNames(w, form, ru).empty()) << w << ' ' << form;
+    for (const int form : {kNominative, kGenitive})
+        for (int m = 1; m <= 12; ++m)
+            EXPECT_FALSE(MonthNames(m, form, ru).empty()) << m << ' ' << form;
+    for (const int k : {kWorld, kJulian, kGregorian})
+        EXPECT_TRUE(CalNames(k, ru).starts_with(' ')) << k;
+
+    EXPECT_EQ(DayNames(7, kCivilDay), "Воскресенье");
+    EXPECT_EQ(DayNames(7, kChurchDay), "Неделя");
+    EXPECT_EQ(DayNames(1, kShortDay), "Пн.");
+    EXPECT_EQ(MonthNames(1, kNominative), "Январь");
+    EXPECT_EQ(MonthNames(12, kGenitive), "декабря");
+    EXPECT_EQ(CalNames(kJulian), " от Р.Х. по старому стилю");
+
+    for (const int bad : {-1, 0, 8, 1000})
+        EXPECT_EQ(DayNames(bad, kCivilDay), "") << bad;
+    for (const int bad : {-1, 0, 13, 1000})
+        EXPECT_EQ(MonthNames(bad, kGenitive), "") << bad;
+    for (const int bad : {-1, 0, 4})
+        EXPECT_EQ(CalNames(bad), "") << bad;
+    EXPECT_EQ(DayNames(1, 0), "");
+    EXPECT_EQ(DayNames(1, 4), "");
+    EXPECT_EQ(MonthNames(1, 0), "");
+    EXPECT_EQ(MonthNames(1, 3), "");
+}
+
+// A date in words takes the month in the genitive, in the reckoning's own order of months: the
+// World year begins in September.
+TEST(Phrases, DateInWords) {
+    EXPECT_EQ(DateInWords(kGregorian, 7, 1, 2025), "7 января 2025 года");
+    EXPECT_EQ(DateInWords(kJulian, 25, 12, 2024), "25 декабря 2024 года");
+    EXPECT_EQ(DateInWords(kWorld, 1, 1, 7534), "1 сентября 7534 года");
+    EXPECT_EQ(DateInWords(kWorld, 31, 4, 7534), "31 декабря 7534 года");
+    EXPECT_EQ(DateInWords(kWorld, 31, 12, 7533), "31 августа 7533 года");
+}
+
 }  // namespace
 }  // namespace velorith

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calendar/phrases.h"
 #include "dialogs/window_placement.h"
 #include "reckoning/name_tables.h"
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <cstdio>
 
+#include "calendar/phrases.h"
 #include "data/text_encoding.h"
-#include "reckoning/name_tables.h"
 #include "reports/day_phrases.h"
 
 namespace velorith::exports {

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "calendar/phrases.h"
 #include "calendar/scripture.h"
 #include "exports/abbreviations.h"
 #include "exports/day_texts.h"

@@ -25,7 +25,7 @@ std::string DayLineText(const DayInfo& day, bool markup, std::string_view indent
     }
     if (parts.Cycle) {
         line += indent;
-        line += DayNames(day.WeekDay, kChurchDay);
+        line += DayNames(day.WeekDay, kChurchDay, phrases);
         line += ' ';
         AppendCyclePhrase(line, *parts.Cycle, phrases);
     }

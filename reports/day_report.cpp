@@ -3,6 +3,7 @@
 #include <array>
 #include <type_traits>
 
+#include "calendar/phrases.h"
 #include "data/signs.h"
 #include "reckoning/movable_cycle.h"
 #include "reckoning/name_tables.h"
@@ -29,13 +30,13 @@ const DayInfo& BasicDayBlock<S>::Info() {
 template <typename S>
 std::string_view BasicDayBlock<S>::MonthName(int cal, int form) const {
     const DateRec& rec = c_.state.Dates[static_cast<std::size_t>(cal)];
-    return MonthNames(CalendarMonth(cal, rec.Month), form);
+    return MonthNames(CalendarMonth(cal, rec.Month), form, c_.phrases);
 }
 
 template <typename S>
 std::string BasicDayBlock<S>::DayMonthYear(int cal) const {
     const DateRec& rec = c_.state.Dates[static_cast<std::size_t>(cal)];
-    return DateInWords(cal, rec.Day, rec.Month, rec.Year);
+    return DateInWords(cal, rec.Day, rec.Month, rec.Year, c_.phrases);
 }
 
 template <typename S>
@@ -44,7 +45,7 @@ std::string BasicDayBlock<S>::IndictionLine() {
     const GreatIndiction g = Info().Indiction;
     std::string line(S::Eol);
     line += S::Indent;
-    line += IndictionText(g);
+    line += IndictionText(g, c_.phrases);
     line += S::Eol;
     return line;
 }
@@ -62,9 +63,9 @@ std::string BasicDayBlock<S>::DateLines(bool showYear, bool showCal) const {
     if (showYear || all) {
         text += ' ';
         text += std::to_string(cur.Year);
-        text += " года";
+        text += c_.phrases.YearOfDate;
     }
-    if (showCal || all) text += CalNames(s.CurCal);
+    if (showCal || all) text += CalNames(s.CurCal, c_.phrases);
     text += S::Eol;
     if (all) {
         // The other two reckonings, in a fixed order for each current one.
@@ -73,7 +74,7 @@ std::string BasicDayBlock<S>::DateLines(bool showYear, bool showCal) const {
         for (const int k : kOthers[static_cast<std::size_t>(s.CurCal)]) {
             text += S::Indent;
             text += DayMonthYear(k);
-            text += CalNames(k);
+            text += CalNames(k, c_.phrases);
             text += S::Eol;
         }
     }
@@ -86,7 +87,7 @@ std::string BasicDayBlock<S>::WeekLine() {
     const DayInfo& info = Info();
     std::string line;
     // RTF keeps the titles' markup; the other forms show their plain text.
-    const std::string text = DayLineText(info, std::is_same_v<S, RtfStyle>, S::Indent);
+    const std::string text = DayLineText(info, std::is_same_v<S, RtfStyle>, S::Indent, c_.phrases);
     S::AppendValue(line, text, text);
     line += S::Eol;
     return line;
@@ -116,11 +117,12 @@ std::string BasicDayBlock<S>::DayTexts() {
     std::vector<std::string> notes;
     if (info.Readings) {
         for (const ServiceReadings& service : info.Readings->Services)
-            notes.push_back(ServiceLineText(service, PhrasesOf(), {c_.settings.ShowZachala}));
+            notes.push_back(ServiceLineText(service, c_.phrases, {c_.settings.ShowZachala}));
         if (info.Readings->NoLiturgy != NoLiturgyKind::None)
-            notes.emplace_back(NoLiturgyText(info.Readings->NoLiturgy));
+            notes.emplace_back(NoLiturgyText(info.Readings->NoLiturgy, c_.phrases));
     }
-    if (info.Fast && info.Fast->Level != FastLevel::None) notes.push_back(FastLineText(*info.Fast));
+    if (info.Fast && info.Fast->Level != FastLevel::None)
+        notes.push_back(FastLineText(*info.Fast, c_.phrases));
     if (!notes.empty()) {
         text += S::Eol;
         for (const std::string& note : notes) {

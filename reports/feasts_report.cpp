@@ -115,12 +115,12 @@ GreatFeastKind GreatFeastOf(DayNum day) {
 template <typename S>
 std::string FeastsReportIn(ReportContext shown) {
     DateState s = shown.state.Detached();
-    const ReportContext c{s, shown.data, shown.settings};
+    const ReportContext c{s, shown.data, shown.settings, shown.phrases};
     const DisplayedYear year = NoteDisplayedYear(s);
     const DayNum pascha = s.PaschaInfo.CurPascha;
     BasicDayBlock<S> block(c);
 
-    StyledDocument<S> doc(TitledPrologueIn<S>(c.settings, YearTitle(s)));
+    StyledDocument<S> doc(TitledPrologueIn<S>(c.settings, YearTitle(s, c.phrases)));
 
     MoveWorkingDate(s, pascha);
     std::string piece(S::Red);

@@ -27,7 +27,7 @@ template <typename S>
 std::string DaysReport(ReportContext shown, std::string_view title, DayNum first, DayNum last,
                        bool monthHeadings) {
     DateState s = shown.state.Detached();
-    const ReportContext c{s, shown.data, shown.settings};
+    const ReportContext c{s, shown.data, shown.settings, shown.phrases};
     BasicDayBlock<S> block(c);
     StyledDocument<S> doc(TitledPrologueIn<S>(c.settings, title));
 
@@ -57,7 +57,7 @@ std::string DaysReport(ReportContext shown, std::string_view title, DayNum first
 template <typename S>
 std::string WeekReportIn(ReportContext shown) {
     DateState s = shown.state.Detached();
-    const ReportContext c{s, shown.data, shown.settings};
+    const ReportContext c{s, shown.data, shown.settings, shown.phrases};
     const DateRec cur = s.Cur();
     const bool withYear =
         c.settings.ShowAllStyles || cur.WeekFirst < cur.YearFirst || cur.WeekLast > cur.YearLast;
@@ -71,7 +71,7 @@ std::string WeekReportIn(ReportContext shown) {
     title += kWeekWord;
     title += S::Eol;
     title += S::Indent;
-    title += WeekTitleFrom(s.CurCal, cur.WeekFirst);
+    title += WeekTitleFrom(s.CurCal, cur.WeekFirst, c.phrases);
     title += S::Eol;
     std::string days;
     for (DayNum d = cur.WeekFirst; d <= cur.WeekLast; ++d) {
@@ -86,7 +86,7 @@ std::string WeekReportIn(ReportContext shown) {
         AppendRuleIn<S>(days);
     }
     title += S::Indent;
-    title += WeekTitleTo(s.CurCal, cur.WeekLast);
+    title += WeekTitleTo(s.CurCal, cur.WeekLast, c.phrases);
     AppendRuleIn<S>(title);
 
     StyledDocument<S> doc(S::Prologue(c.settings, true));
@@ -99,14 +99,14 @@ std::string WeekReportIn(ReportContext shown) {
 template <typename S>
 std::string MonthReportIn(ReportContext c) {
     const DateState& s = c.state;
-    return DaysReport<S>(c, MonthTitle(s.CurCal, s.Cur().Month, s.Cur().Year), s.Cur().MonthFirst,
-                         s.Cur().MonthLast, false);
+    return DaysReport<S>(c, MonthTitle(s.CurCal, s.Cur().Month, s.Cur().Year, c.phrases),
+                         s.Cur().MonthFirst, s.Cur().MonthLast, false);
 }
 
 template <typename S>
 std::string YearReportIn(ReportContext c) {
-    return DaysReport<S>(c, YearTitle(c.state), c.state.Cur().YearFirst, c.state.Cur().YearLast,
-                         true);
+    return DaysReport<S>(c, YearTitle(c.state, c.phrases), c.state.Cur().YearFirst,
+                         c.state.Cur().YearLast, true);
 }
 
 template std::string WeekReportIn<RtfStyle>(ReportContext);

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "reckoning/name_tables.h"
+#include "calendar/phrases.h"
 #include "reports/report_fixture.h"
 
 namespace velorith {

@@ -1,7 +1,8 @@
 // What every report reads and moves: the date state (walked through the days a report lists),
-// the data, and the report settings.
+// the data, the report settings and the catalogue of the language the report is written in.
 #pragma once
 
+#include "calendar/phrases.h"
 #include "data/calendar_data.h"
 #include "reckoning/date_state.h"
 #include "reports/rtf_writer.h"
@@ -12,6 +13,7 @@ struct ReportContext {
     DateState& state;
     CalendarData& data;
     const ReportSettings& settings;
+    const Phrases& phrases = PhrasesOf();
 };
 
 // Makes day d the working day: the three reckonings' dates and the weekday follow it. The

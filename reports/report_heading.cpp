@@ -1,46 +1,47 @@
 #include "reports/report_heading.h"
 
+#include "calendar/phrases.h"
 #include "data/signs.h"
 #include "reckoning/name_tables.h"
 
 namespace velorith {
 
-std::string YearTitle(const DateState& state) {
-    return YearTitle(state.CurCal, state.Cur().Year);
+std::string YearTitle(const DateState& state, const Phrases& phrases) {
+    return YearTitle(state.CurCal, state.Cur().Year, phrases);
 }
 
-std::string YearTitle(int cal, int year) {
+std::string YearTitle(int cal, int year, const Phrases& phrases) {
     std::string title = std::to_string(year);
-    title += " год";
-    title += CalNames(cal);
+    title += phrases.YearOfTitle;
+    title += CalNames(cal, phrases);
     return title;
 }
 
-std::string MonthTitle(int cal, int month, int year) {
-    std::string title(MonthNames(CalendarMonth(cal, month), kNominative));
+std::string MonthTitle(int cal, int month, int year, const Phrases& phrases) {
+    std::string title(MonthNames(CalendarMonth(cal, month), kNominative, phrases));
     title += ' ';
     title += std::to_string(year);
-    title += " года";
-    title += CalNames(cal);
+    title += phrases.YearOfDate;
+    title += CalNames(cal, phrases);
     return title;
 }
 
 namespace {
 
-std::string DayInWords(int cal, DayNum day) {
+std::string DayInWords(int cal, DayNum day, const Phrases& phrases) {
     const CalendarDate date = DateOfDay(cal, day);
-    return DateInWords(cal, date.Day, date.Month, date.Year);
+    return DateInWords(cal, date.Day, date.Month, date.Year, phrases);
 }
 
 }  // namespace
 
-std::string WeekTitleFrom(int cal, DayNum first) {
-    return "с " + DayInWords(cal, first);
+std::string WeekTitleFrom(int cal, DayNum first, const Phrases& phrases) {
+    return std::string(phrases.WeekFrom) + DayInWords(cal, first, phrases);
 }
 
-std::string WeekTitleTo(int cal, DayNum last) {
-    std::string to = "по " + DayInWords(cal, last);
-    to += CalNames(cal);
+std::string WeekTitleTo(int cal, DayNum last, const Phrases& phrases) {
+    std::string to = std::string(phrases.WeekTo) + DayInWords(cal, last, phrases);
+    to += CalNames(cal, phrases);
     return to;
 }
 

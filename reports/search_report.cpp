@@ -174,8 +174,8 @@ std::optional<std::string> SearchReportIn(ReportContext shown, std::string_view 
     if (text.find_first_not_of(' ') == std::string_view::npos) return std::nullopt;
     const std::string lowerSearch = LowerUtf8(text);
     DateState s = shown.state.Detached();
-    const ReportContext c{s, shown.data, shown.settings};
-    const std::string title = YearTitle(s);  // before the search moves the working day
+    const ReportContext c{s, shown.data, shown.settings, shown.phrases};
+    const std::string title = YearTitle(s, c.phrases);  // before the search moves the working day
 
     HitList hits = FindAll<S>(c, lowerSearch, wholeWord);
     MergeDays(hits);

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "calendar/phrases.h"
 #include "reckoning/name_tables.h"
 #include "reports/day_phrases.h"
 

@@ -1,5 +1,7 @@
 #include "shell/month_grid_model.h"
 
+#include "calendar/phrases.h"
+
 namespace velorith {
 
 std::vector<QString> MonthGridModel::SetWeekDaysNames(int firstWeekday) {

@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "calendar/phrases.h"
 #include "reckoning/date_state.h"
 #include "reckoning/name_tables.h"
 #include "reports/day_phrases.h"

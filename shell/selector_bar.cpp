@@ -8,6 +8,7 @@
 #include <QProxyStyle>
 #include <QWheelEvent>
 
+#include "calendar/phrases.h"
 #include "reckoning/name_tables.h"
 #include "shell/busy_pointer.h"
 #include "shell/paper_palette.h"

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "calendar/phrases.h"
 #include "exports/day_texts.h"
 #include "exports/html_day.h"
 #include "exports/html_page.h"
