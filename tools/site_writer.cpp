@@ -49,7 +49,11 @@ class SiteFiles {
             ++unchanged_;
             return;
         }
-        const fs::path temporary = folder / ("." + target.filename().string() + suffix_);
+        // Appended piece by piece: GCC 12 warns falsely of overlapping copies on "." + string.
+        std::string name = ".";
+        name += target.filename().string();
+        name += suffix_;
+        const fs::path temporary = folder / name;
         const int fd =
             ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
         if (fd < 0) Fail(temporary);
