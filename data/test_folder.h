@@ -3,6 +3,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -19,6 +20,8 @@ class TempFolder {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string name = "velorith-data-";
         if (info) name += std::string(info->test_suite_name()) + "-" + info->name();
+        // The process too: the same test run from two builds at once must not share files.
+        name += "-" + std::to_string(::getpid());
         path_ = std::filesystem::temp_directory_path() / name;
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
