@@ -129,13 +129,13 @@ class GroupWrapper {
 }  // namespace
 
 DayContext DayContextOf(const DateState& state) {
-    return {state.CurDay, state.CurCal, state.Cur().Week, state.PaschaInfo};
+    return {state.CurDay, state.CurReckoning(), state.Cur().Week, state.PaschaInfo};
 }
 
 DayContext DayContextOf(DayNum day, int k) {
     DayContext c;
     c.Day = day;
-    c.Reckoning = IsReckoning(k) ? k : kJulian;
+    c.Reckoning = IsReckoning(k) ? Reckoning(k) : kJulian;
     const int year = DateOfDay(c.Reckoning, day).Year;
     const DayNum first = DayNumber(c.Reckoning, 1, 1, year);
     const DayNum last = DayNumber(c.Reckoning, 1, 1, year + 1) - 1;
@@ -175,16 +175,15 @@ DayInfo BuildDayInfo(const DayContext& c, const YearPlacements& placed, Calendar
     DayInfo info;
     info.Day = c.Day;
     info.Reckoning = c.Reckoning;
-    for (int k = kWorld; k <= kGregorian; ++k)
-        info.Dates[static_cast<std::size_t>(k)] = DateOfDay(k, c.Day);
+    info.Dates = DatesOfDay(c.Day);
     info.WeekDay = WeekDayOf(c.Day);
-    info.Indiction = GreatIndictionOf(info.Dates[kWorld].Year);
+    info.Indiction = GreatIndictionOf(info.Dates.World.Year);
     info.RedWhy.Sunday = info.WeekDay == 7;
 
     const Tables& t = data.tables;
     MakeDayLine(info, c, placed, t);
 
-    const CalendarDate& julian = info.Dates[kJulian];
+    const JulianDate& julian = info.Dates.Julian;
     const MonthDayTexts& month =
         data.MonthDay(julian.Day, julian.Month, IsLeapYear(kJulian, julian.Year) ? 366 : 365);
     info.RedWhy.MonthKey = month.anyRedKey;

@@ -18,7 +18,7 @@ namespace velorith {
 // has; a day looked at by itself has those of its own year (DayContextOf).
 struct DayContext {
     DayNum Day = 0;
-    int Reckoning = kJulian;
+    velorith::Reckoning Reckoning = kJulian;
     int Week = 0;
     PaschaInfoRec Pascha;
 };

@@ -24,7 +24,7 @@ class DayModelTest : public ::testing::Test {
 // For every day of two years in each reckoning, the day's facts are what its day report shows:
 // the day line, every entry with its sign column, in order, and the colour.
 TEST_F(DayModelTest, DayInfoAgreesWithTheDayReportOnEveryDay) {
-    for (int cal = kWorld; cal <= kGregorian; ++cal) {
+    for (const Reckoning cal : kReckonings) {
         const CalendarDate start = DateOfDay(cal, DayNumber(kJulian, 1, 1, 2024));
         auto calendar = testing::CalendarOn(folder_, cal, start.Year, start.Month, start.Day);
         const DayNum first = calendar->State().CurDay;
@@ -35,7 +35,7 @@ TEST_F(DayModelTest, DayInfoAgreesWithTheDayReportOnEveryDay) {
             const std::string rtf = calendar->Render(ReportKind::Day);
             const std::string text = RtfToPlainText(rtf);
             SCOPED_TRACE(std::to_string(cal) + " " + std::to_string(d));
-            ASSERT_EQ(info.Dates[static_cast<std::size_t>(cal)], date);
+            ASSERT_EQ(info.Dates.In(cal), date);
             ASSERT_NE(text.find(DayLineText(info, false, "    ") + "\n"), std::string::npos)
                 << text;
             std::size_t at = 0;

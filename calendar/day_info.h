@@ -190,17 +190,17 @@ struct DayLine {
 
 struct DayInfo {
     DayNum Day = 0;
-    int Reckoning = kJulian;              // the reckoning the day is displayed in
-    std::array<CalendarDate, 4> Dates{};  // 1..3 (element 0 unused), indexed by reckoning
-    int WeekDay = 1;                      // 1 = Monday .. 7 = Sunday
-    DayLine Line;                         // the day line's parts
-    int Tone = 0;                         // 1..8, 0 when the day has none
-    GreatIndiction Indiction;             // of the day's World year
-    RedReasons RedWhy;                    // red in the reports
-    bool GridRed = false;                 // "Red=1" of the month file: red in the month grid
-    std::vector<DayEntry> Entries;        // groups 0..4 in report order
-    std::optional<DayFast> Fast;          // when the fasting addition is on
-    std::optional<DayReadings> Readings;  // when the readings addition is on
+    velorith::Reckoning Reckoning = kJulian;  // the reckoning the day is displayed in
+    DayDates Dates;                           // the day's date in each reckoning
+    int WeekDay = 1;                          // 1 = Monday .. 7 = Sunday
+    DayLine Line;                             // the day line's parts
+    int Tone = 0;                             // 1..8, 0 when the day has none
+    GreatIndiction Indiction;                 // of the day's World year
+    RedReasons RedWhy;                        // red in the reports
+    bool GridRed = false;                     // "Red=1" of the month file: red in the month grid
+    std::vector<DayEntry> Entries;            // groups 0..4 in report order
+    std::optional<DayFast> Fast;              // when the fasting addition is on
+    std::optional<DayReadings> Readings;      // when the readings addition is on
 
     bool Red() const { return RedWhy.Any(); }
     // A day with a fast to keep: its fast is known and asks more than "no fast".

@@ -13,8 +13,8 @@ enum class ReportKind { Day, Week, Month, Year, Feasts, Search, Abbreviations };
 
 struct ReportFrame {
     ReportKind Kind = ReportKind::Day;
-    int Reckoning = kJulian;  // the reckoning the report is displayed in
-    DayNum First = 0;         // the span the report covers (for search: the displayed year)
+    velorith::Reckoning Reckoning = kJulian;  // the reckoning the report is displayed in
+    DayNum First = 0;  // the span the report covers (for search: the displayed year)
     DayNum Last = 0;
     std::string Title;           // the report's heading as plain text ("" for the day report)
     std::string FindText;        // search: the text looked for

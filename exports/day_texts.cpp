@@ -30,7 +30,7 @@ std::string_view KindName(ReportKind kind) {
     return "day";
 }
 
-std::string_view ReckoningName(int reckoning) {
+std::string_view ReckoningName(Reckoning reckoning) {
     switch (reckoning) {
         case kWorld:
             return "world";
@@ -99,7 +99,7 @@ std::string_view FastLevelName(FastLevel level) {
     return "none";
 }
 
-std::string DateText(int reckoning, const CalendarDate& date) {
+std::string DateText(Reckoning reckoning, const CalendarDate& date) {
     std::string text = DateInWords(reckoning, date.Day, date.Month, date.Year);
     text += CalNames(reckoning);
     return text;

@@ -13,7 +13,7 @@ namespace velorith::exports {
 // "day", "week", "month", "year", "feasts", "search", "abbr": the companion's own words.
 std::string_view KindName(ReportKind kind);
 // "world", "julian", "gregorian"; "" for a number outside 1..3.
-std::string_view ReckoningName(int reckoning);
+std::string_view ReckoningName(Reckoning reckoning);
 // "none", "sixStichera", "doxology", "polyeleos", "vigil", "greatFeast".
 std::string_view RankName(Rank rank);
 // "month", "relocatable", "relocatable1", "special".
@@ -39,7 +39,7 @@ std::string_view SeasonName(CycleSeason season);
 
 // "7 апреля 2025 года от Р.Х. по старому стилю", as the reports write a date with its
 // reckoning; the month counts in the reckoning's own order.
-std::string DateText(int reckoning, const CalendarDate& date);
+std::string DateText(Reckoning reckoning, const CalendarDate& date);
 
 // "2027-01-07": the day's civil (Gregorian) date as ISO 8601 writes it.
 std::string IsoDate(DayNum day);

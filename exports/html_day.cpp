@@ -13,10 +13,6 @@ namespace {
 
 namespace words = html_words;
 
-// The reckonings other than the one shown, in the order the reports give them.
-constexpr std::array<std::array<int, 2>, 4> kOthers = {
-    {{0, 0}, {kJulian, kGregorian}, {kGregorian, kWorld}, {kJulian, kWorld}}};
-
 std::string_view Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
@@ -77,7 +73,7 @@ void AppendReadings(std::string& out, const DayReadings& readings) {
 }  // namespace
 
 std::string CivilIsoDate(const DayInfo& day) {
-    const CalendarDate& d = day.Dates[kGregorian];
+    const CalendarDate& d = day.Dates.Gregorian;
     if (d.Year < 1 || d.Year > 3000) return {};
     char text[16];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.Year, d.Month, d.Day);
@@ -117,8 +113,7 @@ void AppendDayArticle(std::string& out, const DayInfo& day, const HtmlDayOptions
         out += "\">";
     }
     const std::string iso = CivilIsoDate(day);
-    const std::string date =
-        DateText(day.Reckoning, day.Dates[static_cast<std::size_t>(day.Reckoning)]);
+    const std::string date = DateText(day.Reckoning, day.Dates.In(day.Reckoning));
     if (!iso.empty()) {
         out += "<time datetime=\"";
         out += iso;
@@ -139,10 +134,10 @@ void AppendDayArticle(std::string& out, const DayInfo& day, const HtmlDayOptions
     out += ">\n<p class=\"other-dates\" title=\"";
     out += words::kOtherDates;
     out += "\">";
-    const auto& others = kOthers[static_cast<std::size_t>(std::clamp(day.Reckoning, 1, 3))];
+    const auto others = OtherReckonings(day.Reckoning);
     for (std::size_t i = 0; i < others.size(); ++i) {
         if (i > 0) out += "; ";
-        AppendEscaped(out, DateText(others[i], day.Dates[static_cast<std::size_t>(others[i])]));
+        AppendEscaped(out, DateText(others[i], day.Dates.In(others[i])));
     }
     out += "</p>\n<p class=\"day-line\">";
     AppendEscaped(out, DayLinePlain(day));

@@ -118,7 +118,7 @@ TEST(HtmlDay, ShowsTheDateAsTimeAndTheCalendarsMarks) {
 
 TEST(HtmlDay, ADayOutsideTheCivilYearsHasNoMachineDate) {
     DayInfo day = DayOn(2025, 1, 1);
-    day.Dates[kGregorian].Year = 3001;
+    day.Dates.Gregorian.Year = 3001;
     EXPECT_EQ(CivilIsoDate(day), "");
     std::string out;
     AppendDayArticle(out, day, {});

@@ -17,7 +17,7 @@ std::string TitleOf(const ReportFrame& frame) {
     if (!frame.Title.empty()) return CleanText(frame.Title);
     if (frame.Days.empty()) return {};
     const DayInfo& day = frame.Days.front();
-    return DateText(day.Reckoning, day.Dates[static_cast<std::size_t>(day.Reckoning)]);
+    return DateText(day.Reckoning, day.Dates.In(day.Reckoning));
 }
 
 }  // namespace

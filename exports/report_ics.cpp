@@ -62,7 +62,7 @@ std::string TextPropertyLine(std::string_view name, std::string_view value) {
 // commemorations, the fast and the readings, one to a line.
 std::string Description(const DayInfo& day, const std::string& cutSummary) {
     const DayEntry* principal = day.PrincipalEntry();
-    std::string text = DateText(kJulian, day.Dates[kJulian]);
+    std::string text = DateText(kJulian, day.Dates.Julian);
     if (!cutSummary.empty()) {
         text += '\n';
         text += cutSummary;
@@ -91,7 +91,7 @@ std::string Description(const DayInfo& day, const std::string& cutSummary) {
 // without a summary as a blank bar.
 std::string Summary(const DayInfo& day) {
     std::string text = PrincipalText(day);
-    return text.empty() ? DateText(kJulian, day.Dates[kJulian]) : text;
+    return text.empty() ? DateText(kJulian, day.Dates.Julian) : text;
 }
 
 // The end of an all-day event whose last day is `last`: the day after it, or for 31 December

@@ -16,7 +16,7 @@ namespace {
 // Field order is kept as written, so documents read well and compare line by line.
 using Json = nlohmann::ordered_json;
 
-Json DateJson(int reckoning, const CalendarDate& date) {
+Json DateJson(Reckoning reckoning, const CalendarDate& date) {
     return Json{{"year", date.Year},
                 {"month", date.Month},
                 {"calendarMonth", CalendarMonth(reckoning, date.Month)},
@@ -42,7 +42,7 @@ std::string_view FeastRankName(const DayInfo& day) {
 
 // A point of the report's span: its day number, its date in the reckoning of display and its
 // civil (Gregorian) date.
-Json PointJson(int reckoning, DayNum day) {
+Json PointJson(Reckoning reckoning, DayNum day) {
     Json point{{"dayNumber", day}, {"iso", IsoDate(day)}};
     point["date"] = DateJson(reckoning, DateOfDay(reckoning, day));
     const CalendarDate civil = DateOfDay(kGregorian, day);
@@ -144,8 +144,8 @@ Json CycleJson(const DayInfo& day) {
 Json DayJson(const DayInfo& day, DayInfo* owned) {
     Json json{{"dayNumber", day.Day}, {"iso", IsoDate(day.Day)}};
     Json dates = Json::object();
-    for (const int k : {kWorld, kJulian, kGregorian})
-        dates[std::string(ReckoningName(k))] = DateJson(k, day.Dates[static_cast<std::size_t>(k)]);
+    for (const Reckoning k : kReckonings)
+        dates[std::string(ReckoningName(k))] = DateJson(k, day.Dates.In(k));
     json["dates"] = std::move(dates);
     json["weekday"] = Json{{"number", day.WeekDay},
                            {"name", DayNames(day.WeekDay, kCivilDay)},

@@ -13,10 +13,9 @@ inline DayInfo DayOn(int y, int m, int d) {
     DayInfo day;
     day.Day = DayNumber(kGregorian, d, m, y);
     day.Reckoning = kGregorian;
-    for (const int k : {kWorld, kJulian, kGregorian})
-        day.Dates[static_cast<std::size_t>(k)] = DateOfDay(k, day.Day);
+    day.Dates = DatesOfDay(day.Day);
     day.WeekDay = WeekDayOf(day.Day);
-    day.Indiction = GreatIndictionOf(day.Dates[kWorld].Year);
+    day.Indiction = GreatIndictionOf(day.Dates.World.Year);
     day.RedWhy.Sunday = day.WeekDay == 7;
     return day;
 }

@@ -3,6 +3,7 @@
 // kept; the date state and every report build on these.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace velorith {
@@ -12,8 +13,17 @@ using DayNum = std::int32_t;
 // Reckonings index every per-reckoning table from 1.
 enum Reckoning : int { kWorld = 1, kJulian = 2, kGregorian = 3 };
 
+inline constexpr Reckoning kReckonings[] = {kWorld, kJulian, kGregorian};
+
 constexpr bool IsReckoning(int k) {
     return k >= kWorld && k <= kGregorian;
+}
+
+// The two reckonings other than k, in the order the reports give them below k's date.
+constexpr std::array<Reckoning, 2> OtherReckonings(Reckoning k) {
+    if (k == kWorld) return {kJulian, kGregorian};
+    if (k == kGregorian) return {kJulian, kWorld};
+    return {kGregorian, kWorld};
 }
 
 // A date of one reckoning; the month counts in that reckoning's own order (World: 1 is
@@ -23,6 +33,34 @@ struct CalendarDate {
     int Month = 1;
     int Day = 1;
     bool operator==(const CalendarDate&) const = default;
+};
+
+// A date that carries its reckoning in its type, so that a World date cannot be read where a
+// Gregorian one is meant. It converts to the plain date for the arithmetic below.
+template <Reckoning K>
+struct ReckonedDate : CalendarDate {
+    static constexpr Reckoning kReckoning = K;
+    ReckonedDate() = default;
+    constexpr ReckonedDate(int year, int month, int day) : CalendarDate{year, month, day} {}
+    constexpr explicit ReckonedDate(const CalendarDate& date) : CalendarDate(date) {}
+};
+using WorldDate = ReckonedDate<kWorld>;
+using JulianDate = ReckonedDate<kJulian>;
+using GregorianDate = ReckonedDate<kGregorian>;
+
+// One day's date in the three reckonings.
+struct DayDates {
+    WorldDate World;
+    JulianDate Julian;
+    GregorianDate Gregorian;
+
+    // The date in reckoning k (the Julian date for an unknown k).
+    const CalendarDate& In(Reckoning k) const {
+        return k == kWorld       ? World
+               : k == kGregorian ? static_cast<const CalendarDate&>(Gregorian)
+                                 : Julian;
+    }
+    bool operator==(const DayDates&) const = default;
 };
 
 // The World year begins on Julian 1 September: World year y runs from September of Julian year
@@ -55,6 +93,9 @@ bool IsLeapYear(int k, int y);
 int MonthLength(int k, int m, int y);
 // Weekday of day n: 1 = Monday .. 7 = Sunday.
 int WeekDayOf(DayNum n);
+
+// Day n's date in every reckoning.
+DayDates DatesOfDay(DayNum n);
 
 // Pascha (by the Julian Paschalion) of Julian year y, as a day number.
 DayNum JulianPascha(int y);

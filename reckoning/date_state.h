@@ -70,6 +70,8 @@ class DateState {
 
     DateRec& Cur() { return Dates[CurCal]; }
     const DateRec& Cur() const { return Dates[CurCal]; }
+    // The current reckoning as its type (CurCal is kept in 1..3).
+    Reckoning CurReckoning() const { return IsReckoning(CurCal) ? Reckoning(CurCal) : kJulian; }
 
     // Sets the limit arrays from a Julian year range; years are held to 1..3000.
     void SetRange(int minYear, int maxYear);

@@ -91,6 +91,12 @@ CalendarDate DateOfDay(int k, DayNum n) {
     return {static_cast<int>(year), month, day};
 }
 
+DayDates DatesOfDay(DayNum n) {
+    const CalendarDate julian = DateOfDay(kJulian, n);
+    return {WorldDate(JulianToWorldMonth(julian.Year, julian.Month, julian.Day)),
+            JulianDate(julian), GregorianDate(DateOfDay(kGregorian, n))};
+}
+
 DayNum JulianPascha(int y) {
     // Gauss's form for the Julian calendar: the age of the paschal moon, then on to the Sunday.
     const auto a = FloorMod(FloorMod(y, 19) * 19 + 15, 30);

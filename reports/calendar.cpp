@@ -110,7 +110,7 @@ DayInfo Calendar::DayOf(DayNum day) {
 ReportFrame Calendar::Frame(ReportKind kind, std::string_view findText, bool wholeWord) {
     ReportFrame frame;
     frame.Kind = kind;
-    frame.Reckoning = state_.CurCal;
+    frame.Reckoning = state_.CurReckoning();
     const DateRec& cur = state_.Cur();
     std::vector<DayNum> days;
     switch (kind) {
@@ -159,7 +159,7 @@ ReportFrame Calendar::Frame(ReportKind kind, std::string_view findText, bool who
     return frame;
 }
 
-ReportFrame Calendar::YearFrame(int k, int year) {
+ReportFrame Calendar::YearFrame(Reckoning k, int year) {
     ReportFrame frame;
     frame.Kind = ReportKind::Year;
     frame.Reckoning = k;

@@ -81,7 +81,7 @@ class Calendar final {
 
     // The year report's frame of a year of reckoning k, asked for by its number: the selected
     // date does not move (feeds and sites of many years ask for them one by one).
-    ReportFrame YearFrame(int k, int year);
+    ReportFrame YearFrame(Reckoning k, int year);
 
     // The document of tab 0..4 (day, week, month, year, great feasts) for the current date.
     // The date state is the same afterwards; the render cache is not touched. Empty for the

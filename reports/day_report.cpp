@@ -68,10 +68,7 @@ std::string BasicDayBlock<S>::DateLines(bool showYear, bool showCal) const {
     if (showCal || all) text += CalNames(s.CurCal, c_.phrases);
     text += S::Eol;
     if (all) {
-        // The other two reckonings, in a fixed order for each current one.
-        static constexpr std::array<std::array<int, 2>, 4> kOthers = {
-            {{0, 0}, {kJulian, kGregorian}, {kGregorian, kWorld}, {kJulian, kWorld}}};
-        for (const int k : kOthers[static_cast<std::size_t>(s.CurCal)]) {
+        for (const Reckoning k : OtherReckonings(s.CurReckoning())) {
             text += S::Indent;
             text += DayMonthYear(k);
             text += CalNames(k, c_.phrases);

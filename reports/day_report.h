@@ -45,7 +45,7 @@ class BasicDayBlock {
   private:
     ReportContext c_;
     DayInfo info_;
-    DayContext built_{-1, 0, 0, {}};
+    DayContext built_{-1, kJulian, 0, {}};
 };
 
 using DayBlock = BasicDayBlock<RtfStyle>;

@@ -28,9 +28,8 @@ QString DateLine(int k, const CalendarDate& date) {
 
 QString DayToolTip(const DayInfo& day) {
     QStringList lines;
-    for (int k = kWorld; k <= kGregorian; ++k) {
-        if (k != day.Reckoning) lines << DateLine(k, day.Dates.at(static_cast<std::size_t>(k)));
-    }
+    for (const Reckoning k : kReckonings)
+        if (k != day.Reckoning) lines << DateLine(k, day.Dates.In(k));
     if (const std::string principal = PrincipalOf(day); !principal.empty())
         lines << QString::fromStdString(principal);
     if (day.Fast && day.Fast->Level != FastLevel::None)
@@ -39,7 +38,7 @@ QString DayToolTip(const DayInfo& day) {
 }
 
 QString DayAccessibleName(const DayInfo& day) {
-    const CalendarDate& date = day.Dates.at(static_cast<std::size_t>(day.Reckoning));
+    const CalendarDate& date = day.Dates.In(day.Reckoning);
     QString name =
         QStringLiteral("%1 %2 %3 г., %4")
             .arg(date.Day)

@@ -202,9 +202,9 @@ class MonthGridKeysTest : public QObject {
     void aDaysTooltipGivesTheOtherReckonings() {
         DayInfo nativity;
         nativity.Reckoning = kGregorian;
-        nativity.Dates[kWorld] = {7508, 4, 25};
-        nativity.Dates[kJulian] = {1999, 12, 25};
-        nativity.Dates[kGregorian] = {2000, 1, 7};
+        nativity.Dates.World = {7508, 4, 25};
+        nativity.Dates.Julian = {1999, 12, 25};
+        nativity.Dates.Gregorian = {2000, 1, 7};
         QCOMPARE(DayToolTip(nativity), QStringLiteral("25 декабря 7508 г. от Сотворения Мира\n"
                                                       "25 декабря 1999 г. по старому стилю"));
         // The principal commemoration: the feast before the saints, else the day line.
@@ -226,7 +226,7 @@ class MonthGridKeysTest : public QObject {
         QCOMPARE(DayToolTip(nativity), QStringLiteral("25 декабря 1999 г. по старому стилю\n"
                                                       "7 января 2000 г. по новому стилю\n"
                                                       "Святки. Поста нет."));
-        nativity.Dates[kWorld] = {7509, 1, 1};  // September opens the World year
+        nativity.Dates.World = {7509, 1, 1};  // September opens the World year
         nativity.Reckoning = kJulian;
         QVERIFY(DayToolTip(nativity).startsWith(QStringLiteral("1 сентября 7509 г.")));
     }

@@ -32,8 +32,8 @@ QString FromUtf8(std::string_view text) {
 // The day in the style the month does not show: the old style beside the new and the World
 // reckoning, the new beside the old.
 QString OtherDate(const DayInfo& day) {
-    const int other = day.Reckoning == kJulian ? kGregorian : kJulian;
-    const CalendarDate& d = day.Dates.at(static_cast<std::size_t>(other));
+    const Reckoning other = day.Reckoning == kJulian ? kGregorian : kJulian;
+    const CalendarDate& d = day.Dates.In(other);
     return QStringLiteral("%1 %2 %3")
         .arg(d.Day)
         .arg(FromUtf8(MonthNames(CalendarMonth(other, d.Month), kGenitive)))
@@ -43,7 +43,7 @@ QString OtherDate(const DayInfo& day) {
 QString MonthTitle(const DayInfo& day) {
     static constexpr const char* kStyles[] = {"", "от Сотворения Мира", "по старому стилю",
                                               "по новому стилю"};
-    const CalendarDate& d = day.Dates.at(static_cast<std::size_t>(day.Reckoning));
+    const CalendarDate& d = day.Dates.In(day.Reckoning);
     return QStringLiteral("%1 %2 г. %3")
         .arg(FromUtf8(MonthNames(CalendarMonth(day.Reckoning, d.Month), kNominative)))
         .arg(d.Year)
@@ -219,7 +219,7 @@ MonthViewLayout LayOutMonth(const std::vector<DayInfo>& monthDays, int firstWeek
         const DayInfo& info = monthDays[static_cast<std::size_t>(i)];
         MonthViewDay day;
         day.day = info.Day;
-        day.dayOfMonth = info.Dates.at(static_cast<std::size_t>(info.Reckoning)).Day;
+        day.dayOfMonth = info.Dates.In(info.Reckoning).Day;
         day.otherDate = OtherDate(info);
         day.principal = QString::fromStdString(PrincipalOf(info));
         if (info.KeepsFast()) day.fast = QString::fromStdString(FastLineText(*info.Fast));

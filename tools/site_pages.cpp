@@ -27,7 +27,7 @@ std::string TwoDigits(int n) {
 }
 
 const CalendarDate& Civil(const DayInfo& day) {
-    return day.Dates[kGregorian];
+    return day.Dates.Gregorian;
 }
 
 std::string PathOf(const DayInfo& day) {
@@ -132,9 +132,8 @@ std::string DayPage(const SiteFrame& site, const DayInfo& day, const DayInfo* pr
     Link(extra, "day.json", words::kDayAsJson);
     extra += " · ";
     Footer(body, root, extra);
-    const std::string title =
-        exports::DateText(day.Reckoning, day.Dates[static_cast<std::size_t>(day.Reckoning)]) +
-        " — " + std::string(site.Name);
+    const std::string title = exports::DateText(day.Reckoning, day.Dates.In(day.Reckoning)) +
+                              " — " + std::string(site.Name);
     return Page(title, root,
                 "<link rel=\"alternate\" type=\"application/json\" href=\"day.json\">\n", body);
 }

@@ -198,10 +198,10 @@ SiteResult WriteSite(Calendar& calendar, const SiteRequest& request) {
                 if (next == nullptr && year < request.LastYear) {
                     // Only its address is needed: the date is enough.
                     firstOfNext.emplace();
-                    firstOfNext->Dates[kGregorian] = {year + 1, 1, 1};
+                    firstOfNext->Dates.Gregorian = {year + 1, 1, 1};
                     next = &*firstOfNext;
                 }
-                const CalendarDate& c = days[i].Dates[kGregorian];
+                const CalendarDate& c = days[i].Dates.Gregorian;
                 const std::string folder = DayPath(c.Year, c.Month, c.Day);
                 files.Put(folder + "index.html", DayPage(site, days[i], prev, next));
                 files.Put(folder + "day.json", DayJson(days[i]));
@@ -209,7 +209,7 @@ SiteResult WriteSite(Calendar& calendar, const SiteRequest& request) {
             std::size_t begin = 0;
             for (int month = 1; month <= 12; ++month) {
                 std::size_t end = begin;
-                while (end < days.size() && days[end].Dates[kGregorian].Month == month)
+                while (end < days.size() && days[end].Dates.Gregorian.Month == month)
                     ++end;
                 files.Put(
                     MonthPath(year, month) + "index.html",
