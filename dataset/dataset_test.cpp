@@ -64,9 +64,8 @@ std::vector<std::string> Headers(std::string_view text) {
 }
 
 // Every day names at least five commemorations. Fewer stand only on the great feasts, which the
-// Church keeps without other saints, on the days whose feast moves and is placed from
-// Special.DAT, and on the few days whose further saints still lack a second source (see
-// sources/); none of them may lose a line.
+// Church keeps without other saints, and on the days whose feast moves and is placed from
+// Special.DAT; none of them may lose a line.
 int MinimumCommemorations(std::string_view file, int day) {
     struct Short {
         std::string_view file;
@@ -78,9 +77,6 @@ int MinimumCommemorations(std::string_view file, int day) {
         {"February28.DAT", 24, 2}, {"February29.DAT", 24, 2}, {"March.DAT", 25, 3},
         {"August.DAT", 6, 2},      {"August.DAT", 29, 2},     {"November.DAT", 21, 1},
         {"December.DAT", 25, 2},
-        // Days still short of sources.
-        {"October.DAT", 6, 4},     {"December.DAT", 6, 4},    {"December.DAT", 14, 4},
-        {"December.DAT", 22, 4},
     };
     for (const Short& s : kShort)
         if (s.file == file && s.day == day) return s.count;
