@@ -250,6 +250,9 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest, Neighbour
         });
     } else {
         ownOf([](const ReadingSet& s) { return s.Order == ReadingOrder::Feast; });
+        // A saint kept on a feast of the Lord (St Basil on the Circumcision) is read after it.
+        if (!out.empty())
+            ownOf([](const ReadingSet& s) { return s.Order == ReadingOrder::After; });
         if (out.empty()) {
             const bool givesWay = GivesWay(lx, day, highest);
             const bool saturday = !pos.Movable && pos.WeekDay == 6 && !givesWay;
