@@ -26,6 +26,17 @@ void SetText(T& t, std::string value) {
     }
 }
 
+// A data line's texts, its looks read when the line was.
+void SetText(DayEntry& e, const TextLine& line) {
+    if (line.HasMarkup) {
+        e.Text = line.Styled.Text;
+        e.Spans = line.Styled.Spans;
+        e.Markup = line.Value;
+    } else {
+        e.Text = line.Value;
+    }
+}
+
 // The day line's parts: the titles of the day, or the weekday with its place in the cycle, a
 // title that begins with "," continuing it; then the tone.
 void MakeDayLine(DayInfo& info, const DayContext& c, const YearPlacements& placed,
@@ -84,6 +95,14 @@ class GroupWrapper {
     }
 
     void Finish() {
+        std::size_t count = 0;
+        for (const auto* side : {&before_, &after_})
+            for (const Chunk& c : *side)
+                count += c.lines->size();
+        if (month_ != nullptr)
+            for (const TextLines& lines : month_->groups)
+                count += lines.size();
+        info_.Entries.reserve(count);
         for (int g = 0; g < 5; ++g) {
             // Later entries wrap earlier ones: their "before" lines stand further out.
             for (auto it = before_.rbegin(); it != before_.rend(); ++it)
@@ -93,7 +112,7 @@ class GroupWrapper {
                     DayEntry& e = info_.Entries.emplace_back();
                     e.Group = g;
                     e.Sign = line.Sign;
-                    SetText(e, line.Value);
+                    SetText(e, line);
                 }
             }
             for (const Chunk& c : after_)
@@ -116,7 +135,7 @@ class GroupWrapper {
             e.Sign = line.Sign;
             e.Source = source;
             e.Section = section;
-            SetText(e, line.Value);
+            SetText(e, line);
         }
     }
 

@@ -41,11 +41,21 @@ std::pair<Rank, std::string_view> ReadSignMarker(std::string_view value) {
     return {Rank::None, value};
 }
 
+namespace {
+
+void ReadLooks(TextLine& line) {
+    line.HasMarkup = HasMarkup(line.Value);
+    if (line.HasMarkup) line.Styled = ReadStyledText(line.Value);
+}
+
+}  // namespace
+
 TextLine SignedTextLine(std::string_view value) {
     TextLine line;
     const auto [sign, rest] = ReadSignMarker(value);
     line.Sign = sign;
     line.Value = BalanceMarkup(rest);
+    ReadLooks(line);
     return line;
 }
 
@@ -59,6 +69,7 @@ TextLine NoteTextLine(std::string_view value) {
     TextLine line;
     line.Note = true;
     line.Value = BalanceMarkup(value);
+    ReadLooks(line);
     return line;
 }
 

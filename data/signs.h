@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "data/text_spans.h"
+
 namespace velorith {
 
 // The rank sign of a commemoration, in rising order. The data marks them "{6}" (six stichera),
@@ -19,6 +21,10 @@ struct TextLine {
     Rank Sign = Rank::None;
     bool Note = false;  // a line of group 4: indented, never a sign
     std::string Value;  // the text after the sign marker (RTF inline markup and all, balanced)
+    // When Value has markup: its plain text and looks, read once with the line, since a line
+    // is shown on many days; without markup Value is its own plain text.
+    bool HasMarkup = false;
+    StyledText Styled;
 };
 using TextLines = std::vector<TextLine>;
 

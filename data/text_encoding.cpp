@@ -100,10 +100,30 @@ void AppendUtf8(std::string& out, char32_t cp) {
 }
 
 std::string Cp1251ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() * 2);
-    for (const char c : bytes)
-        AppendUtf8(out, ByteToCodePoint(static_cast<unsigned char>(c)));
+    // Written through a pointer into room for the longest case (every byte a three-byte
+    // character): the data files are read this way at every start, so it is kept tight.
+    std::string out(bytes.size() * 3, '\0');
+    char* p = out.data();
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            *p++ = c;
+            continue;
+        }
+        const char32_t cp = ByteToCodePoint(byte);  // below U+10000 for every byte
+        if (cp < 0x80) {
+            *p++ = static_cast<char>(cp);
+            continue;
+        }
+        if (cp < 0x800) {
+            *p++ = static_cast<char>(0xC0 | (cp >> 6));
+        } else {
+            *p++ = static_cast<char>(0xE0 | (cp >> 12));
+            *p++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        }
+        *p++ = static_cast<char>(0x80 | (cp & 0x3F));
+    }
+    out.resize(static_cast<std::size_t>(p - out.data()));
     return out;
 }
 
