@@ -78,6 +78,7 @@ constexpr Phrases kRussian{
                        " от Р.Х. по новому стилю"},
     .YearOfDate = " года",
     .YearOfTitle = " год",
+    .WeekWord = "Седмица",
     .WeekFrom = "с ",
     .WeekTo = "по ",
 };

@@ -43,6 +43,7 @@ struct Phrases {
     std::array<std::string_view, 4> ReckoningNames;
     std::string_view YearOfDate;   // "7 января 2025" " года"
     std::string_view YearOfTitle;  // "2025" " год": a year report's title
+    std::string_view WeekWord;     // the week report's heading: "Седмица"
     std::string_view WeekFrom;     // "с " <first day> "по " <last day>: the week's title
     std::string_view WeekTo;
 };

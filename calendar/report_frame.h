@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calendar/day_info.h"
+#include "calendar/phrases.h"
 
 namespace velorith {
 
@@ -21,6 +22,9 @@ struct ReportFrame {
     bool WholeWord = false;      // search: whole words only
     std::vector<DayInfo> Days;   // the days the report lists (search: the days with a hit)
     std::vector<int> HitCounts;  // search: the hits on each listed day, parallel to Days
+    // The catalogue the frame's texts are to be written in (the calendar's, Russian unless set);
+    // it outlives the frame.
+    const Phrases* Words = &PhrasesOf();
 };
 
 }  // namespace velorith

@@ -71,7 +71,9 @@ bool IsMatins(std::string_view label) {
     return label.starts_with("Утр") || label.starts_with("Matins");
 }
 bool IsOtherService(std::string_view label) {
-    return label.starts_with("Веч") || label.find("час") != std::string_view::npos ||
+    return label.starts_with("Веч") || label.find("вечерн") != std::string_view::npos ||
+           label.find("освящени") != std::string_view::npos ||
+           label.find("час") != std::string_view::npos ||
            label.find("Час") != std::string_view::npos || label.starts_with("Царск") ||
            label.find("Hour") != std::string_view::npos || label.starts_with("Vespers") ||
            label.find("водоосвящ") != std::string_view::npos;

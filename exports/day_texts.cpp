@@ -99,9 +99,9 @@ std::string_view FastLevelName(FastLevel level) {
     return "none";
 }
 
-std::string DateText(Reckoning reckoning, const CalendarDate& date) {
-    std::string text = DateInWords(reckoning, date.Day, date.Month, date.Year);
-    text += CalNames(reckoning);
+std::string DateText(Reckoning reckoning, const CalendarDate& date, const Phrases& words) {
+    std::string text = DateInWords(reckoning, date.Day, date.Month, date.Year, words);
+    text += CalNames(reckoning, words);
     return text;
 }
 
@@ -197,8 +197,8 @@ std::string IsoDate(DayNum day) {
     return text;
 }
 
-std::string PrincipalText(const DayInfo& day) {
-    return CleanText(PrincipalOf(day));
+std::string PrincipalText(const DayInfo& day, const Phrases& words) {
+    return CleanText(PrincipalOf(day, words));
 }
 
 bool HasCleanText(std::string_view text) {

@@ -39,13 +39,14 @@ std::string_view SeasonName(CycleSeason season);
 
 // "7 апреля 2025 года от Р.Х. по старому стилю", as the reports write a date with its
 // reckoning; the month counts in the reckoning's own order.
-std::string DateText(Reckoning reckoning, const CalendarDate& date);
+std::string DateText(Reckoning reckoning, const CalendarDate& date,
+                     const Phrases& words = PhrasesOf());
 
 // "2027-01-07": the day's civil (Gregorian) date as ISO 8601 writes it.
 std::string IsoDate(DayNum day);
 
 // The text that names the day (PrincipalOf), clean for an interchange format.
-std::string PrincipalText(const DayInfo& day);
+std::string PrincipalText(const DayInfo& day, const Phrases& words = PhrasesOf());
 
 // Text fit for an interchange format: malformed UTF-8 becomes U+FFFD, control characters other
 // than tab and line feed are dropped, and surrounding spaces are trimmed.

@@ -66,9 +66,9 @@ std::vector<FastSpan> FastSpansOverlapping(DayNum first, DayNum last) {
     return spans;
 }
 
-std::string_view FastSeasonTitle(FastSeason season) {
-    const auto period = [](FastPeriod p) {
-        return PhrasesOf().FastPeriods[static_cast<std::size_t>(p)];
+std::string_view FastSeasonTitle(FastSeason season, const Phrases& words) {
+    const auto period = [&words](FastPeriod p) {
+        return words.FastPeriods[static_cast<std::size_t>(p)];
     };
     switch (season) {
         case FastSeason::GreatLent:

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calendar/day_info.h"
+#include "calendar/phrases.h"
 
 namespace velorith::exports {
 
@@ -39,7 +40,7 @@ struct FastSpan {
 std::vector<FastSpan> FastSpansOverlapping(DayNum first, DayNum last);
 
 // "Великий пост", "Рождественский пост", ...: the season's name from the phrase catalogue.
-std::string_view FastSeasonTitle(FastSeason season);
+std::string_view FastSeasonTitle(FastSeason season, const Phrases& words = PhrasesOf());
 // "greatLent", "nativityFast", ...: a stable key (in UIDs).
 std::string_view FastSeasonKey(FastSeason season);
 

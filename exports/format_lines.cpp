@@ -18,10 +18,10 @@ void AppendDays(std::string& out, const ReportFrame& frame) {
     for (const DayInfo& day : frame.Days) {
         out += IsoDate(day.Day);
         out += '\t';
-        AppendField(out, PrincipalText(day));
+        AppendField(out, PrincipalText(day, *frame.Words));
         out += '\t';
         if (day.Fast && day.Fast->Level != FastLevel::None)
-            AppendField(out, CleanText(FastLineText(*day.Fast)));
+            AppendField(out, CleanText(FastLineText(*day.Fast, *frame.Words)));
         out += '\n';
     }
 }

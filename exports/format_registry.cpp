@@ -7,8 +7,8 @@ namespace velorith::exports {
 namespace {
 
 // One line a format.
-const std::array<const Format*, 6> kFormats = {&kTextFormat, &kRtfFormat, &kJsonFormat, &kIcsFormat,
-                                               &kLinesFormat, &kHtmlFormat};
+const std::array<const Format*, 6> kFormats = {&kTextFormat, &kRtfFormat,   &kJsonFormat,
+                                               &kIcsFormat,  &kLinesFormat, &kHtmlFormat};
 
 }  // namespace
 

@@ -52,19 +52,19 @@ void AppendEntries(std::string& out, const DayInfo& day) {
     if (group >= 0) out += "</ul>\n";
 }
 
-void AppendReadings(std::string& out, const DayReadings& readings) {
+void AppendReadings(std::string& out, const DayReadings& readings, const Phrases& phrases) {
     if (readings.Services.empty() && readings.NoLiturgy == NoLiturgyKind::None) return;
     out += "<ul class=\"readings\" aria-label=\"";
     out += words::kReadings;
     out += "\">\n";
     for (const ServiceReadings& service : readings.Services) {
         out += "<li>";
-        AppendEscaped(out, ServiceLineText(service));
+        AppendEscaped(out, ServiceLineText(service, phrases));
         out += "</li>\n";
     }
     if (readings.NoLiturgy != NoLiturgyKind::None) {
         out += "<li>";
-        AppendEscaped(out, NoLiturgyText(readings.NoLiturgy));
+        AppendEscaped(out, NoLiturgyText(readings.NoLiturgy, phrases));
         out += "</li>\n";
     }
     out += "</ul>\n";
@@ -84,19 +84,20 @@ void AppendEntryText(std::string& out, const DayEntry& entry) {
     AppendStyled(out, entry.Text, entry.Spans);
 }
 
-void AppendPrincipal(std::string& out, const DayInfo& day) {
+void AppendPrincipal(std::string& out, const DayInfo& day, const Phrases& phrases) {
     if (const DayEntry* principal = day.PrincipalEntry()) {
         AppendEntryText(out, *principal);
     } else {
-        AppendEscaped(out, DayLinePlain(day));
+        AppendEscaped(out, DayLinePlain(day, phrases));
     }
 }
 
-void AppendFastLine(std::string& out, const DayFast& fast) {
-    AppendEscaped(out, FastLineText(fast));
+void AppendFastLine(std::string& out, const DayFast& fast, const Phrases& phrases) {
+    AppendEscaped(out, FastLineText(fast, phrases));
 }
 
 void AppendDayArticle(std::string& out, const DayInfo& day, const HtmlDayOptions& options) {
+    const Phrases& phrases = *options.Words;
     const bool great = day.HighestRank() == Rank::GreatFeast;
     out += "<article class=\"day";
     if (day.Red()) out += " red";
@@ -113,7 +114,7 @@ void AppendDayArticle(std::string& out, const DayInfo& day, const HtmlDayOptions
         out += "\">";
     }
     const std::string iso = CivilIsoDate(day);
-    const std::string date = DateText(day.Reckoning, day.Dates.In(day.Reckoning));
+    const std::string date = DateText(day.Reckoning, day.Dates.In(day.Reckoning), phrases);
     if (!iso.empty()) {
         out += "<time datetime=\"";
         out += iso;
@@ -137,14 +138,14 @@ void AppendDayArticle(std::string& out, const DayInfo& day, const HtmlDayOptions
     const auto others = OtherReckonings(day.Reckoning);
     for (std::size_t i = 0; i < others.size(); ++i) {
         if (i > 0) out += "; ";
-        AppendEscaped(out, DateText(others[i], day.Dates.In(others[i])));
+        AppendEscaped(out, DateText(others[i], day.Dates.In(others[i]), phrases));
     }
     out += "</p>\n<p class=\"day-line\">";
-    AppendEscaped(out, DayLinePlain(day));
+    AppendEscaped(out, DayLinePlain(day, phrases));
     out += "</p>\n";
     if (options.Indiction) {
         out += "<p class=\"indiction\">";
-        AppendEscaped(out, IndictionText(day.Indiction));
+        AppendEscaped(out, IndictionText(day.Indiction, phrases));
         out += "</p>\n";
     }
     if (options.Hits >= 0) {
@@ -155,10 +156,10 @@ void AppendDayArticle(std::string& out, const DayInfo& day, const HtmlDayOptions
     }
     out += "</header>\n";
     AppendEntries(out, day);
-    if (day.Readings) AppendReadings(out, *day.Readings);
+    if (day.Readings) AppendReadings(out, *day.Readings, phrases);
     if (day.Fast && day.Fast->Level != FastLevel::None) {
         out += "<p class=\"fast\">";
-        AppendFastLine(out, *day.Fast);
+        AppendFastLine(out, *day.Fast, phrases);
         out += "</p>\n";
     }
     out += "</article>\n";

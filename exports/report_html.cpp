@@ -17,7 +17,7 @@ std::string TitleOf(const ReportFrame& frame) {
     if (!frame.Title.empty()) return CleanText(frame.Title);
     if (frame.Days.empty()) return {};
     const DayInfo& day = frame.Days.front();
-    return DateText(day.Reckoning, day.Dates.In(day.Reckoning));
+    return DateText(day.Reckoning, day.Dates.In(day.Reckoning), *frame.Words);
 }
 
 }  // namespace
@@ -45,6 +45,7 @@ std::string RenderHtml(const ReportFrame& frame, const HtmlReportOptions& option
         HtmlDayOptions day;
         day.HeadingLevel = single ? 1 : 2;
         day.Indiction = options.Indiction;
+        day.Words = frame.Words;
         if (frame.Kind == ReportKind::Search && i < frame.HitCounts.size())
             day.Hits = frame.HitCounts[i];
         AppendDayArticle(body, frame.Days[i], day);

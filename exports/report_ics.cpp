@@ -60,9 +60,9 @@ std::string TextPropertyLine(std::string_view name, std::string_view value) {
 
 // The description: the day's Julian date, its day line when the summary is not it, the other
 // commemorations, the fast and the readings, one to a line.
-std::string Description(const DayInfo& day, const std::string& cutSummary) {
+std::string Description(const DayInfo& day, const std::string& cutSummary, const Phrases& words) {
     const DayEntry* principal = day.PrincipalEntry();
-    std::string text = DateText(kJulian, day.Dates.Julian);
+    std::string text = DateText(kJulian, day.Dates.Julian, words);
     if (!cutSummary.empty()) {
         text += '\n';
         text += cutSummary;
@@ -73,15 +73,15 @@ std::string Description(const DayInfo& day, const std::string& cutSummary) {
         text += '\n';
         text += clean;
     };
-    if (principal) addLine(DayLinePlain(day));
+    if (principal) addLine(DayLinePlain(day, words));
     for (const DayEntry& e : day.Entries) {
         if (&e != principal) addLine(e.Text);
     }
-    if (day.Fast) addLine(FastLineText(*day.Fast));
+    if (day.Fast) addLine(FastLineText(*day.Fast, words));
     if (day.Readings) {
         for (const ServiceReadings& s : day.Readings->Services)
-            addLine(ServiceLineText(s));
-        addLine(std::string(NoLiturgyText(day.Readings->NoLiturgy)));
+            addLine(ServiceLineText(s, words));
+        addLine(std::string(NoLiturgyText(day.Readings->NoLiturgy, words)));
     }
     return text;
 }
@@ -89,9 +89,9 @@ std::string Description(const DayInfo& day, const std::string& cutSummary) {
 // The summary: the day's principal commemoration or day line; a day the data says nothing of
 // (an empty data folder) is named by its Julian date, since calendar programs show an event
 // without a summary as a blank bar.
-std::string Summary(const DayInfo& day) {
-    std::string text = PrincipalText(day);
-    return text.empty() ? DateText(kJulian, day.Dates.Julian) : text;
+std::string Summary(const DayInfo& day, const Phrases& words) {
+    std::string text = PrincipalText(day, words);
+    return text.empty() ? DateText(kJulian, day.Dates.Julian, words) : text;
 }
 
 // The end of an all-day event whose last day is `last`: the day after it, or for 31 December
@@ -105,10 +105,11 @@ void AddEnd(icalcomponent* e, DayNum first, DayNum last) {
     }
 }
 
-ical::Component DayEvent(const DayInfo& day, const icaltimetype& stamp, const IcsOptions& options) {
+ical::Component DayEvent(const DayInfo& day, const icaltimetype& stamp, const IcsOptions& options,
+                         const Phrases& words) {
     ical::Component event(icalcomponent_new_vevent());
     icalcomponent* e = event.get();
-    const std::string full = Summary(day);
+    const std::string full = Summary(day, words);
     const std::string summary = ShortSummary(full, options.SummaryLimit);
     ical::Add(e,
               ical::Property(icalproperty_new_uid(EventUid(day.Day, options.UidDomain).c_str())));
@@ -116,7 +117,7 @@ ical::Component DayEvent(const DayInfo& day, const icaltimetype& stamp, const Ic
     ical::Add(e, ical::Property(icalproperty_new_dtstart(CivilDate(day.Day))));
     AddEnd(e, day.Day, day.Day);
     ical::Add(e, ical::Property(icalproperty_new_summary(summary.c_str())));
-    const std::string description = Description(day, summary == full ? std::string() : full);
+    const std::string description = Description(day, summary == full ? std::string() : full, words);
     ical::Add(e, ical::Property(icalproperty_new_description(description.c_str())));
     if (day.HighestRank() == Rank::GreatFeast)
         ical::Add(e, ical::Property(icalproperty_new_categories(kGreatFeastCategory)));
@@ -129,7 +130,7 @@ ical::Component DayEvent(const DayInfo& day, const icaltimetype& stamp, const Ic
 // A fasting season as one event over its days; its UID names the season and its first day, so
 // the same season keeps its event from one refresh of a feed to the next.
 ical::Component FastEvent(const FastSpan& span, const icaltimetype& stamp,
-                          const IcsOptions& options) {
+                          const IcsOptions& options, const Phrases& words) {
     ical::Component event(icalcomponent_new_vevent());
     icalcomponent* e = event.get();
     const std::string uid =
@@ -138,11 +139,11 @@ ical::Component FastEvent(const FastSpan& span, const icaltimetype& stamp,
     ical::Add(e, ical::Property(icalproperty_new_dtstamp(stamp)));
     ical::Add(e, ical::Property(icalproperty_new_dtstart(CivilDate(span.First))));
     AddEnd(e, span.First, span.Last);
-    const std::string title(FastSeasonTitle(span.Season));
+    const std::string title(FastSeasonTitle(span.Season, words));
     ical::Add(e, ical::Property(icalproperty_new_summary(title.c_str())));
-    std::string description = DateText(kGregorian, DateOfDay(kGregorian, span.First));
+    std::string description = DateText(kGregorian, DateOfDay(kGregorian, span.First), words);
     if (span.Last != span.First)
-        description += " — " + DateText(kGregorian, DateOfDay(kGregorian, span.Last));
+        description += " — " + DateText(kGregorian, DateOfDay(kGregorian, span.Last), words);
     ical::Add(e, ical::Property(icalproperty_new_description(description.c_str())));
     ical::Add(e, ical::Property(icalproperty_new_categories(kFastCategory)));
     ical::Add(e, ical::Property(icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT)));
@@ -209,6 +210,7 @@ IcsWriter::IcsWriter(const IcsOptions& options) {
 }
 
 void IcsWriter::Add(const ReportFrame& frame) {
+    words_ = frame.Words;
     const icaltimetype stamp =
         icaltime_from_timet_with_zone(options_.Stamp, 0, icaltimezone_get_utc_timezone());
     for (const DayInfo& day : frame.Days) {
@@ -223,7 +225,7 @@ void IcsWriter::Add(const ReportFrame& frame) {
         if (options_.Events == IcsEvents::Feasts && GreatFeastOf(day.Day) == GreatFeastKind::None)
             continue;
         if (!done_.insert(day.Day).second) continue;
-        AppendEvent(text_, DayEvent(day, stamp, options_));
+        AppendEvent(text_, DayEvent(day, stamp, options_, *words_));
     }
 }
 
@@ -232,7 +234,7 @@ std::string IcsWriter::Finish() && {
         const icaltimetype stamp =
             icaltime_from_timet_with_zone(options_.Stamp, 0, icaltimezone_get_utc_timezone());
         for (const FastSpan& span : FastSpansOverlapping(fastsFirst_, fastsLast_))
-            AppendEvent(text_, FastEvent(span, stamp, options_));
+            AppendEvent(text_, FastEvent(span, stamp, options_, *words_));
     }
     text_ += kEnd;
     return std::move(text_);

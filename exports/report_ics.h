@@ -67,6 +67,7 @@ class IcsWriter {
     static constexpr std::string_view kEnd = "END:VCALENDAR\r\n";
     std::string text_;
     IcsOptions options_;
+    const Phrases* words_ = &PhrasesOf();  // the catalogue of the frames added
     std::unordered_set<DayNum> done_;
     DayNum fastsFirst_ = 0;  // the span of days the fasts calendar covers so far
     DayNum fastsLast_ = -1;

@@ -16,12 +16,12 @@ namespace {
 // Field order is kept as written, so documents read well and compare line by line.
 using Json = nlohmann::ordered_json;
 
-Json DateJson(Reckoning reckoning, const CalendarDate& date) {
+Json DateJson(Reckoning reckoning, const CalendarDate& date, const Phrases& words) {
     return Json{{"year", date.Year},
                 {"month", date.Month},
                 {"calendarMonth", CalendarMonth(reckoning, date.Month)},
                 {"day", date.Day},
-                {"text", DateText(reckoning, date)}};
+                {"text", DateText(reckoning, date, words)}};
 }
 
 // The day's rank, fine enough to tell Pascha, the twelve great feasts and the other great
@@ -42,11 +42,11 @@ std::string_view FeastRankName(const DayInfo& day) {
 
 // A point of the report's span: its day number, its date in the reckoning of display and its
 // civil (Gregorian) date.
-Json PointJson(Reckoning reckoning, DayNum day) {
+Json PointJson(Reckoning reckoning, DayNum day, const Phrases& words) {
     Json point{{"dayNumber", day}, {"iso", IsoDate(day)}};
-    point["date"] = DateJson(reckoning, DateOfDay(reckoning, day));
+    point["date"] = DateJson(reckoning, DateOfDay(reckoning, day), words);
     const CalendarDate civil = DateOfDay(kGregorian, day);
-    point["civilDate"] = DateJson(kGregorian, civil);
+    point["civilDate"] = DateJson(kGregorian, civil, words);
     return point;
 }
 
@@ -68,7 +68,7 @@ Json EntryJson(const DayEntry& e, DayEntry* owned) {
     return entry;
 }
 
-Json FastJson(const DayFast& fast) {
+Json FastJson(const DayFast& fast, const Phrases& words) {
     Json eased = nullptr;
     if (fast.Eased) {
         eased = fast.EasedByFeast != FastFeast::None
@@ -80,11 +80,11 @@ Json FastJson(const DayFast& fast) {
     return Json{{"level", FastLevelName(fast.Level)},
                 {"period", kept ? Json(FastPeriodName(fast.Period)) : Json(nullptr)},
                 {"easedBy", std::move(eased)},
-                {"reason", kept ? CleanText(FastReasonText(fast)) : std::string()},
-                {"line", CleanText(FastLineText(fast))}};
+                {"reason", kept ? CleanText(FastReasonText(fast, words)) : std::string()},
+                {"line", CleanText(FastLineText(fast, words))}};
 }
 
-Json ReadingJson(const Reading& r) {
+Json ReadingJson(const Reading& r, const Phrases& words) {
     const ScriptureRef ref = ParseReference(r.Reference);
     Json spans = Json::array();
     for (const VerseSpan& span : ref.Spans) {
@@ -100,7 +100,7 @@ Json ReadingJson(const Reading& r) {
                 {"spans", std::move(spans)},
                 {"zachalo", r.Zachalo > 0 ? Json(r.Zachalo) : Json(nullptr)},
                 {"group", r.Group},
-                {"text", CleanText(ReadingPiece(r))}};
+                {"text", CleanText(ReadingPiece(r, words))}};
 }
 
 Json GroupsJson(const ServiceReadings& service) {
@@ -110,27 +110,27 @@ Json GroupsJson(const ServiceReadings& service) {
     return groups;
 }
 
-Json ReadingsJson(const DayReadings& readings) {
+Json ReadingsJson(const DayReadings& readings, const Phrases& words) {
     Json services = Json::array();
     for (const ServiceReadings& s : readings.Services) {
         Json list = Json::array();
         for (const Reading& r : s.Readings)
-            list.push_back(ReadingJson(r));
+            list.push_back(ReadingJson(r, words));
         services.push_back(Json{{"service", ServiceKeyName(s.Service)},
-                                {"name", ServiceName(s.Service)},
+                                {"name", ServiceName(s.Service, words)},
                                 {"readings", std::move(list)},
                                 {"groups", GroupsJson(s)},
-                                {"line", CleanText(ServiceLineText(s))}});
+                                {"line", CleanText(ServiceLineText(s, words))}});
     }
     Json json{{"services", std::move(services)}};
     if (readings.NoLiturgy != NoLiturgyKind::None) {
         json["noLiturgy"] = NoLiturgyName(readings.NoLiturgy);
-        json["noLiturgyReason"] = NoLiturgyText(readings.NoLiturgy);
+        json["noLiturgyReason"] = NoLiturgyText(readings.NoLiturgy, words);
     }
     return json;
 }
 
-Json CycleJson(const DayInfo& day) {
+Json CycleJson(const DayInfo& day, const Phrases& words) {
     if (!day.Line.Cycle) return nullptr;
     const CyclePlace& place = *day.Line.Cycle;
     const bool numbered =
@@ -138,20 +138,20 @@ Json CycleJson(const DayInfo& day) {
     return Json{{"season", SeasonName(place.Season)},
                 {"week", numbered ? Json(place.Number) : Json(nullptr)},
                 {"sunday", place.Sunday},
-                {"phrase", CyclePhrase(place)}};
+                {"phrase", CyclePhrase(place, words)}};
 }
 
-Json DayJson(const DayInfo& day, DayInfo* owned) {
+Json DayJson(const DayInfo& day, DayInfo* owned, const Phrases& words) {
     Json json{{"dayNumber", day.Day}, {"iso", IsoDate(day.Day)}};
     Json dates = Json::object();
     for (const Reckoning k : kReckonings)
-        dates[std::string(ReckoningName(k))] = DateJson(k, day.Dates.In(k));
+        dates[std::string(ReckoningName(k))] = DateJson(k, day.Dates.In(k), words);
     json["dates"] = std::move(dates);
     json["weekday"] = Json{{"number", day.WeekDay},
-                           {"name", DayNames(day.WeekDay, kCivilDay)},
-                           {"churchName", DayNames(day.WeekDay, kChurchDay)}};
-    json["dayLine"] = CleanText(DayLinePlain(day));
-    json["cycle"] = CycleJson(day);
+                           {"name", DayNames(day.WeekDay, kCivilDay, words)},
+                           {"churchName", DayNames(day.WeekDay, kChurchDay, words)}};
+    json["dayLine"] = CleanText(DayLinePlain(day, words));
+    json["cycle"] = CycleJson(day, words);
     json["tone"] = day.Tone >= 1 && day.Tone <= 8 ? Json(day.Tone) : Json(nullptr);
     json["indiction"] = Json{{"year", day.Indiction.Year}, {"number", day.Indiction.Number}};
     json["red"] = day.Red();
@@ -159,15 +159,15 @@ Json DayJson(const DayInfo& day, DayInfo* owned) {
                           {"monthKey", day.RedWhy.MonthKey},
                           {"entry", day.RedWhy.Entry}};
     json["gridRed"] = day.GridRed;
-    json["principal"] = PrincipalText(day);
+    json["principal"] = PrincipalText(day, words);
     json["highestRank"] = RankName(day.HighestRank());
     json["feastRank"] = FeastRankName(day);
     Json entries = Json::array();
     for (std::size_t i = 0; i < day.Entries.size(); ++i)
         entries.push_back(EntryJson(day.Entries[i], owned ? &owned->Entries[i] : nullptr));
     json["entries"] = std::move(entries);
-    if (day.Fast) json["fast"] = FastJson(*day.Fast);
-    if (day.Readings) json["readings"] = ReadingsJson(*day.Readings);
+    if (day.Fast) json["fast"] = FastJson(*day.Fast, words);
+    if (day.Readings) json["readings"] = ReadingsJson(*day.Readings, words);
     return json;
 }
 
@@ -178,8 +178,8 @@ constexpr std::string_view kClose = "]}";
 Json HeadJson(const ReportFrame& frame) {
     Json json{{"formatVersion", kJsonFormatVersion}, {"kind", KindName(frame.Kind)}};
     json["reckoning"] = ReckoningName(frame.Reckoning);
-    json["range"] = Json{{"first", PointJson(frame.Reckoning, frame.First)},
-                         {"last", PointJson(frame.Reckoning, frame.Last)}};
+    json["range"] = Json{{"first", PointJson(frame.Reckoning, frame.First, *frame.Words)},
+                         {"last", PointJson(frame.Reckoning, frame.Last, *frame.Words)}};
     json["title"] = CleanText(frame.Title);
     if (frame.Kind == ReportKind::Search) {
         int total = 0;
@@ -217,7 +217,7 @@ void AppendDays(std::string& text, const ReportFrame& frame, ReportFrame* owned,
     }
     text.reserve(room);
     for (std::size_t i = 0; i < frame.Days.size(); ++i) {
-        Json day = DayJson(frame.Days[i], owned ? &owned->Days[i] : nullptr);
+        Json day = DayJson(frame.Days[i], owned ? &owned->Days[i] : nullptr, *frame.Words);
         if (frame.Kind == ReportKind::Search) {
             day["hits"] = i < frame.HitCounts.size() ? frame.HitCounts[i] : 0;
         }

@@ -80,12 +80,12 @@ std::string RenderIn(ReportKind kind, ReportContext context) {
 
 std::string Calendar::Render(ReportKind kind) {
     data_.Revalidate();
-    return RenderIn<RtfStyle>(kind, ReportContext{state_, data_, settings_});
+    return RenderIn<RtfStyle>(kind, ReportContext{state_, data_, settings_, *words_});
 }
 
 std::string Calendar::RenderText(ReportKind kind, std::string_view findText, bool wholeWord) {
     data_.Revalidate();
-    const ReportContext context{state_, data_, settings_};
+    const ReportContext context{state_, data_, settings_, *words_};
     if (kind == ReportKind::Search)
         return SearchReportIn<TextStyle>(context, findText, wholeWord).value_or("");
     if (kind == ReportKind::Abbreviations) {
@@ -111,6 +111,7 @@ ReportFrame Calendar::Frame(ReportKind kind, std::string_view findText, bool who
     ReportFrame frame;
     frame.Kind = kind;
     frame.Reckoning = state_.CurReckoning();
+    frame.Words = words_;
     const DateRec& cur = state_.Cur();
     std::vector<DayNum> days;
     switch (kind) {
@@ -120,13 +121,16 @@ ReportFrame Calendar::Frame(ReportKind kind, std::string_view findText, bool who
         case ReportKind::Week:
             frame.First = cur.WeekFirst;
             frame.Last = cur.WeekLast;
-            frame.Title = std::string(kWeekWord) + " " + WeekTitleFrom(state_.CurCal, frame.First) +
-                          " " + WeekTitleTo(state_.CurCal, frame.Last);
+            frame.Title = std::string(words_->WeekWord);
+            frame.Title += ' ';
+            frame.Title += WeekTitleFrom(state_.CurCal, frame.First, *words_);
+            frame.Title += ' ';
+            frame.Title += WeekTitleTo(state_.CurCal, frame.Last, *words_);
             break;
         case ReportKind::Month:
             frame.First = cur.MonthFirst;
             frame.Last = cur.MonthLast;
-            frame.Title = MonthTitle(state_.CurCal, cur.Month, cur.Year);
+            frame.Title = MonthTitle(state_.CurCal, cur.Month, cur.Year, *words_);
             break;
         case ReportKind::Year:
         case ReportKind::Feasts:
@@ -134,7 +138,7 @@ ReportFrame Calendar::Frame(ReportKind kind, std::string_view findText, bool who
         case ReportKind::Abbreviations:
             frame.First = cur.YearFirst;
             frame.Last = cur.YearLast;
-            frame.Title = YearTitle(state_);
+            frame.Title = YearTitle(state_, *words_);
             break;
     }
     if (kind == ReportKind::Day || kind == ReportKind::Week || kind == ReportKind::Month ||
@@ -147,7 +151,7 @@ ReportFrame Calendar::Frame(ReportKind kind, std::string_view findText, bool who
         frame.FindText = findText;
         frame.WholeWord = wholeWord;
         for (const auto& [day, hits] :
-             SearchHits(ReportContext{state_, data_, settings_}, findText, wholeWord)) {
+             SearchHits(ReportContext{state_, data_, settings_, *words_}, findText, wholeWord)) {
             days.push_back(day);
             frame.HitCounts.push_back(hits);
         }
@@ -163,9 +167,10 @@ ReportFrame Calendar::YearFrame(Reckoning k, int year) {
     ReportFrame frame;
     frame.Kind = ReportKind::Year;
     frame.Reckoning = k;
+    frame.Words = words_;
     frame.First = DayNumber(k, 1, 1, year);
     frame.Last = DayNumber(k, 1, 1, year + 1) - 1;
-    frame.Title = YearTitle(k, year);
+    frame.Title = YearTitle(k, year, *words_);
     data_.Revalidate();
     frame.Days.reserve(static_cast<std::size_t>(frame.Last - frame.First + 1));
     for (DayNum d = frame.First; d <= frame.Last; ++d) {
@@ -189,7 +194,7 @@ TabUpdate Calendar::SetTabReport(int tab, bool force) {
 
 std::optional<std::string> Calendar::SetFindReport(std::string_view text, bool wholeWord) {
     data_.Revalidate();
-    return SearchReport(ReportContext{state_, data_, settings_}, text, wholeWord);
+    return SearchReport(ReportContext{state_, data_, settings_, *words_}, text, wholeWord);
 }
 
 CheckedDocument Calendar::Abbreviations() const {

@@ -47,6 +47,13 @@ class Calendar final {
     const ReportSettings& Settings() const { return settings_; }
     // LastKey / LastCal of the panes.
     const RenderCache& Cache() const { return cache_; }
+    // The catalogue whose words the reports, frames and exports write (Russian unless set).
+    // The catalogue must outlive the calendar; setting it renders every pane anew.
+    void SetCatalogue(const Phrases& words) {
+        words_ = &words;
+        cache_.Reset();
+    }
+    const Phrases& Catalogue() const { return *words_; }
 
     // Selects a date of reckoning cal (1..3) as the current date in that reckoning and recomputes
     // everything (year, Pascha, entries, month, red days, week, the other reckonings). The
@@ -119,6 +126,7 @@ class Calendar final {
     CalendarData data_;
     ReportSettings settings_;
     RenderCache cache_;
+    const Phrases* words_ = &PhrasesOf();
 };
 
 }  // namespace velorith

@@ -68,7 +68,7 @@ std::string WeekReportIn(ReportContext shown) {
     BasicDayBlock<S> block(c);
     std::string title(S::Eol);
     title += S::Indent;
-    title += kWeekWord;
+    title += c.phrases.WeekWord;
     title += S::Eol;
     title += S::Indent;
     title += WeekTitleFrom(s.CurCal, cur.WeekFirst, c.phrases);

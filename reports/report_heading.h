@@ -20,9 +20,8 @@ std::string YearTitle(int cal, int year, const Phrases& phrases = PhrasesOf());
 // the reckoning's own order.
 std::string MonthTitle(int cal, int month, int year, const Phrases& phrases = PhrasesOf());
 // The week report's title in its two dated parts, "с <first day>" and "по <last day>" with the
-// reckoning's name; the report sets them on lines of their own after "Седмица", the JSON title
-// runs them on.
-inline constexpr std::string_view kWeekWord = "Седмица";
+// reckoning's name; the report sets them on lines of their own after the catalogue's week word,
+// the JSON title runs them on.
 std::string WeekTitleFrom(int cal, DayNum first, const Phrases& phrases = PhrasesOf());
 std::string WeekTitleTo(int cal, DayNum last, const Phrases& phrases = PhrasesOf());
 
