@@ -21,7 +21,9 @@ class TempFolder {
         std::string name = "velorith-data-";
         if (info) name += std::string(info->test_suite_name()) + "-" + info->name();
         // The process too: the same test run from two builds at once must not share files.
-        name += "-" + std::to_string(::getpid());
+        // (Appended piece by piece: GCC 12 warns falsely of overlapping copies on "-" + string.)
+        name += '-';
+        name += std::to_string(::getpid());
         path_ = std::filesystem::temp_directory_path() / name;
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
