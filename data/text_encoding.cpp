@@ -100,9 +100,14 @@ void AppendUtf8(std::string& out, char32_t cp) {
 }
 
 std::string Cp1251ToUtf8(std::string_view bytes) {
-    // Written through a pointer into room for the longest case (every byte a three-byte
-    // character): the data files are read this way at every start, so it is kept tight.
-    std::string out(bytes.size() * 3, '\0');
+    // Measured first, then written through a pointer: the data files are read this way at
+    // every start, so it is kept tight.
+    std::size_t size = 0;
+    for (const char c : bytes) {
+        const char32_t cp = ByteToCodePoint(static_cast<unsigned char>(c));
+        size += cp < 0x80 ? 1 : cp < 0x800 ? 2 : 3;
+    }
+    std::string out(size, '\0');
     char* p = out.data();
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
@@ -123,7 +128,6 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
         }
         *p++ = static_cast<char>(0x80 | (cp & 0x3F));
     }
-    out.resize(static_cast<std::size_t>(p - out.data()));
     return out;
 }
 
