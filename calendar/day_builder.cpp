@@ -28,13 +28,9 @@ void SetText(T& t, std::string value) {
 
 // A data line's texts, its looks read when the line was.
 void SetText(DayEntry& e, const TextLine& line) {
-    if (line.HasMarkup) {
-        e.Text = line.Styled.Text;
-        e.Spans = line.Styled.Spans;
-        e.Markup = line.Value;
-    } else {
-        e.Text = line.Value;
-    }
+    e.Text = line.SharedPlain;
+    e.Markup = line.SharedMarkup;
+    if (line.HasMarkup) e.Spans = line.Styled.Spans;
 }
 
 // The day line's parts: the titles of the day, or the weekday with its place in the cycle, a

@@ -41,7 +41,7 @@ TEST_F(DayModelTest, DayInfoAgreesWithTheDayReportOnEveryDay) {
             std::size_t at = 0;
             for (const DayEntry& e : info.Entries) {
                 const std::string line =
-                    std::string(PlainLinePrefix(e.Sign, e.Group == 4)) + e.Text + "\n";
+                    std::string(PlainLinePrefix(e.Sign, e.Group == 4)) + e.Text.str() + "\n";
                 at = text.find(line, at);
                 ASSERT_NE(at, std::string::npos) << line << " in\n" << text;
             }
@@ -64,7 +64,7 @@ TEST_F(DayModelTest, PaschaHeadsItsDayAndNamesWhyItIsRed) {
     // The day's entries wrap the month file's lines of each group.
     std::string group1;
     for (const DayEntry& e : info.Entries)
-        if (e.Group == 1) group1 += e.Text + "|";
+        if (e.Group == 1) group1 += e.Text.str() + "|";
     EXPECT_EQ(group1, "Перед.|Мч. Калиопия.|После.|");
 }
 

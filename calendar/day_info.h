@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "data/shared_text.h"
 #include "data/signs.h"
 #include "data/text_spans.h"
 #include "reckoning/calendar_dates.h"
@@ -26,14 +27,16 @@ struct DayEntry {
     int Group = 0;  // 0..4: the feast or principal saints, saints, more saints, icons, notes
     Rank Sign = Rank::None;  // the rank sign (None for lines without one and for notes)
     EntrySource Source = EntrySource::MonthFile;
-    int Section = 0;     // the entry's section number in its table; 0 for the month file
-    std::string Text;    // the line as visible plain text (UTF-8), after its sign marker
-    std::string Markup;  // the data's text with its RTF inline markup, when it has any
+    int Section = 0;    // the entry's section number in its table; 0 for the month file
+    SharedText Text;    // the line as visible plain text (UTF-8), after its sign marker
+    SharedText Markup;  // the data's text with its RTF inline markup, when it has any
     std::vector<TextSpan> Spans = {};  // that markup's looks over Text (none without markup)
 
     // The data's text after the sign marker, as a report writes it: the markup when there is
     // any, else the plain text (most lines have none, so most keep one string).
-    std::string_view Value() const { return Markup.empty() ? std::string_view(Text) : Markup; }
+    std::string_view Value() const {
+        return Markup.empty() ? std::string_view(Text) : std::string_view(Markup);
+    }
 };
 
 // Why a day is red; several may hold at once.

@@ -45,7 +45,13 @@ namespace {
 
 void ReadLooks(TextLine& line) {
     line.HasMarkup = HasMarkup(line.Value);
-    if (line.HasMarkup) line.Styled = ReadStyledText(line.Value);
+    if (line.HasMarkup) {
+        line.Styled = ReadStyledText(line.Value);
+        line.SharedPlain = line.Styled.Text;
+        line.SharedMarkup = line.Value;
+    } else {
+        line.SharedPlain = line.Value;
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "data/shared_text.h"
 #include "data/text_spans.h"
 
 namespace velorith {
@@ -25,6 +26,9 @@ struct TextLine {
     // is shown on many days; without markup Value is its own plain text.
     bool HasMarkup = false;
     StyledText Styled;
+    // The plain text and the markup (empty without any) as the days that show the line share them.
+    SharedText SharedPlain;
+    SharedText SharedMarkup;
 };
 using TextLines = std::vector<TextLine>;
 

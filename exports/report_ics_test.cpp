@@ -159,7 +159,8 @@ TEST(ReportIcs, LinesFoldedAt75OctetsOnCharacterBoundaries) {
     std::string name;
     const auto events = ReadEvents(ics, &name);
     ASSERT_EQ(events.size(), 1u);
-    EXPECT_EQ(events[0].summary, day.Entries[0].Text.substr(0, day.Entries[0].Text.size() - 1));
+    EXPECT_EQ(events[0].summary,
+              day.Entries[0].Text.str().substr(0, day.Entries[0].Text.size() - 1));
     EXPECT_NE(events[0].description.find(longText.substr(0, longText.size() - 1)),
               std::string::npos);
     // Written as TEXT, with its comma and semicolon escaped; read back as the name.

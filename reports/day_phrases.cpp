@@ -119,7 +119,7 @@ std::string IndictionText(const GreatIndiction& indiction, const Phrases& phrase
 
 std::string PrincipalOf(const DayInfo& day, const Phrases& phrases) {
     const DayEntry* entry = day.PrincipalEntry();
-    return entry != nullptr ? entry->Text : DayLinePlain(day, phrases);
+    return entry != nullptr ? entry->Text.str() : DayLinePlain(day, phrases);
 }
 
 }  // namespace velorith
