@@ -28,9 +28,9 @@ void SetText(T& t, std::string value) {
 
 // A data line's texts, its looks read when the line was.
 void SetText(DayEntry& e, const TextLine& line) {
-    e.Text = line.SharedPlain;
-    e.Markup = line.SharedMarkup;
-    if (line.HasMarkup) e.Spans = line.Styled.Spans;
+    e.Text = line.Plain;
+    e.Markup = line.Markup;
+    e.Spans = line.Spans;
 }
 
 // The day line's parts: the titles of the day, or the weekday with its place in the cycle, a

@@ -44,13 +44,13 @@ std::pair<Rank, std::string_view> ReadSignMarker(std::string_view value) {
 namespace {
 
 void ReadLooks(TextLine& line) {
-    line.HasMarkup = HasMarkup(line.Value);
-    if (line.HasMarkup) {
-        line.Styled = ReadStyledText(line.Value);
-        line.SharedPlain = line.Styled.Text;
-        line.SharedMarkup = line.Value;
+    if (HasMarkup(line.Value)) {
+        StyledText styled = ReadStyledText(line.Value);
+        line.Plain = std::move(styled.Text);
+        line.Spans = std::move(styled.Spans);
+        line.Markup = line.Value;
     } else {
-        line.SharedPlain = line.Value;
+        line.Plain = line.Value;
     }
 }
 

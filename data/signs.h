@@ -22,13 +22,11 @@ struct TextLine {
     Rank Sign = Rank::None;
     bool Note = false;  // a line of group 4: indented, never a sign
     std::string Value;  // the text after the sign marker (RTF inline markup and all, balanced)
-    // When Value has markup: its plain text and looks, read once with the line, since a line
-    // is shown on many days; without markup Value is its own plain text.
-    bool HasMarkup = false;
-    StyledText Styled;
-    // The plain text and the markup (empty without any) as the days that show the line share them.
-    SharedText SharedPlain;
-    SharedText SharedMarkup;
+    // Read once with the line, since a line is shown on many days, and shared by the days that
+    // show it: the visible plain text, the markup (empty when Value has none) and its looks.
+    SharedText Plain;
+    SharedText Markup;
+    std::vector<TextSpan> Spans;
 };
 using TextLines = std::vector<TextLine>;
 

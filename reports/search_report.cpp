@@ -76,13 +76,8 @@ class Search {
             found = std::move(*marked);
         } else {
             if (!HasOccurrence(text, s_, wholeWord_, SearchSource::kEntryText)) return;
-            for (const TextLine& line : lines) {
-                if (HasMarkup(line.Value)) {
-                    S::AppendLine(found, line.Sign, line.Note, {}, PlainTextOf(line.Value));
-                } else {
-                    S::AppendLine(found, line.Sign, line.Note, {}, line.Value);
-                }
-            }
+            for (const TextLine& line : lines)
+                S::AppendLine(found, line.Sign, line.Note, {}, line.Plain);
         }
         MoveWorkingDateAndWeek(c_.state, day);
         if (!hits_.empty() && hits_.back().day == day) {
