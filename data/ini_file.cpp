@@ -40,15 +40,20 @@ std::string_view StripSpaces(std::string_view s) {
 IniFile IniFile::FromText(std::string text) {
     IniFile ini;
     if (text.size() > UINT32_MAX) return ini;  // offsets are 32-bit; data files are far smaller
-    std::erase(text, '\0');
+    if (text.find('\0') != std::string::npos) std::erase(text, '\0');
     ini.text_ = std::move(text);
     const std::string_view all(ini.text_);
 
     bool inSection = false;
     std::size_t pos = 0;
     while (pos < all.size()) {
-        std::size_t end = all.find_first_of("\r\n", pos);
+        // The next LF, then a CR before it (a lone CR ends a line too): two memchr scans, where
+        // find_first_of would test every character against the set by a library call.
+        std::size_t end = all.find('\n', pos);
         if (end == std::string_view::npos) end = all.size();
+        if (const std::size_t cr = all.substr(pos, end - pos).find('\r');
+            cr != std::string_view::npos)
+            end = pos + cr;
         const std::string_view line = all.substr(pos, end - pos);
         const std::size_t lineBegin = pos;
         pos = end;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace velorith {
@@ -21,11 +22,35 @@ constexpr std::array<char32_t, 64> kHighHalf = {
     0x0451,       0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // B8
 };
 
-char32_t ByteToCodePoint(unsigned char b) {
-    if (b < 0x80) return b;
-    if (b >= 0xC0) return 0x0410 + (b - 0xC0);
-    return kHighHalf[b - 0x80];
+// Each byte's character in UTF-8, for decoding without a branch per byte.
+struct Utf8Form {
+    std::array<char, 4> Bytes{};  // the fourth stays zero: written as one word
+    std::uint8_t Length = 0;
+};
+
+constexpr std::array<Utf8Form, 256> MakeUtf8Table() {
+    std::array<Utf8Form, 256> table{};
+    for (unsigned b = 0; b < 256; ++b) {
+        const char32_t cp = b < 0x80 ? b : b >= 0xC0 ? 0x0410 + (b - 0xC0) : kHighHalf[b - 0x80];
+        Utf8Form& f = table[b];
+        if (cp < 0x80) {
+            f.Bytes[0] = static_cast<char>(cp);
+            f.Length = 1;
+        } else if (cp < 0x800) {
+            f.Bytes[0] = static_cast<char>(0xC0 | (cp >> 6));
+            f.Bytes[1] = static_cast<char>(0x80 | (cp & 0x3F));
+            f.Length = 2;
+        } else {
+            f.Bytes[0] = static_cast<char>(0xE0 | (cp >> 12));
+            f.Bytes[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            f.Bytes[2] = static_cast<char>(0x80 | (cp & 0x3F));
+            f.Length = 3;
+        }
+    }
+    return table;
 }
+
+constexpr std::array<Utf8Form, 256> kUtf8OfByte = MakeUtf8Table();
 
 // The character at utf8[pos]: how far it reaches (a malformed byte is passed over alone) and its
 // byte, when the code page has one.
@@ -100,34 +125,20 @@ void AppendUtf8(std::string& out, char32_t cp) {
 }
 
 std::string Cp1251ToUtf8(std::string_view bytes) {
-    // Measured first, then written through a pointer: the data files are read this way at
-    // every start, so it is kept tight.
+    // The data files are read this way at every start: each byte's UTF-8 form comes from a
+    // table, measured first and then written through a pointer.
     std::size_t size = 0;
-    for (const char c : bytes) {
-        const char32_t cp = ByteToCodePoint(static_cast<unsigned char>(c));
-        size += cp < 0x80 ? 1 : cp < 0x800 ? 2 : 3;
-    }
-    std::string out(size, '\0');
+    for (const char c : bytes)
+        size += kUtf8OfByte[static_cast<unsigned char>(c)].Length;
+    // Room for a whole four-byte word after the last character keeps the copy branch-free.
+    std::string out(size + 3, '\0');
     char* p = out.data();
     for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            *p++ = c;
-            continue;
-        }
-        const char32_t cp = ByteToCodePoint(byte);  // below U+10000 for every byte
-        if (cp < 0x80) {
-            *p++ = static_cast<char>(cp);
-            continue;
-        }
-        if (cp < 0x800) {
-            *p++ = static_cast<char>(0xC0 | (cp >> 6));
-        } else {
-            *p++ = static_cast<char>(0xE0 | (cp >> 12));
-            *p++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        }
-        *p++ = static_cast<char>(0x80 | (cp & 0x3F));
+        const Utf8Form& form = kUtf8OfByte[static_cast<unsigned char>(c)];
+        std::memcpy(p, form.Bytes.data(), 4);
+        p += form.Length;
     }
+    out.resize(size);
     return out;
 }
 
@@ -278,6 +289,13 @@ void SanitizeForTerminalInPlace(std::string& utf8) {
         const auto byte = static_cast<unsigned char>(text[pos]);
         if ((byte >= 0x20 && byte < 0x7F) || byte == '\t' || byte == '\n') {
             ++pos;
+            continue;
+        }
+        // A well-formed two-byte character above U+00BF (Cyrillic among them) is never a
+        // control: the common case of a Russian report, checked without decoding.
+        if (byte >= 0xC3 && byte <= 0xDF && pos + 1 < text.size() &&
+            (static_cast<unsigned char>(text[pos + 1]) & 0xC0) == 0x80) {
+            pos += 2;
             continue;
         }
         char32_t cp = 0;
