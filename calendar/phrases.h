@@ -17,6 +17,32 @@ namespace velorith {
 
 enum class Language : std::uint8_t { Russian };
 
+// The captions of the web pages around the calendar's texts: the rank signs' names, the marks,
+// the headings and the navigation.
+struct PageWords {
+    std::array<std::string_view, kRanks> RankNames;  // by Rank: a sign's title for screen readers
+    std::string_view GreatFeastMark;
+    std::string_view Readings;  // the readings' heading
+    std::string_view Hits;      // "Найдено: " N
+    std::string_view SearchedFor;
+    std::string_view WholeWord;
+    std::string_view Abbreviations;
+    std::string_view PreviousDay;
+    std::string_view NextDay;
+    std::string_view GreatFeastsOfYear;
+    std::string_view Months;
+    std::string_view Today;
+    std::string_view Navigation;  // the label of the way up
+    std::string_view Neighbours;  // the label of the pager
+    std::string_view DayAsJson;
+    std::string_view Feed;
+    std::string_view YearFeed;
+    std::string_view OtherDates;
+    std::string_view NoScriptToday;
+    std::string_view TodayLoading;
+    std::array<std::string_view, 7> WeekdayShort;  // Monday first, as the month grid is laid out
+};
+
 struct Phrases {
     // The cycle phrase by season: a Sunday's and a weekday's; a numbered season's phrase follows
     // the number.
@@ -46,6 +72,7 @@ struct Phrases {
     std::string_view WeekWord;     // the week report's heading: "Седмица"
     std::string_view WeekFrom;     // "с " <first day> "по " <last day>: the week's title
     std::string_view WeekTo;
+    PageWords Page;  // the web pages' captions
 };
 
 // The catalogue of a language.

@@ -21,6 +21,12 @@ Phrases OtherWords() {
     words.MonthNames[2][12] = "of December";
     words.ReckoningNames = {"", " A.M.", " (Old Style)", " (New Style)"};
     words.FastPhrases[static_cast<std::size_t>(FastLevel::FastFree)] = "No fast.";
+    words.Page.RankNames[5] = "great feast";
+    words.Page.GreatFeastMark = "Great feast";
+    words.Page.OtherDates = "The same date in other reckonings";
+    words.Page.SearchedFor = "Searched for: ";
+    words.Page.Hits = "Found: ";
+    words.Page.Abbreviations = "Abbreviations & signs";
     return words;
 }
 
@@ -60,6 +66,30 @@ TEST_F(CatalogueFormats, EveryFormatWritesTheCataloguesWords) {
     EXPECT_NE(json.find("No fast."), std::string::npos);
     EXPECT_NE(json.find("Рождество Христово."), std::string::npos);  // the data's own text
     EXPECT_NE(Render("text", ReportKind::Week).find("Week"), std::string::npos);
+}
+
+// The web page's own captions (the rank sign's title, the great feast's mark, the search's lines,
+// the abbreviations' heading) come from the catalogue too, escaped as any text.
+TEST_F(CatalogueFormats, TheWebPagesCaptionsComeFromTheCatalogue) {
+    calendar_.SelectDate(kGregorian, 2025, 1, 7);
+    calendar_.SetCatalogue(other_);
+    const std::string day = Render("html", ReportKind::Day);
+    EXPECT_NE(day.find("<abbr class=\"sign\" title=\"great feast\">"), std::string::npos) << day;
+    EXPECT_NE(day.find("title=\"Great feast\""), std::string::npos);
+    EXPECT_NE(day.find("title=\"The same date in other reckonings\""), std::string::npos);
+    EXPECT_EQ(day.find("Великий праздник"), std::string::npos);
+    EXPECT_NE(day.find("class=\"rank-great\""), std::string::npos);  // classes stay
+
+    const std::string search = FindFormat("html")->Render(
+        RenderJob{calendar_, ReportKind::Search, "Рождество", false, IcsOptions{"Храм", 0}});
+    EXPECT_NE(search.find("Searched for: Рождество"), std::string::npos) << search.substr(0, 3000);
+    EXPECT_NE(search.find("Found: 1"), std::string::npos);
+    EXPECT_EQ(search.find("Искомый текст"), std::string::npos);
+
+    const std::string abbreviations = Render("html", ReportKind::Abbreviations);
+    EXPECT_NE(abbreviations.find("<h1>Abbreviations &amp; signs</h1>"), std::string::npos);
+    EXPECT_NE(abbreviations.find("<title>Abbreviations &amp; signs</title>"), std::string::npos)
+        << abbreviations.substr(0, 800);
 }
 
 TEST_F(CatalogueFormats, TheDefaultCatalogueIsRussianAndSettingItBackRestoresTheDocuments) {

@@ -13,7 +13,8 @@ const Format kHtmlFormat{
     .Render =
         [](const RenderJob& job) {
             Calendar& calendar = job.calendar;
-            const HtmlReportOptions options{calendar.Settings().ShowIndiction, {}};
+            const HtmlReportOptions options{
+                calendar.Settings().ShowIndiction, {}, &calendar.Catalogue()};
             if (job.kind == ReportKind::Abbreviations)
                 return AbbreviationsHtml(calendar.AbbrDocument(), options);
             return RenderHtml(calendar.Frame(job.kind, job.findText, job.wholeWord), options);

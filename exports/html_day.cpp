@@ -4,14 +4,12 @@
 #include <cstdio>
 
 #include "exports/day_texts.h"
+#include "exports/html_classes.h"
 #include "exports/html_text.h"
-#include "exports/html_words.h"
 #include "reports/day_phrases.h"
 
 namespace velorith::exports {
 namespace {
-
-namespace words = html_words;
 
 std::string_view Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
@@ -19,7 +17,7 @@ std::string_view Trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-void AppendSign(std::string& out, Rank sign) {
+void AppendSign(std::string& out, Rank sign, const PageWords& words) {
     const std::string_view mark = Trimmed(PlainLinePrefix(sign, false));
     if (sign == Rank::None) {
         out += "<span class=\"sign\" aria-hidden=\"true\">";
@@ -28,13 +26,13 @@ void AppendSign(std::string& out, Rank sign) {
         return;
     }
     out += "<abbr class=\"sign\" title=\"";
-    out += words::RankName(sign);
+    AppendEscaped(out, words.RankNames[static_cast<std::size_t>(sign)]);
     out += "\">";
     AppendEscaped(out, mark);
     out += "</abbr>";
 }
 
-void AppendEntries(std::string& out, const DayInfo& day) {
+void AppendEntries(std::string& out, const DayInfo& day, const PageWords& words) {
     int group = -1;
     for (const DayEntry& e : day.Entries) {
         if (e.Group != group) {
@@ -43,9 +41,9 @@ void AppendEntries(std::string& out, const DayInfo& day) {
             out += e.Group == 4 ? "<ul class=\"entries notes\">\n" : "<ul class=\"entries\">\n";
         }
         out += "<li class=\"";
-        out += words::RankClass(e.Sign);
+        out += RankClass(e.Sign);
         out += "\">";
-        if (e.Group != 4) AppendSign(out, e.Sign);
+        if (e.Group != 4) AppendSign(out, e.Sign, words);
         AppendEntryText(out, e);
         out += "</li>\n";
     }
@@ -55,7 +53,7 @@ void AppendEntries(std::string& out, const DayInfo& day) {
 void AppendReadings(std::string& out, const DayReadings& readings, const Phrases& phrases) {
     if (readings.Services.empty() && readings.NoLiturgy == NoLiturgyKind::None) return;
     out += "<ul class=\"readings\" aria-label=\"";
-    out += words::kReadings;
+    AppendEscaped(out, phrases.Page.Readings);
     out += "\">\n";
     for (const ServiceReadings& service : readings.Services) {
         out += "<li>";
@@ -127,13 +125,13 @@ void AppendDayArticle(std::string& out, const DayInfo& day, const HtmlDayOptions
     if (!options.Href.empty()) out += "</a>";
     if (great) {
         out += " <abbr class=\"great-feast\" title=\"";
-        out += words::kGreatFeastMark;
+        AppendEscaped(out, phrases.Page.GreatFeastMark);
         out += "\">\xE2\x8A\x95</abbr>";
     }
     out += "</h";
     out += level;
     out += ">\n<p class=\"other-dates\" title=\"";
-    out += words::kOtherDates;
+    AppendEscaped(out, phrases.Page.OtherDates);
     out += "\">";
     const auto others = OtherReckonings(day.Reckoning);
     for (std::size_t i = 0; i < others.size(); ++i) {
@@ -150,12 +148,12 @@ void AppendDayArticle(std::string& out, const DayInfo& day, const HtmlDayOptions
     }
     if (options.Hits >= 0) {
         out += "<p class=\"hits\">";
-        out += words::kHits;
+        AppendEscaped(out, phrases.Page.Hits);
         out += std::to_string(options.Hits);
         out += "</p>\n";
     }
     out += "</header>\n";
-    AppendEntries(out, day);
+    AppendEntries(out, day, phrases.Page);
     if (day.Readings) AppendReadings(out, *day.Readings, phrases);
     if (day.Fast && day.Fast->Level != FastLevel::None) {
         out += "<p class=\"fast\">";

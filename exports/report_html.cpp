@@ -5,12 +5,9 @@
 #include "exports/html_day.h"
 #include "exports/html_page.h"
 #include "exports/html_text.h"
-#include "exports/html_words.h"
 
 namespace velorith::exports {
 namespace {
-
-namespace words = html_words;
 
 // The title a page and its <h1> carry: the report's heading, or the day's date.
 std::string TitleOf(const ReportFrame& frame) {
@@ -36,9 +33,9 @@ std::string RenderHtml(const ReportFrame& frame, const HtmlReportOptions& option
     }
     if (frame.Kind == ReportKind::Search) {
         body += "<p class=\"searched\">";
-        body += words::kSearchedFor;
+        AppendEscaped(body, frame.Words->Page.SearchedFor);
         AppendEscaped(body, frame.FindText);
-        if (frame.WholeWord) body += words::kWholeWord;
+        if (frame.WholeWord) AppendEscaped(body, frame.Words->Page.WholeWord);
         body += "</p>\n";
     }
     for (std::size_t i = 0; i < frame.Days.size(); ++i) {
@@ -56,8 +53,9 @@ std::string RenderHtml(const ReportFrame& frame, const HtmlReportOptions& option
 
 std::string AbbreviationsHtml(std::string_view document, const HtmlReportOptions& options) {
     const RtfContent content = ReadRtf(document);
+    const std::string_view heading = options.Words->Page.Abbreviations;
     std::string body = "<main>\n<h1>";
-    body += words::kAbbreviations;
+    AppendEscaped(body, heading);
     body += "</h1>\n";
     for (const RtfParagraph& paragraph : content.paragraphs) {
         if (paragraph.Text().find_first_not_of(" \t") == std::string::npos) continue;
@@ -73,7 +71,7 @@ std::string AbbreviationsHtml(std::string_view document, const HtmlReportOptions
         body += "</p>\n";
     }
     body += "</main>\n";
-    return HtmlDocument({words::kAbbreviations, options.StyleHref, {}, body});
+    return HtmlDocument({heading, options.StyleHref, {}, body});
 }
 
 }  // namespace velorith::exports

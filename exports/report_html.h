@@ -5,13 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/phrases.h"
 #include "calendar/report_frame.h"
 
 namespace velorith::exports {
 
 struct HtmlReportOptions {
-    bool Indiction = false;      // the indiction line of each day
-    std::string_view StyleHref;  // a shared stylesheet; empty puts the stylesheet inside
+    bool Indiction = false;               // the indiction line of each day
+    std::string_view StyleHref;           // a shared stylesheet; empty puts the stylesheet inside
+    const Phrases* Words = &PhrasesOf();  // the captions' catalogue where no frame gives one
 };
 
 // The page of a report; its days in <article>s, the title as the page's <h1>.

@@ -7,7 +7,6 @@
 #include "exports/html_day.h"
 #include "exports/html_page.h"
 #include "exports/html_text.h"
-#include "exports/html_words.h"
 #include "reckoning/name_tables.h"
 #include "reports/day_phrases.h"
 #include "reports/report_heading.h"
@@ -15,7 +14,6 @@
 namespace velorith::site {
 namespace {
 
-namespace words = exports::html_words;
 using exports::AppendEscaped;
 
 constexpr std::string_view kStyle = "style.css";
@@ -59,27 +57,28 @@ void SiteHeader(std::string& out, const SiteFrame& site, std::string_view root,
     out += "</header>\n";
 }
 
-void Footer(std::string& out, std::string_view root, std::string_view extra) {
+void Footer(std::string& out, const SiteFrame& site, std::string_view root,
+            std::string_view extra) {
     out += "<footer class=\"no-print\">\n<p>";
     out += extra;
-    Link(out, std::string(root) + "calendar.ics", words::kFeed);
+    Link(out, std::string(root) + "calendar.ics", site.Words->Page.Feed);
     out += "</p>\n</footer>\n";
 }
 
-std::string MonthName(int month) {
-    return std::string(MonthNames(month, kNominative));
+std::string MonthName(const SiteFrame& site, int month) {
+    return std::string(MonthNames(month, kNominative, *site.Words));
 }
 
 // A month's caption: "Декабрь 2026".
-std::string MonthCaption(int year, int month) {
-    return MonthName(month) + " " + std::to_string(year);
+std::string MonthCaption(const SiteFrame& site, int year, int month) {
+    return MonthName(site, month) + " " + std::to_string(year);
 }
 
 // "<nav class="pager">" with its two links, either of which may be missing.
 void Pager(std::string& out, std::string_view label, std::string_view prevHref,
            std::string_view prevText, std::string_view nextHref, std::string_view nextText) {
     out += "<nav class=\"pager\" aria-label=\"";
-    out += label;
+    AppendEscaped(out, label);
     out += "\">";
     if (!prevHref.empty())
         Link(out, prevHref, std::string("← ") + std::string(prevText), "prev");
@@ -111,40 +110,43 @@ std::string DayPage(const SiteFrame& site, const DayInfo& day, const DayInfo* pr
                     const DayInfo* next) {
     constexpr std::string_view root = "../../../";
     const CalendarDate& c = Civil(day);
+    const PageWords& words = site.Words->Page;
     std::string body;
     body.reserve(6144);
     std::string trail = "<nav aria-label=\"";
-    trail += words::kNavigation;
+    AppendEscaped(trail, words.Navigation);
     trail += "\"><ul><li>";
     Link(trail, "../../", std::to_string(c.Year));
     trail += "</li><li>";
-    Link(trail, "../", MonthCaption(c.Year, c.Month));
+    Link(trail, "../", MonthCaption(site, c.Year, c.Month));
     trail += "</li></ul></nav>\n";
     SiteHeader(body, site, root, trail);
     body += "<main>\n";
-    exports::AppendDayArticle(body, day, {1, site.Indiction, {}, -1});
+    exports::AppendDayArticle(body, day, {1, site.Indiction, {}, -1, site.Words});
     body += "</main>\n";
     const auto href = [&](const DayInfo* d) {
         return d != nullptr ? std::string(root) + PathOf(*d) : std::string();
     };
-    Pager(body, words::kNeighbours, href(prev), words::kPreviousDay, href(next), words::kNextDay);
+    Pager(body, words.Neighbours, href(prev), words.PreviousDay, href(next), words.NextDay);
     std::string extra;
-    Link(extra, "day.json", words::kDayAsJson);
+    Link(extra, "day.json", words.DayAsJson);
     extra += " · ";
-    Footer(body, root, extra);
-    const std::string title = exports::DateText(day.Reckoning, day.Dates.In(day.Reckoning)) +
-                              " — " + std::string(site.Name);
+    Footer(body, site, root, extra);
+    const std::string title =
+        exports::DateText(day.Reckoning, day.Dates.In(day.Reckoning), *site.Words) + " — " +
+        std::string(site.Name);
     return Page(title, root,
                 "<link rel=\"alternate\" type=\"application/json\" href=\"day.json\">\n", body);
 }
 
 std::string MonthPage(const SiteFrame& site, int year, int month, std::span<const DayInfo> days) {
     constexpr std::string_view root = "../../";
-    const std::string caption = MonthCaption(year, month);
+    const PageWords& words = site.Words->Page;
+    const std::string caption = MonthCaption(site, year, month);
     std::string body;
     body.reserve(days.size() * 400 + 4096);
     std::string trail = "<nav aria-label=\"";
-    trail += words::kNavigation;
+    AppendEscaped(trail, words.Navigation);
     trail += "\"><ul><li>";
     Link(trail, "../", std::to_string(year));
     trail += "</li></ul></nav>\n";
@@ -152,11 +154,11 @@ std::string MonthPage(const SiteFrame& site, int year, int month, std::span<cons
     body += "<main>\n<h1>";
     AppendEscaped(body, caption);
     body += "</h1>\n<table class=\"month\">\n<caption class=\"visually-hidden\">";
-    AppendEscaped(body, MonthTitle(kGregorian, month, year));
+    AppendEscaped(body, MonthTitle(kGregorian, month, year, *site.Words));
     body += "</caption>\n<thead><tr>";
-    for (const std::string_view name : words::kWeekdayShort) {
+    for (const std::string_view name : words.WeekdayShort) {
         body += "<th scope=\"col\">";
-        body += name;
+        AppendEscaped(body, name);
         body += "</th>";
     }
     body += "</tr></thead>\n<tbody>\n";
@@ -185,19 +187,19 @@ std::string MonthPage(const SiteFrame& site, int year, int month, std::span<cons
         const std::string iso = exports::CivilIsoDate(day);
         body += "<time datetime=\"" + iso + "\">" + std::to_string(Civil(day).Day) + "</time></a>";
         body += "<span class=\"weekday-name\">, ";
-        body += words::kWeekdayFull[static_cast<std::size_t>(day.WeekDay - 1)];
+        AppendEscaped(body, DayNames(day.WeekDay, kCivilDay, *site.Words));
         body += "</span> ";
         if (day.HighestRank() == Rank::GreatFeast) {
             body += "<abbr class=\"great-feast\" title=\"";
-            body += words::kGreatFeastMark;
+            AppendEscaped(body, words.GreatFeastMark);
             body += "\">\xE2\x8A\x95</abbr> ";
         }
         body += "<span class=\"principal\">";
-        exports::AppendPrincipal(body, day);
+        exports::AppendPrincipal(body, day, *site.Words);
         body += "</span>";
         if (day.KeepsFast()) {
             body += "<span class=\"fast-mark\">";
-            AppendEscaped(body, FastPhraseText(day.Fast->Level));
+            AppendEscaped(body, FastPhraseText(day.Fast->Level, *site.Words));
             body += "</span>";
         }
         body += "</td>";
@@ -210,31 +212,32 @@ std::string MonthPage(const SiteFrame& site, int year, int month, std::span<cons
     const int prevMonth = month == 1 ? 12 : month - 1;
     const int nextYear = month == 12 ? year + 1 : year;
     const int nextMonth = month == 12 ? 1 : month + 1;
-    Pager(body, words::kNeighbours,
+    Pager(body, words.Neighbours,
           prevYear >= site.FirstYear ? std::string(root) + MonthPath(prevYear, prevMonth) : "",
-          MonthCaption(prevYear, prevMonth),
+          MonthCaption(site, prevYear, prevMonth),
           nextYear <= site.LastYear ? std::string(root) + MonthPath(nextYear, nextMonth) : "",
-          MonthCaption(nextYear, nextMonth));
-    Footer(body, root, {});
+          MonthCaption(site, nextYear, nextMonth));
+    Footer(body, site, root, {});
     return Page(caption + " — " + std::string(site.Name), root, {}, body);
 }
 
 std::string YearPage(const SiteFrame& site, int year, std::span<const DayInfo> days) {
     constexpr std::string_view root = "../";
+    const PageWords& words = site.Words->Page;
     std::string body;
     SiteHeader(body, site, root, {});
     body += "<main>\n<h1>";
-    AppendEscaped(body, YearTitle(kGregorian, year));
+    AppendEscaped(body, YearTitle(kGregorian, year, *site.Words));
     body += "</h1>\n<h2>";
-    body += words::kMonths;
+    AppendEscaped(body, words.Months);
     body += "</h2>\n<ul class=\"months\">\n";
     for (int month = 1; month <= 12; ++month) {
         body += "<li>";
-        Link(body, MonthPath(year, month).substr(YearPath(year).size()), MonthName(month));
+        Link(body, MonthPath(year, month).substr(YearPath(year).size()), MonthName(site, month));
         body += "</li>\n";
     }
     body += "</ul>\n<h2>";
-    body += words::kGreatFeastsOfYear;
+    AppendEscaped(body, words.GreatFeastsOfYear);
     body += "</h2>\n<ul class=\"feasts\">\n";
     for (const DayInfo& day : days) {
         if (day.HighestRank() != Rank::GreatFeast) continue;
@@ -242,21 +245,21 @@ std::string YearPage(const SiteFrame& site, int year, std::span<const DayInfo> d
         body += PathOf(day).substr(YearPath(year).size());
         body += "\"><time datetime=\"" + exports::CivilIsoDate(day) + "\">";
         AppendEscaped(body, std::to_string(Civil(day).Day) + " " +
-                                std::string(MonthNames(Civil(day).Month, kGenitive)));
+                                std::string(MonthNames(Civil(day).Month, kGenitive, *site.Words)));
         body += "</time></a> — ";
-        exports::AppendPrincipal(body, day);
+        exports::AppendPrincipal(body, day, *site.Words);
         body += "</li>\n";
     }
     body += "</ul>\n</main>\n";
-    Pager(body, words::kNeighbours,
+    Pager(body, words.Neighbours,
           year > site.FirstYear ? std::string(root) + YearPath(year - 1) : "",
           std::to_string(year - 1),
           year < site.LastYear ? std::string(root) + YearPath(year + 1) : "",
           std::to_string(year + 1));
     std::string extra;
-    Link(extra, "calendar.ics", words::kYearFeed);
+    Link(extra, "calendar.ics", words.YearFeed);
     extra += " · ";
-    Footer(body, root, extra);
+    Footer(body, site, root, extra);
     return Page(std::to_string(year) + " — " + std::string(site.Name), root, {}, body);
 }
 
@@ -274,7 +277,7 @@ std::string IndexPage(const SiteFrame& site) {
         std::to_string(site.FirstYear) + "&&y<=" + std::to_string(site.LastYear) +
         ")location.replace(y+\"/\"+t(d.getMonth()+1)+\"/\"+t(d.getDate())+\"/\");})();</script>\n";
     body += "<noscript><p>";
-    body += words::kNoScriptToday;
+    AppendEscaped(body, site.Words->Page.NoScriptToday);
     body += "</p></noscript>\n";
     for (int year = site.FirstYear; year <= site.LastYear; ++year) {
         body += "<h2>";
@@ -282,13 +285,13 @@ std::string IndexPage(const SiteFrame& site) {
         body += "</h2>\n<ul class=\"months\">\n";
         for (int month = 1; month <= 12; ++month) {
             body += "<li>";
-            Link(body, MonthPath(year, month), MonthCaption(year, month));
+            Link(body, MonthPath(year, month), MonthCaption(site, year, month));
             body += "</li>\n";
         }
         body += "</ul>\n";
     }
     body += "</main>\n";
-    Footer(body, "", {});
+    Footer(body, site, "", {});
     return Page(site.Name, "", {}, body);
 }
 
@@ -297,9 +300,10 @@ std::string TodayPage(const SiteFrame& site) {
     body +=
         "<main>\n<section class=\"today-block\" aria-labelledby=\"today-date\">\n"
         "<h1 class=\"today-date\" id=\"today-date\"><a id=\"today-link\" href=\"./\">";
-    body += words::kToday;
+    const PageWords& words = site.Words->Page;
+    AppendEscaped(body, words.Today);
     body += "</a></h1>\n<p id=\"today-principal\">";
-    body += words::kTodayLoading;
+    AppendEscaped(body, words.TodayLoading);
     body += "</p>\n<p id=\"today-fast\" class=\"fast\" hidden></p>\n</section>\n</main>\n";
     // Reads today's day.json beside today's page and shows three of its texts; textContent
     // keeps every text a text.
@@ -313,8 +317,8 @@ std::string TodayPage(const SiteFrame& site) {
         "document.getElementById(\"today-principal\").textContent=day.principal;"
         "if(day.fast&&day.fast.line){var f=document.getElementById(\"today-fast\");"
         "f.textContent=day.fast.line;f.hidden=false;}}).catch(function(){});})();</script>\n";
-    return exports::HtmlDocument({std::string(words::kToday) + " — " + std::string(site.Name),
-                                  kStyle, "<base target=\"_top\">\n", body});
+    return exports::HtmlDocument({std::string(words.Today) + " — " + std::string(site.Name), kStyle,
+                                  "<base target=\"_top\">\n", body});
 }
 
 std::string Sitemap(const SiteFrame& site, std::string_view base) {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "calendar/day_info.h"
+#include "calendar/phrases.h"
 
 namespace velorith::site {
 
@@ -18,6 +19,7 @@ struct SiteFrame {
     int FirstYear = 0;      // the civil years the site holds
     int LastYear = 0;
     bool Indiction = false;
+    const Phrases* Words = &PhrasesOf();  // the catalogue of the pages' words
 };
 
 // "2026/12/07/", "2026/12/", "2026/": a page's folder from the site's root.

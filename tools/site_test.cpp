@@ -131,6 +131,36 @@ TEST_F(Site, PagesShowTheDayWithItsMarksAndTheDataEscaped) {
     EXPECT_NE(Read(At("calendar.ics")).find("UID:2025-01-07@"), std::string::npos);
 }
 
+// A calendar set to another catalogue writes its site in those words: the month grid's weekdays,
+// the pager, the feed's link, the day's date; the addresses and the data's texts stay.
+TEST_F(Site, PagesAreWrittenInTheCalendarsCatalogue) {
+    Phrases other = PhrasesOf();
+    other.Page.WeekdayShort = {"Mo", "Tu", "We", "Th", "Fr", "Sa", "Su"};
+    other.Page.Neighbours = "Nearby pages";
+    other.Page.PreviousDay = "Day before";
+    other.Page.Feed = "Calendar for phones";
+    other.Page.Months = "Months";
+    other.MonthNames[1][1] = "January";
+    other.MonthNames[2][1] = "of January";
+    other.WeekdayNames[kCivilDay][2] = "Tuesday";
+    other.YearOfDate = "";
+    calendar_.SetCatalogue(other);
+    ASSERT_EQ(Write(2025, 2025).Status, 0);
+    const std::string jan7 = Read(At("2025/01/07/index.html"));
+    EXPECT_NE(jan7.find("<time datetime=\"2025-01-07\">7 of January 2025"), std::string::npos)
+        << jan7;
+    EXPECT_NE(jan7.find("aria-label=\"Nearby pages\""), std::string::npos);
+    EXPECT_NE(jan7.find("← Day before"), std::string::npos);
+    EXPECT_NE(jan7.find(">Calendar for phones</a>"), std::string::npos);
+    EXPECT_NE(jan7.find("Рождество Христово."), std::string::npos);
+    const std::string month = Read(At("2025/01/index.html"));
+    EXPECT_NE(month.find("<h1>January 2025</h1>"), std::string::npos);
+    EXPECT_NE(month.find("<th scope=\"col\">Mo</th>"), std::string::npos);
+    EXPECT_NE(month.find(", Tuesday</span>"), std::string::npos);
+    EXPECT_EQ(month.find("Пн"), std::string::npos);
+    EXPECT_NE(Read(At("2025/index.html")).find("<h2>Months</h2>"), std::string::npos);
+}
+
 TEST_F(Site, TheSitemapIsAbsoluteUnderABaseAndRelativeWithout) {
     ASSERT_EQ(Write(2025, 2025).Status, 0);
     EXPECT_NE(Read(At("sitemap.xml")).find("<loc>2025/12/07/</loc>"), std::string::npos);

@@ -176,7 +176,7 @@ SiteResult WriteSite(Calendar& calendar, const SiteRequest& request) {
         return result;
     }
     const SiteFrame site{request.CalendarName, request.FirstYear, request.LastYear,
-                         calendar.Settings().ShowIndiction};
+                         calendar.Settings().ShowIndiction, &calendar.Catalogue()};
     const exports::IcsOptions ics{request.CalendarName, request.Stamp};
     SiteFiles files(request.Folder);
     try {
