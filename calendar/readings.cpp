@@ -1,6 +1,7 @@
 #include "calendar/readings.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "calendar/lectionary_cycle.h"
@@ -111,13 +112,15 @@ class ServiceBuilder {
   public:
     explicit ServiceBuilder(ServiceKind kind) { service_.Service = kind; }
     // A reading the service has read already (the Sower's Gospel of a Sunday that is also the
-    // Fathers') is read once, where it first stands.
-    void Add(const std::vector<Lection>& lections, ReadingKind kind, const void* owner,
-             GroupRole role, std::string label) {
+    // Fathers') is read once, where it first stands. Without a kind, each reading's book gives
+    // it (Great Saturday's Matins reads two Apostles before its Gospel).
+    void Add(const std::vector<Lection>& lections, std::optional<ReadingKind> kind,
+             const void* owner, GroupRole role, std::string label) {
         for (const Lection& l : lections) {
             if (Has(l.Reference)) continue;
             const std::uint8_t group = GroupFor(owner, role, label);
-            service_.Readings.push_back({kind, l.Reference, l.Zachalo, group});
+            service_.Readings.push_back(
+                {kind.value_or(KindOfBook(l.Reference)), l.Reference, l.Zachalo, group});
         }
     }
     void AddByBook(const std::vector<Lection>& lections, const void* owner, GroupRole role,
@@ -351,7 +354,7 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest, Neighbour
         const bool feastMatins =
             s->Order != ReadingOrder::After && p.Role == GroupRole::Feast && !sundayKept;
         if (s == &ordinary || feastMatins || saintsMatins)
-            matins.Add(s->Matins, ReadingKind::Gospel, s, p.Role, label);
+            matins.Add(s->Matins, std::nullopt, s, p.Role, label);
     }
     if (matins.Empty()) {
         const std::string_view resurrection = lx.MatinsGospel(MatinsGospelOf(day));

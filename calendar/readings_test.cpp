@@ -569,3 +569,31 @@ TEST_F(Readings, EvesFeastsAndMovesAsPublishedCalendarsPrintThem) {
 
 }  // namespace
 }  // namespace velorith
+
+namespace velorith {
+namespace {
+
+// Great Saturday's Matins reads two Apostles before its Gospel; each reading keeps its kind.
+TEST_F(Readings, GreatSaturdaysMatinsReadsApostlesBeforeItsGospel) {
+    const DayReadings r = ReadingsOf(Data(), JulianPascha(2026) - 1, Rank::None);
+    EXPECT_EQ(LineOf(r, kMatinsService),
+              "Утр.: Ап. 1 Кор. 5:6-8. Ап. Гал. 3:13-14. Ев. Мф. 27:62-66.");
+    ASSERT_EQ(r.Services.front().Service, kMatinsService);
+    const auto& matins = r.Services.front().Readings;
+    ASSERT_EQ(matins.size(), 3u);
+    EXPECT_EQ(matins[0].Kind, ReadingKind::Apostle);
+    EXPECT_EQ(matins[0].Zachalo, 133);
+    EXPECT_EQ(matins[1].Kind, ReadingKind::Apostle);
+    EXPECT_EQ(matins[2].Kind, ReadingKind::Gospel);
+    // A saint's Matins Gospel stays a Gospel (St Nicholas, 6 December).
+    const DayReadings nicholas = ReadingsOf(Data(), Julian(6, 12, 2022), Rank::Polyeleos);
+    for (const ServiceReadings& s : nicholas.Services) {
+        if (s.Service != kMatinsService) continue;
+        ASSERT_FALSE(s.Readings.empty());
+        for (const Reading& reading : s.Readings)
+            EXPECT_EQ(reading.Kind, ReadingKind::Gospel);
+    }
+}
+
+}  // namespace
+}  // namespace velorith
