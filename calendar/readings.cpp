@@ -67,6 +67,11 @@ const ReadingSet* EveOn(const Lectionary& lx, DayNum day) {
     return EveOf(lx, DateOfDay(kJulian, day));
 }
 
+// The day's distance from the Pascha of its Julian year.
+int FromPaschaOf(DayNum day) {
+    return day - JulianPascha(JulianYearOfDay(day));
+}
+
 // Whether a saint's own readings are read on a day of the given rank.
 bool SaintRead(const ReadingSet& set, Rank highest) {
     if (set.Order != ReadingOrder::After) return true;
@@ -316,6 +321,22 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest, Neighbour
         for (std::size_t i = 0; i < out.size(); ++i)
             if (out[i].Set == &ordinary) at = i + 1;
         out.insert(out.begin() + static_cast<std::ptrdiff_t>(at), {&moved, movedRole, movedDay});
+    }
+
+    // The saints a movable day keeps (St Theodore's Saturday, St Gregory Palamas, the
+    // Akathist, All Saints of Russia) are read after the day's and before a fixed saint's; a
+    // great feast on the day reads its own in their place.
+    const bool greatFeast = std::any_of(own.begin(), own.end(), [](const ReadingSet* s) {
+        return s->Order != ReadingOrder::After && s->Order != ReadingOrder::Own;
+    });
+    if (!greatFeast && !passionOrBright && eve == nullptr && eveAhead == nullptr) {
+        std::size_t at = out.size();
+        for (std::size_t i = 0; i < out.size(); ++i)
+            if (out[i].Set == &ordinary || out[i].Set == &moved) at = i + 1;
+        for (const ReadingSet& s : lx.MovableSaints(FromPaschaOf(day))) {
+            if (!SaintRead(s, highest)) continue;
+            out.insert(out.begin() + static_cast<std::ptrdiff_t>(at++), {&s, GroupRole::Feast, 0});
+        }
     }
 
     const ReadingLabels& labels = lx.Labels();

@@ -573,6 +573,51 @@ TEST_F(Readings, EvesFeastsAndMovesAsPublishedCalendarsPrintThem) {
 namespace velorith {
 namespace {
 
+// The saints a movable day keeps are read after the day's, under their label: St Theodore's
+// Saturday, the Sunday of St Gregory Palamas, the Saturday of the Akathist and the Sunday of
+// All Saints of Russia (the second after Pentecost, past the Triodion's keys).
+TEST_F(Readings, AMovableDayReadsItsSaintsAfterItsOwn) {
+    for (int year : {2020, 2021, 2023}) {
+        const DayNum pascha = JulianPascha(year);
+        EXPECT_EQ(Liturgy(pascha - 43),
+                  "Лит.: Ряд.: Ап. Евр. 1:1-12. Ев. Мк. 2:23-3:5. Вмч.: Ап. "
+                  "2 Тим. 2:1-10. Ев. Ин. 15:17-16:2.")
+            << year;
+        EXPECT_EQ(Liturgy(pascha - 35),
+                  "Лит.: Ряд.: Ап. Евр. 1:10-2:3. Ев. Мк. 2:1-12. Свт.: Ап. "
+                  "Евр. 7:26-8:2. Ев. Ин. 10:9-16.")
+            << year;
+        EXPECT_EQ(Liturgy(pascha - 15),
+                  "Лит.: Ряд.: Ап. Евр. 9:24-28. Ев. Мк. 8:27-31. "
+                  "Богородицы: Ап. Евр. 9:1-7. Ев. Лк. 10:38-42; 11:27-28.")
+            << year;
+        EXPECT_EQ(Liturgy(pascha + 63),
+                  "Лит.: Ряд.: Ап. Рим. 2:10-16. Ев. Мф. 4:18-23. Свв.: Ап. "
+                  "Евр. 11:33-12:2. Ев. Мф. 4:25-5:12.")
+            << year;
+        // The Sunday keeps its Resurrection Gospel at Matins; the week's days keep no saint.
+        EXPECT_EQ(Matins(pascha + 63), "Утр.: Ев. Мк. 16:1-8.");
+        EXPECT_EQ(Liturgy(pascha + 62).find("Мф. 4:25-5:12"), std::string::npos) << year;
+        EXPECT_EQ(Liturgy(pascha - 42).find("Ин. 10:9-16"), std::string::npos) << year;
+    }
+    // The Annunciation on the Saturday of the Akathist reads its own before the day's, in
+    // place of the Theotokos's readings of the Akathist.
+    int annunciations = 0;
+    for (int year = 1901; year <= 2100; ++year) {
+        const DayNum akathist = JulianPascha(year) - 15;
+        if (akathist != Julian(25, 3, year)) continue;
+        ++annunciations;
+        const std::string line = Liturgy(akathist, Rank::GreatFeast);
+        EXPECT_TRUE(line.starts_with("Лит.: Благовещения: Ап. Евр. 2:11-18.")) << line;
+        EXPECT_EQ(line.find("Евр. 9:1-7"), std::string::npos) << line;
+    }
+    EXPECT_GT(annunciations, 0);
+    // 2024: the Nativity of the Forerunner on the Sunday of All Saints of Russia reads its
+    // own, then the Sunday's.
+    ASSERT_EQ(JulianPascha(2024) + 63, Julian(24, 6, 2024));
+    EXPECT_EQ(Liturgy(Julian(24, 6, 2024)).find("Мф. 4:25-5:12"), std::string::npos);
+}
+
 // Great Saturday's Matins reads two Apostles before its Gospel; each reading keeps its kind.
 TEST_F(Readings, GreatSaturdaysMatinsReadsApostlesBeforeItsGospel) {
     const DayReadings r = ReadingsOf(Data(), JulianPascha(2026) - 1, Rank::None);
@@ -593,6 +638,30 @@ TEST_F(Readings, GreatSaturdaysMatinsReadsApostlesBeforeItsGospel) {
         for (const Reading& reading : s.Readings)
             EXPECT_EQ(reading.Kind, ReadingKind::Gospel);
     }
+}
+
+// A movable day's numbered sets: "N.2" holds a saint's readings beside the day's own; those
+// sets reach past Pentecost, the day's own do not; a bad number is passed by.
+TEST(ReadingsData, MovableDaysKeepTheirSaintsApart) {
+    const Lectionary lx = Lectionary::FromIni(
+        IniFile::FromText("[Movable]\n-43.a=Евр. 1:1-12\n-43.2.label=Вмч.\n-43.2.read=always\n"
+                          "-43.2.a=2 Тим. 2:1-10 (292)\n-43.3.g=Ин. 1:1\n63.2.g=Мф. 4:25-5:12\n"
+                          "63.a=Рим. 1:1\n64.2.a=x\n-43.0.a=x\n-43.10.a=x\n-43.x.a=x\n"));
+    ASSERT_NE(lx.Movable(-43), nullptr);
+    EXPECT_EQ(lx.Movable(-43)->Label, "");
+    EXPECT_EQ(lx.Movable(-43)->Apostle.size(), 1u);
+    const auto saints = lx.MovableSaints(-43);
+    ASSERT_EQ(saints.size(), 2u);
+    EXPECT_EQ(saints[0].Label, "Вмч.");
+    EXPECT_TRUE(saints[0].Always);
+    EXPECT_EQ(saints[0].Apostle.front(), (Lection{"2 Тим. 2:1-10", 292}));
+    EXPECT_EQ(saints[1].Gospel.front().Reference, "Ин. 1:1");
+    EXPECT_EQ(lx.MovableSaints(63).size(), 1u);
+    EXPECT_EQ(lx.Movable(63), nullptr);
+    EXPECT_TRUE(lx.MovableSaints(64).empty());
+    EXPECT_TRUE(lx.MovableSaints(-42).empty());
+    EXPECT_FALSE(lx.Empty());
+    EXPECT_TRUE(Lectionary::FromIni(IniFile::FromText("[Movable]\n64.2.a=x\n-71.2.a=x\n")).Empty());
 }
 
 }  // namespace
