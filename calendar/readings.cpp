@@ -67,9 +67,50 @@ const ReadingSet* EveOn(const Lectionary& lx, DayNum day) {
     return EveOf(lx, DateOfDay(kJulian, day));
 }
 
+// A commemoration that a movable feast on its date would hide is kept on an earlier day, as the
+// Typikon orders under its date: the third finding of the Forerunner's head (25 May) on
+// Pentecost goes to the Thursday before (the Friday keeps the leave-taking of the Ascension,
+// the Saturday the departed), on the Sunday of All Saints to the Friday before (the Saturday
+// keeps the leave-taking of Pentecost). The date's first set moves, its chief commemoration.
+struct KeptEarlier {
+    int Day = 0;
+    int Month = 0;
+    int FromPascha = 0;  // the movable feast that hides it
+    int DaysEarlier = 0;
+};
+constexpr KeptEarlier kKeptEarlier[] = {
+    {25, 5, kPentecost, 3},
+    {25, 5, kAllSaintsSunday, 2},
+};
+
 // The day's distance from the Pascha of its Julian year.
 int FromPaschaOf(DayNum day) {
     return day - JulianPascha(JulianYearOfDay(day));
+}
+
+// The fixed commemorations a day keeps: its date's, less one moved away from it, with one
+// moved to it.
+std::vector<const ReadingSet*> FixedOn(const Lectionary& lx, DayNum day) {
+    const CalendarDate date = DateOfDay(kJulian, day);
+    const int fromPascha = FromPaschaOf(day);
+    std::vector<const ReadingSet*> sets;
+    bool movedAway = false;
+    for (const KeptEarlier& k : kKeptEarlier) {
+        movedAway =
+            movedAway || (k.Day == date.Day && k.Month == date.Month && k.FromPascha == fromPascha);
+    }
+    const auto own = lx.Fixed(date.Day, date.Month);
+    for (std::size_t i = movedAway ? 1 : 0; i < own.size(); ++i)
+        sets.push_back(&own[i]);
+    for (const KeptEarlier& k : kKeptEarlier) {
+        const CalendarDate hidden = DateOfDay(kJulian, day + k.DaysEarlier);
+        if (fromPascha + k.DaysEarlier != k.FromPascha || hidden.Day != k.Day ||
+            hidden.Month != k.Month)
+            continue;
+        const auto moved = lx.Fixed(k.Day, k.Month);
+        if (!moved.empty()) sets.push_back(&moved.front());
+    }
+    return sets;
 }
 
 // Whether a saint's own readings are read on a day of the given rank.
@@ -202,8 +243,8 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest, Neighbour
     const bool triodion = pos.Movable && pos.FromPascha < 0;
 
     std::vector<const ReadingSet*> own;
-    for (const ReadingSet& set : lx.Fixed(date.Day, date.Month))
-        if (SaintRead(set, highest)) own.push_back(&set);
+    for (const ReadingSet* set : FixedOn(lx, day))
+        if (SaintRead(*set, highest)) own.push_back(set);
     std::vector<const ReadingSet*> near;
     for (const NearDayRule* rule : lx.NearRulesOn(day)) {
         // The Triodion's own days are not displaced by a Sunday kept near a feast.

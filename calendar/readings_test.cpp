@@ -618,6 +618,38 @@ TEST_F(Readings, AMovableDayReadsItsSaintsAfterItsOwn) {
     EXPECT_EQ(Liturgy(Julian(24, 6, 2024)).find("Мф. 4:25-5:12"), std::string::npos);
 }
 
+// The third finding of the Forerunner's head (25 May) is kept on the Thursday before Pentecost
+// and on the Friday before the Sunday of All Saints when either falls on it; otherwise on its
+// date. Read once a year in any case, unless the Ascension takes its date.
+TEST_F(Readings, TheForerunnersHeadIsKeptEarlierWhenAFeastOfPentecostHidesIt) {
+    const std::string own = "Предтечи: Ап. 2 Кор. 4:6-15. Ев. Мф. 11:2-15.";
+    const auto reads = [&](DayNum day) { return Liturgy(day).find(own) != std::string::npos; };
+    // 2020: 25 May on Pentecost; the Thursday, 22 May, of the seventh week reads it.
+    ASSERT_EQ(Julian(25, 5, 2020), JulianPascha(2020) + 49);
+    EXPECT_EQ(Liturgy(Julian(22, 5, 2020)),
+              "Лит.: Ряд.: Ап. Деян. 25:13-19. Ев. Ин. 16:23-33. " + own);
+    EXPECT_EQ(Matins(Julian(22, 5, 2020)), "Утр.: Ев. Лк. 7:17-30.");
+    EXPECT_FALSE(reads(Julian(25, 5, 2020)));
+    // 2015 and 2026: on the Sunday of All Saints; the Friday, 23 May, reads it.
+    for (int year : {2015, 2026}) {
+        ASSERT_EQ(Julian(25, 5, year), JulianPascha(year) + 56);
+        EXPECT_EQ(Liturgy(Julian(23, 5, year)),
+                  "Лит.: Ряд.: Ап. Рим. 2:14-29. Ев. Мф. 5:33-41. " + own);
+        EXPECT_EQ(Matins(Julian(23, 5, year)), "Утр.: Ев. Лк. 7:17-30.");
+        EXPECT_FALSE(reads(Julian(25, 5, year))) << Liturgy(Julian(25, 5, year));
+    }
+    // 2021: on a Monday, its own date.
+    EXPECT_TRUE(reads(Julian(25, 5, 2021)));
+    EXPECT_FALSE(reads(Julian(23, 5, 2021)));
+    for (int year = 1901; year <= 2100; ++year) {
+        int days = 0;
+        for (DayNum d = Julian(20, 5, year); d <= Julian(25, 5, year); ++d)
+            days += reads(d) ? 1 : 0;
+        const bool ascension = Julian(25, 5, year) == JulianPascha(year) + 39;
+        EXPECT_EQ(days, ascension ? 0 : 1) << year;
+    }
+}
+
 // Great Saturday's Matins reads two Apostles before its Gospel; each reading keeps its kind.
 TEST_F(Readings, GreatSaturdaysMatinsReadsApostlesBeforeItsGospel) {
     const DayReadings r = ReadingsOf(Data(), JulianPascha(2026) - 1, Rank::None);
