@@ -119,6 +119,21 @@ bool SaintRead(const ReadingSet& set, Rank highest) {
     return highest >= Rank::Polyeleos || set.Always;
 }
 
+// A great feast of the Lord on a Sunday after Pentecost (the Exaltation) reads its own alone:
+// the Sunday's ordinary readings are read on the Saturday kept before the feast, after that
+// Saturday's own, and the Saturday's go to the Friday.
+bool SundayFeastGivesWay(const Lectionary& lx, DayNum sunday) {
+    if (WeekDayOf(sunday) != 7 || PositionOf(sunday).Movable) return false;
+    const CalendarDate date = DateOfDay(kJulian, sunday);
+    const auto sets = lx.Fixed(date.Day, date.Month);
+    if (std::none_of(sets.begin(), sets.end(),
+                     [](const ReadingSet& s) { return s.Order == ReadingOrder::Feast; }))
+        return false;
+    for (const NearDayRule* rule : lx.NearRulesOn(sunday - 1))
+        if (rule->Readings.Order == ReadingOrder::First) return true;
+    return false;
+}
+
 // A weekday of the weeks after Pentecost whose ordinary readings give way to its feast and are
 // read on a neighbouring day: a feast read before the day's or alone (the great feasts, the
 // Forerunner, the chief apostles, the Protection; not the Nativity and the Theophany, whose eves
@@ -128,6 +143,7 @@ bool GivesWay(const Lectionary& lx, DayNum day, Rank highest) {
     if (pos.Movable || pos.WeekDay == 7) return false;
     const CalendarDate date = DateOfDay(kJulian, day);
     if (EveOn(lx, day - 1) != nullptr || EveOf(lx, date) != nullptr) return false;
+    if (pos.WeekDay == 6 && SundayFeastGivesWay(lx, day + 1)) return true;
     for (const ReadingSet& set : lx.Fixed(date.Day, date.Month)) {
         if (set.Order == ReadingOrder::Great || set.Order == ReadingOrder::Feast ||
             set.Order == ReadingOrder::First)
@@ -348,7 +364,9 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest, Neighbour
         return s->Order == ReadingOrder::Feast;
     });
     const bool takesMoved = !pos.Movable && eve == nullptr && eveAhead == nullptr && !lordsFeast;
-    if (takesMoved && pos.WeekDay != 7 && GivesWay(lx, day + 1, neighbours.After)) {
+    const bool nextGivesWay = GivesWay(lx, day + 1, neighbours.After) ||
+                              (pos.WeekDay == 6 && SundayFeastGivesWay(lx, day + 1));
+    if (takesMoved && pos.WeekDay != 7 && nextGivesWay) {
         moved = OrdinaryOf(lx, PositionOf(day + 1));
         movedDay = WeekDayOf(day + 1);
     } else if (takesMoved && pos.WeekDay == 2 && GivesWay(lx, day - 1, neighbours.Before)) {
@@ -359,8 +377,11 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest, Neighbour
     if (!moved.Empty()) {
         // After the day's ordinary readings, before a saint's read after them.
         std::size_t at = out.size();
-        for (std::size_t i = 0; i < out.size(); ++i)
-            if (out[i].Set == &ordinary) at = i + 1;
+        for (std::size_t i = 0; i < out.size(); ++i) {
+            // A Sunday's are read after the Saturday's own that took the place of its ordinary.
+            const bool own = movedDay == 7 && out[i].Set->Order != ReadingOrder::After;
+            if (out[i].Set == &ordinary || own) at = i + 1;
+        }
         out.insert(out.begin() + static_cast<std::ptrdiff_t>(at), {&moved, movedRole, movedDay});
     }
 

@@ -650,6 +650,40 @@ TEST_F(Readings, TheForerunnersHeadIsKeptEarlierWhenAFeastOfPentecostHidesIt) {
     }
 }
 
+// The Exaltation on a Sunday reads its own alone: the Saturday before it reads the Sunday's
+// ordinary pair after its own, and the Friday the Saturday's. On a weekday the Saturday before it
+// keeps its own pair.
+TEST_F(Readings, TheExaltationOnASundayMovesTheSundaysPairToTheSaturday) {
+    // 2020: 14 September (old style) is a Sunday.
+    ASSERT_EQ(WeekDayOf(Julian(14, 9, 2020)), 7);
+    EXPECT_EQ(Liturgy(Julian(13, 9, 2020)),
+              "Лит.: Субботы пред Воздвижением: Ап. 1 Кор. 2:6-9. Ев. Мф. 10:37-11:1. Ряд. за "
+              "воскресенье (под зачало): Ап. 2 Кор. 6:1-10. Ев. Мф. 25:14-30. Обновления: Ап. Евр. "
+              "3:1-4. Ев. Мф. 16:13-18.");
+    EXPECT_EQ(
+        Liturgy(Julian(12, 9, 2020)),
+        "Лит.: Ряд.: Ап. Еф. 1:7-17. Ев. Мк. 8:1-10. Ряд. за субботу (под зачало): Ап. 1 Кор. "
+        "10:23-28. Ев. Мф. 24:34-44. Богородицы: Ап. Флп. 2:5-11. Ев. Лк. 10:38-42; "
+        "11:27-28.");
+    EXPECT_EQ(Liturgy(Julian(14, 9, 2020), Rank::GreatFeast),
+              "Лит.: Ап. 1 Кор. 1:18-24. Ев. Ин. 19:6-11, 13-20, 25-28, 30-35.");
+    // 2021: on a Monday; the Saturday before reads its own pair after the Cross's.
+    ASSERT_EQ(WeekDayOf(Julian(14, 9, 2021)), 1);
+    EXPECT_NE(Liturgy(Julian(12, 9, 2021)).find("Ряд. (под зачало): "), std::string::npos);
+    EXPECT_EQ(Liturgy(Julian(11, 9, 2021)).find("за субботу"), std::string::npos);
+    int sundays = 0;
+    for (int year = 1901; year <= 2100; ++year) {
+        const DayNum feast = Julian(14, 9, year);
+        if (WeekDayOf(feast) != 7) continue;
+        ++sundays;
+        EXPECT_NE(Liturgy(feast - 1).find("Ряд. за воскресенье (под зачало): "), std::string::npos)
+            << year;
+        EXPECT_NE(Liturgy(feast - 2).find("Ряд. за субботу (под зачало): "), std::string::npos)
+            << year;
+    }
+    EXPECT_GT(sundays, 20);
+}
+
 // Great Saturday's Matins reads two Apostles before its Gospel; each reading keeps its kind.
 TEST_F(Readings, GreatSaturdaysMatinsReadsApostlesBeforeItsGospel) {
     const DayReadings r = ReadingsOf(Data(), JulianPascha(2026) - 1, Rank::None);
