@@ -364,9 +364,11 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest, Neighbour
         return s->Order == ReadingOrder::Feast;
     });
     const bool takesMoved = !pos.Movable && eve == nullptr && eveAhead == nullptr && !lordsFeast;
-    const bool nextGivesWay = GivesWay(lx, day + 1, neighbours.After) ||
-                              (pos.WeekDay == 6 && SundayFeastGivesWay(lx, day + 1));
-    if (takesMoved && pos.WeekDay != 7 && nextGivesWay) {
+    const auto nextGivesWay = [&] {
+        return GivesWay(lx, day + 1, neighbours.After) ||
+               (pos.WeekDay == 6 && SundayFeastGivesWay(lx, day + 1));
+    };
+    if (takesMoved && pos.WeekDay != 7 && nextGivesWay()) {
         moved = OrdinaryOf(lx, PositionOf(day + 1));
         movedDay = WeekDayOf(day + 1);
     } else if (takesMoved && pos.WeekDay == 2 && GivesWay(lx, day - 1, neighbours.Before)) {
