@@ -1,6 +1,7 @@
 #include "calendar/readings.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "calendar/lectionary_cycle.h"
@@ -66,10 +67,71 @@ const ReadingSet* EveOn(const Lectionary& lx, DayNum day) {
     return EveOf(lx, DateOfDay(kJulian, day));
 }
 
+// A commemoration that a movable feast on its date would hide is kept on an earlier day, as the
+// Typikon orders under its date: the third finding of the Forerunner's head (25 May) on
+// Pentecost goes to the Thursday before (the Friday keeps the leave-taking of the Ascension,
+// the Saturday the departed), on the Sunday of All Saints to the Friday before (the Saturday
+// keeps the leave-taking of Pentecost). The date's first set moves, its chief commemoration.
+struct KeptEarlier {
+    int Day = 0;
+    int Month = 0;
+    int FromPascha = 0;  // the movable feast that hides it
+    int DaysEarlier = 0;
+};
+constexpr KeptEarlier kKeptEarlier[] = {
+    {25, 5, kPentecost, 3},
+    {25, 5, kAllSaintsSunday, 2},
+};
+
+// The day's distance from the Pascha of its Julian year.
+int FromPaschaOf(DayNum day) {
+    return day - JulianPascha(JulianYearOfDay(day));
+}
+
+// The fixed commemorations a day keeps: its date's, less one moved away from it, with one
+// moved to it.
+std::vector<const ReadingSet*> FixedOn(const Lectionary& lx, DayNum day) {
+    const CalendarDate date = DateOfDay(kJulian, day);
+    const int fromPascha = FromPaschaOf(day);
+    std::vector<const ReadingSet*> sets;
+    bool movedAway = false;
+    for (const KeptEarlier& k : kKeptEarlier) {
+        movedAway =
+            movedAway || (k.Day == date.Day && k.Month == date.Month && k.FromPascha == fromPascha);
+    }
+    const auto own = lx.Fixed(date.Day, date.Month);
+    for (std::size_t i = movedAway ? 1 : 0; i < own.size(); ++i)
+        sets.push_back(&own[i]);
+    for (const KeptEarlier& k : kKeptEarlier) {
+        const CalendarDate hidden = DateOfDay(kJulian, day + k.DaysEarlier);
+        if (fromPascha + k.DaysEarlier != k.FromPascha || hidden.Day != k.Day ||
+            hidden.Month != k.Month)
+            continue;
+        const auto moved = lx.Fixed(k.Day, k.Month);
+        if (!moved.empty()) sets.push_back(&moved.front());
+    }
+    return sets;
+}
+
 // Whether a saint's own readings are read on a day of the given rank.
 bool SaintRead(const ReadingSet& set, Rank highest) {
     if (set.Order != ReadingOrder::After) return true;
     return highest >= Rank::Polyeleos || set.Always;
+}
+
+// A great feast of the Lord on a Sunday after Pentecost (the Exaltation) reads its own alone:
+// the Sunday's ordinary readings are read on the Saturday kept before the feast, after that
+// Saturday's own, and the Saturday's go to the Friday.
+bool SundayFeastGivesWay(const Lectionary& lx, DayNum sunday) {
+    if (WeekDayOf(sunday) != 7 || PositionOf(sunday).Movable) return false;
+    const CalendarDate date = DateOfDay(kJulian, sunday);
+    const auto sets = lx.Fixed(date.Day, date.Month);
+    if (std::none_of(sets.begin(), sets.end(),
+                     [](const ReadingSet& s) { return s.Order == ReadingOrder::Feast; }))
+        return false;
+    for (const NearDayRule* rule : lx.NearRulesOn(sunday - 1))
+        if (rule->Readings.Order == ReadingOrder::First) return true;
+    return false;
 }
 
 // A weekday of the weeks after Pentecost whose ordinary readings give way to its feast and are
@@ -81,6 +143,7 @@ bool GivesWay(const Lectionary& lx, DayNum day, Rank highest) {
     if (pos.Movable || pos.WeekDay == 7) return false;
     const CalendarDate date = DateOfDay(kJulian, day);
     if (EveOn(lx, day - 1) != nullptr || EveOf(lx, date) != nullptr) return false;
+    if (pos.WeekDay == 6 && SundayFeastGivesWay(lx, day + 1)) return true;
     for (const ReadingSet& set : lx.Fixed(date.Day, date.Month)) {
         if (set.Order == ReadingOrder::Great || set.Order == ReadingOrder::Feast ||
             set.Order == ReadingOrder::First)
@@ -111,13 +174,15 @@ class ServiceBuilder {
   public:
     explicit ServiceBuilder(ServiceKind kind) { service_.Service = kind; }
     // A reading the service has read already (the Sower's Gospel of a Sunday that is also the
-    // Fathers') is read once, where it first stands.
-    void Add(const std::vector<Lection>& lections, ReadingKind kind, const void* owner,
-             GroupRole role, std::string label) {
+    // Fathers') is read once, where it first stands. Without a kind, each reading's book gives
+    // it (Great Saturday's Matins reads two Apostles before its Gospel).
+    void Add(const std::vector<Lection>& lections, std::optional<ReadingKind> kind,
+             const void* owner, GroupRole role, std::string label) {
         for (const Lection& l : lections) {
             if (Has(l.Reference)) continue;
             const std::uint8_t group = GroupFor(owner, role, label);
-            service_.Readings.push_back({kind, l.Reference, l.Zachalo, group});
+            service_.Readings.push_back(
+                {kind.value_or(KindOfBook(l.Reference)), l.Reference, l.Zachalo, group});
         }
     }
     void AddByBook(const std::vector<Lection>& lections, const void* owner, GroupRole role,
@@ -194,8 +259,8 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest, Neighbour
     const bool triodion = pos.Movable && pos.FromPascha < 0;
 
     std::vector<const ReadingSet*> own;
-    for (const ReadingSet& set : lx.Fixed(date.Day, date.Month))
-        if (SaintRead(set, highest)) own.push_back(&set);
+    for (const ReadingSet* set : FixedOn(lx, day))
+        if (SaintRead(*set, highest)) own.push_back(set);
     std::vector<const ReadingSet*> near;
     for (const NearDayRule* rule : lx.NearRulesOn(day)) {
         // The Triodion's own days are not displaced by a Sunday kept near a feast.
@@ -299,7 +364,11 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest, Neighbour
         return s->Order == ReadingOrder::Feast;
     });
     const bool takesMoved = !pos.Movable && eve == nullptr && eveAhead == nullptr && !lordsFeast;
-    if (takesMoved && pos.WeekDay != 7 && GivesWay(lx, day + 1, neighbours.After)) {
+    const auto nextGivesWay = [&] {
+        return GivesWay(lx, day + 1, neighbours.After) ||
+               (pos.WeekDay == 6 && SundayFeastGivesWay(lx, day + 1));
+    };
+    if (takesMoved && pos.WeekDay != 7 && nextGivesWay()) {
         moved = OrdinaryOf(lx, PositionOf(day + 1));
         movedDay = WeekDayOf(day + 1);
     } else if (takesMoved && pos.WeekDay == 2 && GivesWay(lx, day - 1, neighbours.Before)) {
@@ -310,9 +379,28 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest, Neighbour
     if (!moved.Empty()) {
         // After the day's ordinary readings, before a saint's read after them.
         std::size_t at = out.size();
-        for (std::size_t i = 0; i < out.size(); ++i)
-            if (out[i].Set == &ordinary) at = i + 1;
+        for (std::size_t i = 0; i < out.size(); ++i) {
+            // A Sunday's are read after the Saturday's own that took the place of its ordinary.
+            const bool own = movedDay == 7 && out[i].Set->Order != ReadingOrder::After;
+            if (out[i].Set == &ordinary || own) at = i + 1;
+        }
         out.insert(out.begin() + static_cast<std::ptrdiff_t>(at), {&moved, movedRole, movedDay});
+    }
+
+    // The saints a movable day keeps (St Theodore's Saturday, St Gregory Palamas, the
+    // Akathist, All Saints of Russia) are read after the day's and before a fixed saint's; a
+    // great feast on the day reads its own in their place.
+    const bool greatFeast = std::any_of(own.begin(), own.end(), [](const ReadingSet* s) {
+        return s->Order != ReadingOrder::After && s->Order != ReadingOrder::Own;
+    });
+    if (!greatFeast && !passionOrBright && eve == nullptr && eveAhead == nullptr) {
+        std::size_t at = out.size();
+        for (std::size_t i = 0; i < out.size(); ++i)
+            if (out[i].Set == &ordinary || out[i].Set == &moved) at = i + 1;
+        for (const ReadingSet& s : lx.MovableSaints(FromPaschaOf(day))) {
+            if (!SaintRead(s, highest)) continue;
+            out.insert(out.begin() + static_cast<std::ptrdiff_t>(at++), {&s, GroupRole::Feast, 0});
+        }
     }
 
     const ReadingLabels& labels = lx.Labels();
@@ -351,7 +439,7 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest, Neighbour
         const bool feastMatins =
             s->Order != ReadingOrder::After && p.Role == GroupRole::Feast && !sundayKept;
         if (s == &ordinary || feastMatins || saintsMatins)
-            matins.Add(s->Matins, ReadingKind::Gospel, s, p.Role, label);
+            matins.Add(s->Matins, std::nullopt, s, p.Role, label);
     }
     if (matins.Empty()) {
         const std::string_view resurrection = lx.MatinsGospel(MatinsGospelOf(day));

@@ -569,3 +569,166 @@ TEST_F(Readings, EvesFeastsAndMovesAsPublishedCalendarsPrintThem) {
 
 }  // namespace
 }  // namespace velorith
+
+namespace velorith {
+namespace {
+
+// The saints a movable day keeps are read after the day's, under their label: St Theodore's
+// Saturday, the Sunday of St Gregory Palamas, the Saturday of the Akathist and the Sunday of
+// All Saints of Russia (the second after Pentecost, past the Triodion's keys).
+TEST_F(Readings, AMovableDayReadsItsSaintsAfterItsOwn) {
+    for (int year : {2020, 2021, 2023}) {
+        const DayNum pascha = JulianPascha(year);
+        EXPECT_EQ(Liturgy(pascha - 43),
+                  "Лит.: Ряд.: Ап. Евр. 1:1-12. Ев. Мк. 2:23-3:5. Вмч.: Ап. "
+                  "2 Тим. 2:1-10. Ев. Ин. 15:17-16:2.")
+            << year;
+        EXPECT_EQ(Liturgy(pascha - 35),
+                  "Лит.: Ряд.: Ап. Евр. 1:10-2:3. Ев. Мк. 2:1-12. Свт.: Ап. "
+                  "Евр. 7:26-8:2. Ев. Ин. 10:9-16.")
+            << year;
+        EXPECT_EQ(Liturgy(pascha - 15),
+                  "Лит.: Ряд.: Ап. Евр. 9:24-28. Ев. Мк. 8:27-31. "
+                  "Богородицы: Ап. Евр. 9:1-7. Ев. Лк. 10:38-42; 11:27-28.")
+            << year;
+        EXPECT_EQ(Liturgy(pascha + 63),
+                  "Лит.: Ряд.: Ап. Рим. 2:10-16. Ев. Мф. 4:18-23. Свв.: Ап. "
+                  "Евр. 11:33-12:2. Ев. Мф. 4:25-5:12.")
+            << year;
+        // The Sunday keeps its Resurrection Gospel at Matins; the week's days keep no saint.
+        EXPECT_EQ(Matins(pascha + 63), "Утр.: Ев. Мк. 16:1-8.");
+        EXPECT_EQ(Liturgy(pascha + 62).find("Мф. 4:25-5:12"), std::string::npos) << year;
+        EXPECT_EQ(Liturgy(pascha - 42).find("Ин. 10:9-16"), std::string::npos) << year;
+    }
+    // The Annunciation on the Saturday of the Akathist reads its own before the day's, in
+    // place of the Theotokos's readings of the Akathist.
+    int annunciations = 0;
+    for (int year = 1901; year <= 2100; ++year) {
+        const DayNum akathist = JulianPascha(year) - 15;
+        if (akathist != Julian(25, 3, year)) continue;
+        ++annunciations;
+        const std::string line = Liturgy(akathist, Rank::GreatFeast);
+        EXPECT_TRUE(line.starts_with("Лит.: Благовещения: Ап. Евр. 2:11-18.")) << line;
+        EXPECT_EQ(line.find("Евр. 9:1-7"), std::string::npos) << line;
+    }
+    EXPECT_GT(annunciations, 0);
+    // 2024: the Nativity of the Forerunner on the Sunday of All Saints of Russia reads its
+    // own, then the Sunday's.
+    ASSERT_EQ(JulianPascha(2024) + 63, Julian(24, 6, 2024));
+    EXPECT_EQ(Liturgy(Julian(24, 6, 2024)).find("Мф. 4:25-5:12"), std::string::npos);
+}
+
+// The third finding of the Forerunner's head (25 May) is kept on the Thursday before Pentecost
+// and on the Friday before the Sunday of All Saints when either falls on it; otherwise on its
+// date. Read once a year in any case, unless the Ascension takes its date.
+TEST_F(Readings, TheForerunnersHeadIsKeptEarlierWhenAFeastOfPentecostHidesIt) {
+    const std::string own = "Предтечи: Ап. 2 Кор. 4:6-15. Ев. Мф. 11:2-15.";
+    const auto reads = [&](DayNum day) { return Liturgy(day).find(own) != std::string::npos; };
+    // 2020: 25 May on Pentecost; the Thursday, 22 May, of the seventh week reads it.
+    ASSERT_EQ(Julian(25, 5, 2020), JulianPascha(2020) + 49);
+    EXPECT_EQ(Liturgy(Julian(22, 5, 2020)),
+              "Лит.: Ряд.: Ап. Деян. 25:13-19. Ев. Ин. 16:23-33. " + own);
+    EXPECT_EQ(Matins(Julian(22, 5, 2020)), "Утр.: Ев. Лк. 7:17-30.");
+    EXPECT_FALSE(reads(Julian(25, 5, 2020)));
+    // 2015 and 2026: on the Sunday of All Saints; the Friday, 23 May, reads it.
+    for (int year : {2015, 2026}) {
+        ASSERT_EQ(Julian(25, 5, year), JulianPascha(year) + 56);
+        EXPECT_EQ(Liturgy(Julian(23, 5, year)),
+                  "Лит.: Ряд.: Ап. Рим. 2:14-29. Ев. Мф. 5:33-41. " + own);
+        EXPECT_EQ(Matins(Julian(23, 5, year)), "Утр.: Ев. Лк. 7:17-30.");
+        EXPECT_FALSE(reads(Julian(25, 5, year))) << Liturgy(Julian(25, 5, year));
+    }
+    // 2021: on a Monday, its own date.
+    EXPECT_TRUE(reads(Julian(25, 5, 2021)));
+    EXPECT_FALSE(reads(Julian(23, 5, 2021)));
+    for (int year = 1901; year <= 2100; ++year) {
+        int days = 0;
+        for (DayNum d = Julian(20, 5, year); d <= Julian(25, 5, year); ++d)
+            days += reads(d) ? 1 : 0;
+        const bool ascension = Julian(25, 5, year) == JulianPascha(year) + 39;
+        EXPECT_EQ(days, ascension ? 0 : 1) << year;
+    }
+}
+
+// The Exaltation on a Sunday reads its own alone: the Saturday before it reads the Sunday's
+// ordinary pair after its own, and the Friday the Saturday's. On a weekday the Saturday before it
+// keeps its own pair.
+TEST_F(Readings, TheExaltationOnASundayMovesTheSundaysPairToTheSaturday) {
+    // 2020: 14 September (old style) is a Sunday.
+    ASSERT_EQ(WeekDayOf(Julian(14, 9, 2020)), 7);
+    EXPECT_EQ(Liturgy(Julian(13, 9, 2020)),
+              "Лит.: Субботы пред Воздвижением: Ап. 1 Кор. 2:6-9. Ев. Мф. 10:37-11:1. Ряд. за "
+              "воскресенье (под зачало): Ап. 2 Кор. 6:1-10. Ев. Мф. 25:14-30. Обновления: Ап. Евр. "
+              "3:1-4. Ев. Мф. 16:13-18.");
+    EXPECT_EQ(
+        Liturgy(Julian(12, 9, 2020)),
+        "Лит.: Ряд.: Ап. Еф. 1:7-17. Ев. Мк. 8:1-10. Ряд. за субботу (под зачало): Ап. 1 Кор. "
+        "10:23-28. Ев. Мф. 24:34-44. Богородицы: Ап. Флп. 2:5-11. Ев. Лк. 10:38-42; "
+        "11:27-28.");
+    EXPECT_EQ(Liturgy(Julian(14, 9, 2020), Rank::GreatFeast),
+              "Лит.: Ап. 1 Кор. 1:18-24. Ев. Ин. 19:6-11, 13-20, 25-28, 30-35.");
+    // 2021: on a Monday; the Saturday before reads its own pair after the Cross's.
+    ASSERT_EQ(WeekDayOf(Julian(14, 9, 2021)), 1);
+    EXPECT_NE(Liturgy(Julian(12, 9, 2021)).find("Ряд. (под зачало): "), std::string::npos);
+    EXPECT_EQ(Liturgy(Julian(11, 9, 2021)).find("за субботу"), std::string::npos);
+    int sundays = 0;
+    for (int year = 1901; year <= 2100; ++year) {
+        const DayNum feast = Julian(14, 9, year);
+        if (WeekDayOf(feast) != 7) continue;
+        ++sundays;
+        EXPECT_NE(Liturgy(feast - 1).find("Ряд. за воскресенье (под зачало): "), std::string::npos)
+            << year;
+        EXPECT_NE(Liturgy(feast - 2).find("Ряд. за субботу (под зачало): "), std::string::npos)
+            << year;
+    }
+    EXPECT_GT(sundays, 20);
+}
+
+// Great Saturday's Matins reads two Apostles before its Gospel; each reading keeps its kind.
+TEST_F(Readings, GreatSaturdaysMatinsReadsApostlesBeforeItsGospel) {
+    const DayReadings r = ReadingsOf(Data(), JulianPascha(2026) - 1, Rank::None);
+    EXPECT_EQ(LineOf(r, kMatinsService),
+              "Утр.: Ап. 1 Кор. 5:6-8. Ап. Гал. 3:13-14. Ев. Мф. 27:62-66.");
+    ASSERT_EQ(r.Services.front().Service, kMatinsService);
+    const auto& matins = r.Services.front().Readings;
+    ASSERT_EQ(matins.size(), 3u);
+    EXPECT_EQ(matins[0].Kind, ReadingKind::Apostle);
+    EXPECT_EQ(matins[0].Zachalo, 133);
+    EXPECT_EQ(matins[1].Kind, ReadingKind::Apostle);
+    EXPECT_EQ(matins[2].Kind, ReadingKind::Gospel);
+    // A saint's Matins Gospel stays a Gospel (St Nicholas, 6 December).
+    const DayReadings nicholas = ReadingsOf(Data(), Julian(6, 12, 2022), Rank::Polyeleos);
+    for (const ServiceReadings& s : nicholas.Services) {
+        if (s.Service != kMatinsService) continue;
+        ASSERT_FALSE(s.Readings.empty());
+        for (const Reading& reading : s.Readings)
+            EXPECT_EQ(reading.Kind, ReadingKind::Gospel);
+    }
+}
+
+// A movable day's numbered sets: "N.2" holds a saint's readings beside the day's own; those
+// sets reach past Pentecost, the day's own do not; a bad number is passed by.
+TEST(ReadingsData, MovableDaysKeepTheirSaintsApart) {
+    const Lectionary lx = Lectionary::FromIni(
+        IniFile::FromText("[Movable]\n-43.a=Евр. 1:1-12\n-43.2.label=Вмч.\n-43.2.read=always\n"
+                          "-43.2.a=2 Тим. 2:1-10 (292)\n-43.3.g=Ин. 1:1\n63.2.g=Мф. 4:25-5:12\n"
+                          "63.a=Рим. 1:1\n64.2.a=x\n-43.0.a=x\n-43.10.a=x\n-43.x.a=x\n"));
+    ASSERT_NE(lx.Movable(-43), nullptr);
+    EXPECT_EQ(lx.Movable(-43)->Label, "");
+    EXPECT_EQ(lx.Movable(-43)->Apostle.size(), 1u);
+    const auto saints = lx.MovableSaints(-43);
+    ASSERT_EQ(saints.size(), 2u);
+    EXPECT_EQ(saints[0].Label, "Вмч.");
+    EXPECT_TRUE(saints[0].Always);
+    EXPECT_EQ(saints[0].Apostle.front(), (Lection{"2 Тим. 2:1-10", 292}));
+    EXPECT_EQ(saints[1].Gospel.front().Reference, "Ин. 1:1");
+    EXPECT_EQ(lx.MovableSaints(63).size(), 1u);
+    EXPECT_EQ(lx.Movable(63), nullptr);
+    EXPECT_TRUE(lx.MovableSaints(64).empty());
+    EXPECT_TRUE(lx.MovableSaints(-42).empty());
+    EXPECT_FALSE(lx.Empty());
+    EXPECT_TRUE(Lectionary::FromIni(IniFile::FromText("[Movable]\n64.2.a=x\n-71.2.a=x\n")).Empty());
+}
+
+}  // namespace
+}  // namespace velorith

@@ -131,6 +131,21 @@ std::optional<int> DateKey(std::string_view head, int& number) {
     return *m * 100 + *d;
 }
 
+// "N" or "N.K" of a movable day: its distance from Pascha, and the set's number K (1 without
+// it; 1..9). Sets past the first may name days up to kLastMovableSaintDay.
+std::optional<int> MovableKey(std::string_view head, int& number) {
+    number = 1;
+    if (const std::size_t dot = head.find('.'); dot != std::string_view::npos) {
+        const auto n = ParseInt(head.substr(dot + 1));
+        if (!n || *n < 1 || *n > 9) return std::nullopt;
+        number = *n;
+        head = head.substr(0, dot);
+    }
+    const auto off = ParseInt(head);
+    if (!off || *off < kFirstMovableDay || *off > kLastMovableSaintDay) return std::nullopt;
+    return off;
+}
+
 // "D.M" of a Julian date.
 std::optional<int> DateKey(std::string_view head) {
     int number = 1;
@@ -189,11 +204,22 @@ Lectionary Lectionary::FromIni(const IniFile& ini) {
         if (n && *n >= 1 && *n <= 11) lx.matins_[static_cast<std::size_t>(*n - 1)] = kv.value;
     }
     for (const std::string_view line : ini.Section("Movable")) {
-        if (!SplitLine(line, key, value, head, field)) continue;
-        const auto off = ParseInt(head);
-        if (off && *off >= kFirstMovableDay && *off <= kLastMovableDay && IsField(field))
-            SetField(lx.movable_[*off], field, value);
+        if (!SplitLine(line, key, value, head, field) || !IsField(field)) continue;
+        int number = 1;
+        const auto off = MovableKey(head, number);
+        if (!off) continue;
+        if (number == 1) {
+            if (*off <= kLastMovableDay) SetField(lx.movable_[*off], field, value);
+            continue;
+        }
+        std::vector<ReadingSet>& sets = lx.movableSaints_[*off];
+        if (sets.size() < static_cast<std::size_t>(number - 1))
+            sets.resize(static_cast<std::size_t>(number - 1));
+        SetField(sets[static_cast<std::size_t>(number - 2)], field, value);
     }
+    for (auto& [off, sets] : lx.movableSaints_)
+        std::erase_if(sets, [](const ReadingSet& set) { return set.Empty(); });
+    std::erase_if(lx.movableSaints_, [](const auto& entry) { return entry.second.empty(); });
     for (const std::string_view line : ini.Section("Fixed")) {
         if (!SplitLine(line, key, value, head, field)) continue;
         int number = 1;
@@ -283,6 +309,12 @@ const ReadingSet* Lectionary::Movable(int fromPascha) const {
     return it == movable_.end() ? nullptr : &it->second;
 }
 
+std::span<const ReadingSet> Lectionary::MovableSaints(int fromPascha) const {
+    const auto it = movableSaints_.find(fromPascha);
+    if (it == movableSaints_.end()) return {};
+    return it->second;
+}
+
 std::span<const ReadingSet> Lectionary::Fixed(int day, int month) const {
     const auto it = fixed_.find(month * 100 + day);
     if (it == fixed_.end()) return {};
@@ -325,8 +357,8 @@ std::vector<const NearDayRule*> Lectionary::NearRulesOn(DayNum day) const {
 }
 
 bool Lectionary::Empty() const {
-    return movable_.empty() && fixed_.empty() && near_.empty() && matins_[0].empty() &&
-           apostle_[0][0].empty() && gospel_[0][0].empty();
+    return movable_.empty() && movableSaints_.empty() && fixed_.empty() && near_.empty() &&
+           matins_[0].empty() && apostle_[0][0].empty() && gospel_[0][0].empty();
 }
 
 }  // namespace velorith

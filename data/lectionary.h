@@ -102,6 +102,9 @@ inline constexpr int kLectionaryWeeks = 33;
 // The movable days run from the Sunday of the Publican (70 days before Pascha) to Pentecost.
 inline constexpr int kFirstMovableDay = -70;
 inline constexpr int kLastMovableDay = 49;
+// A movable day's saints ("N.2" sets) reach past Pentecost to the Sunday of All Saints of
+// Russia, the second Sunday after it.
+inline constexpr int kLastMovableSaintDay = 63;
 
 class Lectionary {
   public:
@@ -116,6 +119,9 @@ class Lectionary {
     std::string_view MatinsGospel(int n) const;
     // The day `fromPascha` days from Pascha (Triodion and Pentecostarion); null when absent.
     const ReadingSet* Movable(int fromPascha) const;
+    // The saints a movable day keeps beside its own readings (St Theodore's Saturday, the
+    // Sunday of St Gregory Palamas, ...), in the data's order; empty when none.
+    std::span<const ReadingSet> MovableSaints(int fromPascha) const;
     // The fixed feasts and saints of a Julian date with readings of their own, in the data's
     // order; empty when none.
     std::span<const ReadingSet> Fixed(int day, int month) const;
@@ -132,6 +138,8 @@ class Lectionary {
     std::array<Week, kLectionaryWeeks> gospel_{};
     std::array<std::string, 11> matins_{};
     std::map<int, ReadingSet> movable_;
+    // A movable day's sets numbered 2..9, by the day.
+    std::map<int, std::vector<ReadingSet>> movableSaints_;
     std::map<int, std::vector<ReadingSet>> fixed_;  // month * 100 + day
     ReadingLabels labels_;
     std::vector<NearDayRule> near_;                         // by rule number
