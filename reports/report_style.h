@@ -86,6 +86,10 @@ class StyledDocument {
             text_ += part;
         text_ += S::PieceEnd;
     }
+    // Room for the whole document at once: a year's grows to hundreds of kilobytes, and growing
+    // by doubling copies it and touches fresh pages at every step. Pages are touched only as
+    // they are written, so a generous guess costs nothing.
+    void Reserve(std::size_t size) { text_.reserve(size); }
     std::string Take() && { return std::move(text_); }
 
   private:
