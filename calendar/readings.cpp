@@ -88,29 +88,30 @@ int FromPaschaOf(DayNum day) {
     return day - JulianPascha(JulianYearOfDay(day));
 }
 
-// The fixed commemorations a day keeps: its date's, less one moved away from it, with one
-// moved to it.
-std::vector<const ReadingSet*> FixedOn(const Lectionary& lx, DayNum day) {
-    const CalendarDate date = DateOfDay(kJulian, day);
-    const int fromPascha = FromPaschaOf(day);
-    std::vector<const ReadingSet*> sets;
-    bool movedAway = false;
-    for (const KeptEarlier& k : kKeptEarlier) {
-        movedAway =
-            movedAway || (k.Day == date.Day && k.Month == date.Month && k.FromPascha == fromPascha);
-    }
+// Each date kept earlier lies at least that many days into its month, so the day it goes to is
+// in the same month.
+static_assert(std::all_of(std::begin(kKeptEarlier), std::end(kKeptEarlier),
+                          [](const KeptEarlier& k) { return k.Day > k.DaysEarlier; }));
+
+// The fixed commemorations a day keeps, in order: its date's, less one moved away from it, with
+// one moved to it. The distance from Pascha is reckoned only on the dates concerned.
+template <typename Keep>
+void ForEachFixedOn(const Lectionary& lx, DayNum day, const CalendarDate& date, Keep keep) {
     const auto own = lx.Fixed(date.Day, date.Month);
-    for (std::size_t i = movedAway ? 1 : 0; i < own.size(); ++i)
-        sets.push_back(&own[i]);
+    std::size_t first = 0;
+    const ReadingSet* movedHere = nullptr;
     for (const KeptEarlier& k : kKeptEarlier) {
-        const CalendarDate hidden = DateOfDay(kJulian, day + k.DaysEarlier);
-        if (fromPascha + k.DaysEarlier != k.FromPascha || hidden.Day != k.Day ||
-            hidden.Month != k.Month)
-            continue;
-        const auto moved = lx.Fixed(k.Day, k.Month);
-        if (!moved.empty()) sets.push_back(&moved.front());
+        if (k.Month != date.Month) continue;
+        if (k.Day == date.Day && FromPaschaOf(day) == k.FromPascha) first = 1;
+        if (k.Day == date.Day + k.DaysEarlier &&
+            FromPaschaOf(day) + k.DaysEarlier == k.FromPascha) {
+            const auto moved = lx.Fixed(k.Day, k.Month);
+            if (!moved.empty()) movedHere = &moved.front();
+        }
     }
-    return sets;
+    for (std::size_t i = first; i < own.size(); ++i)
+        keep(own[i]);
+    if (movedHere != nullptr) keep(*movedHere);
 }
 
 // Whether a saint's own readings are read on a day of the given rank.
@@ -182,7 +183,7 @@ class ServiceBuilder {
             if (Has(l.Reference)) continue;
             const std::uint8_t group = GroupFor(owner, role, label);
             service_.Readings.push_back(
-                {kind.value_or(KindOfBook(l.Reference)), l.Reference, l.Zachalo, group});
+                {kind ? *kind : KindOfBook(l.Reference), l.Reference, l.Zachalo, group});
         }
     }
     void AddByBook(const std::vector<Lection>& lections, const void* owner, GroupRole role,
@@ -259,8 +260,9 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest, Neighbour
     const bool triodion = pos.Movable && pos.FromPascha < 0;
 
     std::vector<const ReadingSet*> own;
-    for (const ReadingSet* set : FixedOn(lx, day))
-        if (SaintRead(*set, highest)) own.push_back(set);
+    ForEachFixedOn(lx, day, date, [&](const ReadingSet& set) {
+        if (SaintRead(set, highest)) own.push_back(&set);
+    });
     std::vector<const ReadingSet*> near;
     for (const NearDayRule* rule : lx.NearRulesOn(day)) {
         // The Triodion's own days are not displaced by a Sunday kept near a feast.
@@ -316,8 +318,7 @@ DayReadings ReadingsOf(const Lectionary& lx, DayNum day, Rank highest, Neighbour
     } else {
         ownOf([](const ReadingSet& s) { return s.Order == ReadingOrder::Feast; });
         // A saint kept on a feast of the Lord (St Basil on the Circumcision) is read after it.
-        if (!out.empty())
-            ownOf([](const ReadingSet& s) { return s.Order == ReadingOrder::After; });
+        if (!out.empty()) ownOf([](const ReadingSet& s) { return s.Order == ReadingOrder::After; });
         if (out.empty()) {
             const bool givesWay = GivesWay(lx, day, highest);
             const bool saturday = !pos.Movable && pos.WeekDay == 6 && !givesWay;
