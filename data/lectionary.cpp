@@ -1,6 +1,7 @@
 #include "data/lectionary.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <optional>
 
@@ -338,9 +339,23 @@ std::vector<const NearDayRule*> Lectionary::NearRulesOn(DayNum day) const {
     // A rule "the first weekday W after the date" falls on a day W that is 1 to 7 days after
     // its date; "the last one before" on a day 1 to 7 days before. A date past its month's end
     // (30 February, 31 April) is the day it runs over to, as the day numbers count it.
+    // The fifteen dates around the day, found once and stepped through.
+    std::array<CalendarDate, 15> around{};
+    around[0] = DateOfDay(kJulian, day - 7);
+    for (std::size_t i = 1; i < around.size(); ++i) {
+        CalendarDate next = around[i - 1];
+        if (++next.Day > MonthLength(kJulian, next.Month, next.Year)) {
+            next.Day = 1;
+            if (++next.Month > 12) {
+                next.Month = 1;
+                ++next.Year;
+            }
+        }
+        around[i] = next;
+    }
     for (int k = 1; k <= 7; ++k) {
         for (const bool after : {true, false}) {
-            const CalendarDate anchor = DateOfDay(kJulian, after ? day - k : day + k);
+            const CalendarDate anchor = around[static_cast<std::size_t>(after ? 7 - k : 7 + k)];
             take(anchor.Month * 100 + anchor.Day, after);
             if (anchor.Month > 1) {
                 const int spill = anchor.Day + MonthLength(kJulian, anchor.Month - 1, anchor.Year);

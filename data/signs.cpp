@@ -60,6 +60,12 @@ TextLine SignedTextLine(std::string_view value) {
     TextLine line;
     const auto [sign, rest] = ReadSignMarker(value);
     line.Sign = sign;
+    if (!HasMarkup(rest)) {
+        // Nearly every line of the data: its text is its plain text.
+        line.Value = rest;
+        line.Plain = rest;
+        return line;
+    }
     line.Value = BalanceMarkup(rest);
     ReadLooks(line);
     return line;

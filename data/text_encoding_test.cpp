@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 
+#include <random>
 #include <string>
+#include <vector>
 
 namespace velorith {
 namespace {
@@ -35,6 +37,25 @@ TEST(TextEncoding, EveryAssignedByteMatchesTheSystemConverterBothWays) {
         EXPECT_EQ(*back, byte);
     }
     EXPECT_EQ(Cp1251ToUtf8("\x98"), "\xEF\xBF\xBD");
+}
+
+// Long text is converted eight bytes at a time; runs of every length and mix, at every offset,
+// must come out as the system's converter writes them.
+TEST(TextEncoding, LongTextMatchesTheSystemConverterAtEveryOffset) {
+    std::string assigned;
+    for (int b = 1; b < 256; ++b)
+        if (b != 0x98) assigned += static_cast<char>(b);
+    std::mt19937 random(11);
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        const int length = static_cast<int>(random() % 70);
+        for (int i = 0; i < length; ++i) {
+            // Runs of plain ASCII between the others, so that whole words of it occur.
+            text += random() % 3 == 0 ? std::string(random() % 12, 'x')
+                                      : std::string(1, assigned[random() % assigned.size()]);
+        }
+        ASSERT_EQ(Cp1251ToUtf8(text), IconvToUtf8(text)) << "round " << round;
+    }
 }
 
 TEST(TextEncoding, UnwritableAndMalformedTextReportsItsOffset) {
@@ -120,6 +141,53 @@ TEST(TextEncoding, TerminalTextLosesItsControlCharacters) {
     SanitizeForTerminalInPlace(clean);
     EXPECT_EQ(clean.data(), buffer);
     EXPECT_EQ(clean, std::string(1000, 'x') + "Мч.\tКалиопия.\n");
+}
+
+// The in-place check vouches for long stretches sixteen bytes at a time; whatever the mix of
+// characters and wherever a window ends, it must agree with the character-by-character one.
+TEST(TextEncoding, InPlaceSanitizingAgreesWithTheCopyAcrossWindowEdges) {
+    const std::vector<std::string> pieces = {"a",
+                                             " ",
+                                             "\t",
+                                             "\n",
+                                             "Мч.",
+                                             "ё",
+                                             "\xC2\xB7",
+                                             "\xC2\xAB",
+                                             "\xC2\xA0",
+                                             "\xC2\x9B",
+                                             "\xC2\x85",
+                                             "\xE2\x80\x94",
+                                             "\xE2\x84\x96",
+                                             "\xE0\xA4\x85",
+                                             "\xE0\x80\x80",
+                                             "\xED\x9F\xBF",
+                                             "\xED\xA0\x80",
+                                             "\xEF\xBF\xBD",
+                                             "\xF0\x9F\x98\x80",
+                                             "\x1B",
+                                             "\r",
+                                             "\x7F",
+                                             "\xD0",
+                                             "\x80",
+                                             "\xC1\xBF",
+                                             "\xFF",
+                                             std::string(1, '\0'),
+                                             "\xE2\x80"};
+    std::mt19937 random(7);
+    for (int round = 0; round < 4000; ++round) {
+        std::string text;
+        // Mostly sound text, so that long windows pass the quick check before a fault.
+        const int length = static_cast<int>(random() % 60);
+        for (int i = 0; i < length; ++i) {
+            const std::size_t pick = random() % 100;
+            text +=
+                pick < 80 ? pieces[pick % 8 < 5 ? 4 : pick % 8] : pieces[random() % pieces.size()];
+        }
+        std::string inPlace = text;
+        SanitizeForTerminalInPlace(inPlace);
+        ASSERT_EQ(inPlace, SanitizeForTerminal(text)) << "round " << round;
+    }
 }
 
 TEST(TextEncoding, LowerCaseKeepsByteLengthAndPositions) {
