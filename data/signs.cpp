@@ -43,15 +43,23 @@ std::pair<Rank, std::string_view> ReadSignMarker(std::string_view value) {
 
 namespace {
 
-void ReadLooks(TextLine& line) {
-    if (HasMarkup(line.Value)) {
-        StyledText styled = ReadStyledText(line.Value);
-        line.Plain = std::move(styled.Text);
-        line.Spans = std::move(styled.Spans);
-        line.Markup = line.Value;
-    } else {
-        line.Plain = line.Value;
+// The line's text, balanced, with its plain text and looks read once. Nearly every line of the
+// data has no markup: its text is its plain text.
+void SetText(TextLine& line, std::string_view value) {
+    if (!HasMarkup(value)) {
+        line.Value = value;
+        line.Plain = value;
+        return;
     }
+    line.Value = BalanceMarkup(value);
+    if (!HasMarkup(line.Value)) {  // balancing may leave none
+        line.Plain = line.Value;
+        return;
+    }
+    StyledText styled = ReadStyledText(line.Value);
+    line.Plain = std::move(styled.Text);
+    line.Spans = std::move(styled.Spans);
+    line.Markup = line.Value;
 }
 
 }  // namespace
@@ -60,14 +68,7 @@ TextLine SignedTextLine(std::string_view value) {
     TextLine line;
     const auto [sign, rest] = ReadSignMarker(value);
     line.Sign = sign;
-    if (!HasMarkup(rest)) {
-        // Nearly every line of the data: its text is its plain text.
-        line.Value = rest;
-        line.Plain = rest;
-        return line;
-    }
-    line.Value = BalanceMarkup(rest);
-    ReadLooks(line);
+    SetText(line, rest);
     return line;
 }
 
@@ -80,8 +81,7 @@ int SignMarkerNumber(Rank sign) {
 TextLine NoteTextLine(std::string_view value) {
     TextLine line;
     line.Note = true;
-    line.Value = BalanceMarkup(value);
-    ReadLooks(line);
+    SetText(line, value);
     return line;
 }
 

@@ -74,6 +74,12 @@ Encoded EncodeOne(std::string_view utf8, std::size_t pos) {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
+// A character a terminal acts on rather than shows: the C0 controls other than tab and line
+// feed, DEL and the C1 controls.
+constexpr bool IsTerminalControl(char32_t cp) {
+    return (cp < 0x20 && cp != '\t' && cp != '\n') || (cp >= 0x7F && cp < 0xA0);
+}
+
 #if defined(__SSE2__)
 // Bit i set where byte i of the window is above `bound`, as unsigned bytes.
 inline unsigned Above(__m128i flipped, unsigned char bound) {
@@ -200,7 +206,7 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
     for (; at < bytes.size(); ++at)
         size += kUtf8OfByte[static_cast<unsigned char>(bytes[at])].Length - 1u;
     // Room for a whole four-byte word after the last character keeps the copy branch-free.
-    std::string out(size + 8, '\0');
+    std::string out(size + 3, '\0');
     char* p = out.data();
     const auto put = [&p](char c) {
         const Utf8Form& form = kUtf8OfByte[static_cast<unsigned char>(c)];
@@ -345,7 +351,7 @@ std::string SanitizeForTerminal(std::string_view utf8) {
         char32_t cp = 0;
         const std::size_t len = byte < 0x80 ? 1 : DecodeUtf8(utf8, pos, cp);
         if (byte < 0x80) cp = byte;
-        const bool control = (cp < 0x20 && cp != '\t' && cp != '\n') || (cp >= 0x7F && cp < 0xA0);
+        const bool control = IsTerminalControl(cp);
         if (len != 0 && !control) {
             pos += len;
             continue;
@@ -372,7 +378,7 @@ void SanitizeForTerminalInPlace(std::string& utf8) {
         while (pos < until) {
             char32_t cp = 0;
             const std::size_t len = DecodeUtf8(text, pos, cp);
-            if (len == 0 || (cp < 0x20 && cp != '\t' && cp != '\n') || (cp >= 0x7F && cp < 0xA0)) {
+            if (len == 0 || IsTerminalControl(cp)) {
                 utf8 = SanitizeForTerminal(text);
                 return;
             }
