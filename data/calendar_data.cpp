@@ -1,5 +1,7 @@
 #include "data/calendar_data.h"
 
+#include <algorithm>
+
 #include "data/section_reader.h"
 #include "data/signs.h"
 #include "data/text_encoding.h"
@@ -78,6 +80,7 @@ const MonthDayTexts& CalendarData::MonthDay(int julianDay, int julianMonth, int 
     static const MonthDayTexts kNone;
     const int index = MonthFileIndex(julianMonth, julianYearDays);
     if (index < 0 || julianDay < 1 || julianDay > 31) return kNone;
+    KeepParsed(index);
     ParsedMonth& parsed = parsedMonths_[static_cast<std::size_t>(index)];
     std::shared_ptr<const IniFile> file =
         monthFiles_.Share(BaseFiles[static_cast<std::size_t>(index)]);
@@ -88,7 +91,15 @@ const MonthDayTexts& CalendarData::MonthDay(int julianDay, int julianMonth, int 
     std::optional<MonthDayTexts>& slot = parsed.days[static_cast<std::size_t>(julianDay)];
     if (slot) return *slot;
     MonthDayTexts& day = slot.emplace();
-    for (const std::string_view line : parsed.file->Section(julianDay)) {
+    const std::vector<std::string_view> lines = parsed.file->Section(julianDay);
+    std::array<std::size_t, 5> counts{};
+    for (const std::string_view line : lines) {
+        const std::string_view key = SplitKeyView(line).key;
+        if (key.size() == 1 && key[0] >= '0' && key[0] <= '4')
+            ++counts[static_cast<std::size_t>(key[0] - '0')];
+    }
+    for (std::size_t g = 0; g < counts.size(); ++g) day.groups[g].reserve(counts[g]);
+    for (const std::string_view line : lines) {
         const KeyValueView kv = SplitKeyView(line);
         // The keys of a month file are ASCII ("0".."4", "red"), so no lower-cased copy is made.
         const std::string_view key = kv.key;
@@ -106,6 +117,17 @@ const MonthDayTexts& CalendarData::MonthDay(int julianDay, int julianMonth, int 
         }
     }
     return day;
+}
+
+void CalendarData::KeepParsed(int index) {
+    if (recentMonths_[0] == index) return;
+    auto at = std::find(recentMonths_.begin(), recentMonths_.end(), index);
+    if (at == recentMonths_.end()) {
+        at = recentMonths_.end() - 1;
+        if (*at >= 0) parsedMonths_[static_cast<std::size_t>(*at)].days = {};
+    }
+    std::rotate(recentMonths_.begin(), at, at + 1);
+    recentMonths_[0] = index;
 }
 
 std::string CalendarData::MonthKey(int julianDay, int julianMonth, int julianYearDays,
