@@ -1,8 +1,9 @@
 // An immutable text that many values share: a data line's text is held once by the month cache,
 // and every day that shows the line points at it instead of holding a copy of its own. A year of
-// days then allocates nothing for its commemorations' texts.
+// days then allocates nothing for its commemorations' texts, and the cache one block a text.
 #pragma once
 
+#include <cstring>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -13,34 +14,37 @@ namespace velorith {
 class SharedText {
   public:
     SharedText() = default;
-    SharedText(std::string text)  // NOLINT(google-explicit-constructor): a text is a text
-        : text_(text.empty() ? nullptr : std::make_shared<const std::string>(std::move(text))) {}
-    SharedText(std::string_view text) : SharedText(std::string(text)) {}  // NOLINT
-    SharedText(const char* text) : SharedText(std::string(text)) {}       // NOLINT
-
-    const std::string& str() const { return text_ ? *text_ : Empty(); }
-    operator const std::string&() const { return str(); }  // NOLINT
-    operator std::string_view() const { return str(); }    // NOLINT
-
-    bool empty() const { return str().empty(); }
-    std::size_t size() const { return str().size(); }
-    const char* data() const { return str().data(); }
-    std::size_t find(std::string_view what, std::size_t from = 0) const {
-        return str().find(what, from);
+    SharedText(std::string_view text)  // NOLINT(google-explicit-constructor): a text is a text
+        : size_(text.size()) {
+        if (text.empty()) return;
+        // The count and the characters in one block.
+        std::shared_ptr<char[]> block = std::make_shared_for_overwrite<char[]>(text.size());
+        std::memcpy(block.get(), text.data(), text.size());
+        text_ = std::move(block);
     }
-    bool operator==(std::string_view other) const { return str() == other; }
-    bool operator==(const char* other) const { return str() == other; }
+    SharedText(const std::string& text) : SharedText(std::string_view(text)) {}  // NOLINT
+    SharedText(const char* text) : SharedText(std::string_view(text)) {}         // NOLINT
+
+    std::string_view view() const { return {text_ ? text_.get() : "", size_}; }
+    std::string str() const { return std::string(view()); }
+    operator std::string_view() const { return view(); }  // NOLINT
+
+    bool empty() const { return size_ == 0; }
+    std::size_t size() const { return size_; }
+    const char* data() const { return view().data(); }
+    std::size_t find(std::string_view what, std::size_t from = 0) const {
+        return view().find(what, from);
+    }
+    bool operator==(std::string_view other) const { return view() == other; }
+    bool operator==(const char* other) const { return view() == other; }
 
   private:
-    static const std::string& Empty() {
-        static const std::string kEmpty;
-        return kEmpty;
-    }
-    std::shared_ptr<const std::string> text_;
+    std::shared_ptr<const char[]> text_;
+    std::size_t size_ = 0;
 };
 
 inline std::ostream& operator<<(std::ostream& out, const SharedText& text) {
-    return out << text.str();
+    return out << text.view();
 }
 
 }  // namespace velorith

@@ -47,19 +47,18 @@ namespace {
 // data has no markup: its text is its plain text.
 void SetText(TextLine& line, std::string_view value) {
     if (!HasMarkup(value)) {
-        line.Value = value;
         line.Plain = value;
         return;
     }
-    line.Value = BalanceMarkup(value);
-    if (!HasMarkup(line.Value)) {  // balancing may leave none
-        line.Plain = line.Value;
+    std::string balanced = BalanceMarkup(value);
+    if (!HasMarkup(balanced)) {  // balancing may leave none
+        line.Plain = std::move(balanced);
         return;
     }
-    StyledText styled = ReadStyledText(line.Value);
+    StyledText styled = ReadStyledText(balanced);
     line.Plain = std::move(styled.Text);
     line.Spans = std::move(styled.Spans);
-    line.Markup = line.Value;
+    line.Markup = std::move(balanced);
 }
 
 }  // namespace
@@ -108,14 +107,14 @@ void AppendLineRtf(std::string& out, Rank sign, bool note, std::string_view valu
 std::string LinesRtf(const TextLines& lines) {
     std::string out;
     for (const TextLine& line : lines)
-        AppendLineRtf(out, line.Sign, line.Note, line.Value);
+        AppendLineRtf(out, line.Sign, line.Note, line.Value());
     return out;
 }
 
 std::string ConvertSigns(std::string_view value) {
     const TextLine line = SignedTextLine(value);
     std::string out(LinePrefix(line.Sign, false));
-    out += line.Value;
+    out += line.Value();
     return out;
 }
 

@@ -21,12 +21,16 @@ enum class Rank : std::uint8_t { None, SixStichera, Doxology, Polyeleos, Vigil, 
 struct TextLine {
     Rank Sign = Rank::None;
     bool Note = false;  // a line of group 4: indented, never a sign
-    std::string Value;  // the text after the sign marker (RTF inline markup and all, balanced)
     // Read once with the line, since a line is shown on many days, and shared by the days that
-    // show it: the visible plain text, the markup (empty when Value has none) and its looks.
+    // show it: the visible plain text, the balanced markup (empty when the line has none) and
+    // its looks.
     SharedText Plain;
     SharedText Markup;
     std::vector<TextSpan> Spans;
+
+    // The text after the sign marker, RTF inline markup and all. A line without markup is its
+    // plain text, so the one text serves both.
+    std::string_view Value() const { return Markup.empty() ? Plain : Markup; }
 };
 using TextLines = std::vector<TextLine>;
 

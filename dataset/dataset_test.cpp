@@ -420,12 +420,12 @@ TEST(Dataset, SpecialKeepsItsApostlesFastSectionsWithoutText) {
             << k;
     }
     ASSERT_EQ(special[63].Text0.size(), 1u);
-    EXPECT_NE(special[63].Text0.front().Value.find("шести Вселенских Соборов"), std::string::npos);
+    EXPECT_NE(special[63].Text0.front().Value().find("шести Вселенских Соборов"), std::string::npos);
     ASSERT_EQ(special[64].Text0.size(), 1u);
-    EXPECT_NE(special[64].Text0.front().Value.find("Седьмого Вселенского Собора"),
+    EXPECT_NE(special[64].Text0.front().Value().find("Седьмого Вселенского Собора"),
               std::string::npos);
     ASSERT_EQ(special[65].Text0.size(), 1u);
-    EXPECT_NE(special[65].Text0.front().Value.find("Отдание праздника Благовещения"),
+    EXPECT_NE(special[65].Text0.front().Value().find("Отдание праздника Благовещения"),
               std::string::npos);
 }
 

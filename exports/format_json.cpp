@@ -10,7 +10,7 @@ namespace {
 std::string FrameJson(ReportFrame&& frame, const RenderJob& job) {
     if (frame.Kind == ReportKind::Abbreviations)
         return RenderAbbreviationsJson(frame, job.calendar.RenderText(ReportKind::Abbreviations));
-    return RenderJson(std::move(frame));
+    return RenderJson(frame);
 }
 
 }  // namespace

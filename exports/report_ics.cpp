@@ -67,7 +67,7 @@ std::string Description(const DayInfo& day, const std::string& cutSummary, const
         text += '\n';
         text += cutSummary;
     }
-    const auto addLine = [&](const std::string& line) {
+    const auto addLine = [&](std::string_view line) {
         const std::string clean = CleanText(line);
         if (clean.empty()) return;
         text += '\n';

@@ -50,19 +50,16 @@ Json PointJson(Reckoning reckoning, DayNum day, const Phrases& words) {
     return point;
 }
 
-// The entry's text as the document gives it. The text of a frame that was given away (`owned`,
-// the same entry) moves into the document when it needs no cleaning, so that a long one is not
-// held twice.
-std::string EntryText(const DayEntry& e, DayEntry* owned) {
-    if (owned != nullptr && IsCleanText(owned->Text)) return std::move(owned->Text);
-    return CleanText(e.Text);
+// The entry's text as the document gives it.
+std::string EntryText(const DayEntry& e) {
+    return IsCleanText(e.Text) ? e.Text.str() : CleanText(e.Text);
 }
 
-Json EntryJson(const DayEntry& e, DayEntry* owned) {
+Json EntryJson(const DayEntry& e) {
     Json entry{{"group", GroupName(e.Group)}, {"groupNumber", e.Group}, {"rank", RankName(e.Sign)}};
     const int sign = SignMarkerNumber(e.Sign);
     entry["rankSign"] = sign == 0 ? Json(nullptr) : Json(sign);
-    entry["text"] = EntryText(e, owned);
+    entry["text"] = EntryText(e);
     entry["source"] = SourceName(e.Source);
     entry["section"] = e.Section;
     return entry;
@@ -141,7 +138,7 @@ Json CycleJson(const DayInfo& day, const Phrases& words) {
                 {"phrase", CyclePhrase(place, words)}};
 }
 
-Json DayJson(const DayInfo& day, DayInfo* owned, const Phrases& words) {
+Json DayJson(const DayInfo& day, const Phrases& words) {
     Json json{{"dayNumber", day.Day}, {"iso", IsoDate(day.Day)}};
     Json dates = Json::object();
     for (const Reckoning k : kReckonings)
@@ -164,7 +161,7 @@ Json DayJson(const DayInfo& day, DayInfo* owned, const Phrases& words) {
     json["feastRank"] = FeastRankName(day);
     Json entries = Json::array();
     for (std::size_t i = 0; i < day.Entries.size(); ++i)
-        entries.push_back(EntryJson(day.Entries[i], owned ? &owned->Entries[i] : nullptr));
+        entries.push_back(EntryJson(day.Entries[i]));
     json["entries"] = std::move(entries);
     if (day.Fast) json["fast"] = FastJson(*day.Fast, words);
     if (day.Readings) json["readings"] = ReadingsJson(*day.Readings, words);
@@ -202,7 +199,7 @@ std::string OpenDays(Json json) {
 // The days of the frame, appended to an open "days" array after `comma` when days precede them.
 // The days, the bulk of a long report, are serialized one by one instead of as one tree of a
 // whole year: a third of the time and a fraction of the memory.
-void AppendDays(std::string& text, const ReportFrame& frame, ReportFrame* owned, bool comma) {
+void AppendDays(std::string& text, const ReportFrame& frame, bool comma) {
     // Room for the whole document at once, so that a long entry is not copied each time the
     // text outgrows its buffer: its texts at most twice over (escapes, the principal's second
     // copy) and the rest of a day. Room never written to costs no memory.
@@ -217,7 +214,7 @@ void AppendDays(std::string& text, const ReportFrame& frame, ReportFrame* owned,
     }
     text.reserve(room);
     for (std::size_t i = 0; i < frame.Days.size(); ++i) {
-        Json day = DayJson(frame.Days[i], owned ? &owned->Days[i] : nullptr, *frame.Words);
+        Json day = DayJson(frame.Days[i], *frame.Words);
         if (frame.Kind == ReportKind::Search) {
             day["hits"] = i < frame.HitCounts.size() ? frame.HitCounts[i] : 0;
         }
@@ -236,20 +233,12 @@ std::string CloseDays(std::string text) {
     return text;
 }
 
-std::string RenderJson(const ReportFrame& frame, ReportFrame* owned) {
-    std::string text = OpenDays(HeadJson(frame));
-    AppendDays(text, frame, owned, false);
-    return CloseDays(std::move(text));
-}
-
 }  // namespace
 
 std::string RenderJson(const ReportFrame& frame) {
-    return RenderJson(frame, nullptr);
-}
-
-std::string RenderJson(ReportFrame&& frame) {
-    return RenderJson(frame, &frame);
+    std::string text = OpenDays(HeadJson(frame));
+    AppendDays(text, frame, false);
+    return CloseDays(std::move(text));
 }
 
 std::string RenderAbbreviationsJson(const ReportFrame& frame, std::string_view plainText) {
@@ -274,7 +263,7 @@ JsonDaysWriter::JsonDaysWriter(const ReportFrame& head, int firstYear, int lastY
 }
 
 void JsonDaysWriter::Add(const ReportFrame& frame) {
-    AppendDays(text_, frame, nullptr, !empty_);
+    AppendDays(text_, frame, !empty_);
     if (!frame.Days.empty()) empty_ = false;
 }
 

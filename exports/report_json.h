@@ -18,8 +18,6 @@ inline constexpr int kJsonFormatVersion = 3;
 // The document: UTF-8, two-space indentation, ending with a line feed. Never fails: a text
 // that is not valid UTF-8 has its bad bytes replaced.
 std::string RenderJson(const ReportFrame& frame);
-// The same of a frame given away: its texts move into the document where they can.
-std::string RenderJson(ReportFrame&& frame);
 
 // The abbreviations report: its frame with the list's heading as the title, and the list read
 // from the document's plain text (Calendar::RenderText of the abbreviations).

@@ -68,7 +68,7 @@ class Search {
         if (lines.empty()) return;
         std::string text;
         for (const TextLine& line : lines)
-            AppendLineRtf(text, line.Sign, line.Note, line.Value);
+            AppendLineRtf(text, line.Sign, line.Note, line.Value());
         std::string found;
         if constexpr (std::is_same_v<S, RtfStyle>) {
             auto marked = MarkOccurrences(text, s_, wholeWord_, SearchSource::kEntryText);

@@ -136,7 +136,7 @@ std::string DayJson(const DayInfo& day) {
     frame.Reckoning = day.Reckoning;
     frame.First = frame.Last = day.Day;
     frame.Days.push_back(day);
-    return exports::RenderJson(std::move(frame));
+    return exports::RenderJson(frame);
 }
 
 }  // namespace
