@@ -98,7 +98,8 @@ const MonthDayTexts& CalendarData::MonthDay(int julianDay, int julianMonth, int 
         if (key.size() == 1 && key[0] >= '0' && key[0] <= '4')
             ++counts[static_cast<std::size_t>(key[0] - '0')];
     }
-    for (std::size_t g = 0; g < counts.size(); ++g) day.groups[g].reserve(counts[g]);
+    for (std::size_t g = 0; g < counts.size(); ++g)
+        day.groups[g].reserve(counts[g]);
     for (const std::string_view line : lines) {
         const KeyValueView kv = SplitKeyView(line);
         // The keys of a month file are ASCII ("0".."4", "red"), so no lower-cased copy is made.

@@ -80,13 +80,18 @@ std::string BasicDayBlock<S>::DateLines(bool showYear, bool showCal) const {
 }
 
 template <typename S>
-std::string BasicDayBlock<S>::WeekLine() {
+void BasicDayBlock<S>::AppendWeekLine(std::string& out) {
     const DayInfo& info = Info();
-    std::string line;
     // RTF keeps the titles' markup; the other forms show their plain text.
     const std::string text = DayLineText(info, std::is_same_v<S, RtfStyle>, S::Indent, c_.phrases);
-    S::AppendValue(line, text, text);
-    line += S::Eol;
+    S::AppendValue(out, text, text);
+    out += S::Eol;
+}
+
+template <typename S>
+std::string BasicDayBlock<S>::WeekLine() {
+    std::string line;
+    AppendWeekLine(line);
     return line;
 }
 
@@ -100,8 +105,14 @@ std::string BasicDayBlock<S>::DayHeading(bool showYear) {
 
 template <typename S>
 std::string BasicDayBlock<S>::DayTexts() {
-    const DayInfo& info = Info();
     std::string text;
+    AppendDayTexts(text);
+    return text;
+}
+
+template <typename S>
+void BasicDayBlock<S>::AppendDayTexts(std::string& text) {
+    const DayInfo& info = Info();
     int group = -1;
     for (const DayEntry& e : info.Entries) {
         if (e.Group != group) {
@@ -122,24 +133,29 @@ std::string BasicDayBlock<S>::DayTexts() {
         notes.push_back(FastLineText(*info.Fast, c_.phrases));
     if (!notes.empty()) {
         text += S::Eol;
+        std::string typed;
         for (const std::string& note : notes) {
-            std::string typed;
+            typed.clear();
             S::AppendTyped(typed, note);
             S::AppendLine(text, Rank::None, true, typed, note);
         }
     }
-    return text;
 }
 
 template <typename S>
 std::string BasicDayBlock<S>::ColouredBlock(bool withIndiction, bool showYear, bool showCal) {
-    std::string body;
-    if (withIndiction) body = IndictionLine();
-    body += DateLines(showYear, showCal);
-    body += WeekLine();
-    body += DayTexts();
-    std::string block(Info().Red() ? S::Red : S::Navy);
-    block += body;
+    const DayInfo& info = Info();
+    // Room for the entries' texts besides, so that a long one does not make the block grow.
+    std::size_t room = kDayBlockRoom;
+    for (const DayEntry& e : info.Entries)
+        room += 2 * e.Value().size();
+    std::string block;
+    block.reserve(room);
+    block += info.Red() ? S::Red : S::Navy;
+    if (withIndiction) block += IndictionLine();
+    block += DateLines(showYear, showCal);
+    AppendWeekLine(block);
+    AppendDayTexts(block);
     return block;
 }
 

@@ -14,6 +14,9 @@ namespace velorith {
 
 // Renders the working day of a report's walk (the walk's CurDay with its three dates, its
 // week and its year's Pascha data) in style S.
+// A day's block with its readings and fast takes about a kilobyte of text, two of RTF.
+inline constexpr std::size_t kDayBlockRoom = 2048;
+
 template <typename S>
 class BasicDayBlock {
   public:
@@ -43,6 +46,10 @@ class BasicDayBlock {
     std::string ColouredBlock(bool withIndiction, bool showYear, bool showCal);
 
   private:
+    // WeekLine and DayTexts written at the end of `out`: a day's block is built in one string.
+    void AppendWeekLine(std::string& out);
+    void AppendDayTexts(std::string& out);
+
     ReportContext c_;
     DayInfo info_;
     DayContext built_{-1, kJulian, 0, {}};

@@ -21,9 +21,6 @@ bool ShowsIndiction(const DateState& s, DayNum first) {
     return s.CurDay == first || (s.Dates[kWorld].Month == 1 && s.Dates[kWorld].Day == 1);
 }
 
-// A day's block with its readings and fast takes about a kilobyte of text, two of RTF.
-constexpr std::size_t kReservedPerDay = 2048;
-
 // The month and year reports: the titled days first..last, each ruled off; with monthHeadings
 // every month opens with its name.
 template <typename S>
@@ -33,7 +30,7 @@ std::string DaysReport(ReportContext shown, std::string_view title, DayNum first
     const ReportContext c{s, shown.data, shown.settings, shown.phrases};
     BasicDayBlock<S> block(c);
     StyledDocument<S> doc(TitledPrologueIn<S>(c.settings, title));
-    doc.Reserve(static_cast<std::size_t>(last - first + 1) * kReservedPerDay);
+    doc.Reserve(static_cast<std::size_t>(last - first + 1) * kDayBlockRoom);
 
     const std::string separator = DaySeparator<S>();
     int lastMonth = 0;
