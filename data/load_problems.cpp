@@ -1,28 +1,23 @@
 #include "data/load_problems.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
-
-#include <system_error>
 
 namespace velorith {
 
 std::optional<LoadProblemKind> CheckDataFile(const std::filesystem::path& file,
                                              std::uintmax_t maxSize) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::file_status link = fs::symlink_status(file, ec);
-    if (!fs::exists(link)) return LoadProblemKind::Missing;
-    const fs::file_status target = fs::status(file, ec);
-    if (!fs::exists(target)) return LoadProblemKind::DanglingLink;
-    if (!fs::is_regular_file(target)) return LoadProblemKind::NotRegularFile;
-    const std::uintmax_t size = fs::file_size(file, ec);
-    if (ec) return LoadProblemKind::Unreadable;
-    if (size > maxSize) return LoadProblemKind::TooLarge;
-    // Opened as the readers open it; O_NONBLOCK in case it became a FIFO meanwhile.
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return LoadProblemKind::Unreadable;
-    ::close(fd);
+    // One status for a plain file; a link's target is asked for only when it is a link.
+    struct stat st {};
+    if (::lstat(file.c_str(), &st) != 0) return LoadProblemKind::Missing;
+    if (S_ISLNK(st.st_mode) && ::stat(file.c_str(), &st) != 0) return LoadProblemKind::DanglingLink;
+    if (!S_ISREG(st.st_mode)) return LoadProblemKind::NotRegularFile;
+    if (st.st_size < 0) return LoadProblemKind::Unreadable;
+    if (static_cast<std::uintmax_t>(st.st_size) > maxSize) return LoadProblemKind::TooLarge;
+    // Readable by this process as the readers will open it (its effective ids).
+    if (::faccessat(AT_FDCWD, file.c_str(), R_OK, AT_EACCESS) != 0)
+        return LoadProblemKind::Unreadable;
     return std::nullopt;
 }
 

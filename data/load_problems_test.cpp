@@ -9,6 +9,7 @@
 
 #include "data/base_files.h"
 #include "data/calendar_data.h"
+#include "data/file_bytes.h"
 #include "data/test_folder.h"
 
 namespace velorith {
@@ -39,6 +40,29 @@ TEST(LoadProblems, EachKindOfBadFileIsToldApart) {
         std::filesystem::permissions(good, std::filesystem::perms::none);
         EXPECT_EQ(CheckDataFile(good, 64), LoadProblemKind::Unreadable);
     }
+}
+
+// The reader itself asks what it opened: a pipe, a folder, a link to nothing or a file over the
+// limit reads as nothing, at once, and a sound file or a link to one reads whole.
+TEST(LoadProblems, TheReaderTakesOnlyWhatItCanReadWhole) {
+    TempFolder folder;
+    const auto good = folder.WriteBytes("January.DAT", "[1]\n0=\xCE\xE1\xF0\n");
+    std::filesystem::create_directory(folder / "March.DAT");
+    std::filesystem::create_symlink(folder / "nowhere.DAT", folder / "April.DAT");
+    ASSERT_EQ(::mkfifo((folder / "May.DAT").c_str(), 0600), 0);
+    const auto big = folder.WriteBytes("June.DAT", std::string(100, 'x'));
+    std::filesystem::create_symlink(good, folder / "July.DAT");
+
+    EXPECT_EQ(ReadFileBytes(good, 64), std::optional<std::string>("[1]\n0=\xCE\xE1\xF0\n"));
+    EXPECT_EQ(ReadFileBytes(folder / "July.DAT", 64), ReadFileBytes(good, 64));
+    EXPECT_EQ(ReadFileBytes(folder / "February28.DAT", 64), std::nullopt);
+    EXPECT_EQ(ReadFileBytes(folder / "March.DAT", 64), std::nullopt);
+    EXPECT_EQ(ReadFileBytes(folder / "April.DAT", 64), std::nullopt);
+    EXPECT_EQ(ReadFileBytes(folder / "May.DAT", 64), std::nullopt);  // no writer: must not wait
+    EXPECT_EQ(ReadFileBytes(big, 99), std::nullopt);
+    EXPECT_EQ(ReadFileBytes(big, 100)->size(), 100u);
+    EXPECT_EQ(ReadFileBytes(folder.WriteBytes("empty.DAT", ""), 64),
+              std::optional<std::string>(""));
 }
 
 TEST(LoadProblems, TheCalendarDataReportsItsFolder) {
