@@ -178,7 +178,7 @@ class ServiceBuilder {
     // Fathers') is read once, where it first stands. Without a kind, each reading's book gives
     // it (Great Saturday's Matins reads two Apostles before its Gospel).
     void Add(const std::vector<Lection>& lections, std::optional<ReadingKind> kind,
-             const void* owner, GroupRole role, std::string label) {
+             const void* owner, GroupRole role, std::string_view label) {
         for (const Lection& l : lections) {
             if (Has(l.Reference)) continue;
             const std::uint8_t group = GroupFor(owner, role, label);
@@ -187,7 +187,7 @@ class ServiceBuilder {
         }
     }
     void AddByBook(const std::vector<Lection>& lections, const void* owner, GroupRole role,
-                   std::string label) {
+                   std::string_view label) {
         for (const Lection& l : lections) {
             const std::uint8_t group = GroupFor(owner, role, label);
             service_.Readings.push_back({KindOfBook(l.Reference), l.Reference, l.Zachalo, group});
@@ -208,10 +208,10 @@ class ServiceBuilder {
     }
 
   private:
-    std::uint8_t GroupFor(const void* owner, GroupRole role, std::string& label) {
+    std::uint8_t GroupFor(const void* owner, GroupRole role, std::string_view label) {
         if (owner_.empty() || owner_.back() != owner) {
             owner_.push_back(owner);
-            service_.Groups.push_back({role, std::move(label)});
+            service_.Groups.push_back({role, std::string(label)});
         }
         return static_cast<std::uint8_t>(service_.Groups.size() - 1);
     }
