@@ -81,6 +81,33 @@ TEST(CalendarData, MonthDayGroupsAndRedMarks) {
     EXPECT_TRUE(data.MonthSection(4, 3, 365).empty());
 }
 
+// The parsed days of the month files asked last are kept, and a day's neighbours in another
+// month do not take its own away; a month walked past is given back and read again, the same,
+// when it is asked for once more.
+TEST(CalendarData, KeepsTheMonthsAskedLastAndReadsAPassedOneAgain) {
+    TempFolder dir;
+    const char* const names[] = {"January.DAT", "March.DAT", "April.DAT", "May.DAT", "June.DAT"};
+    for (const char* name : names)
+        dir.Write(name, std::string("[1]\n0=") + name + "\n1=Мч.\n4=Пост.\n");
+    CalendarData data(dir.path());
+    const auto text = [](const MonthDayTexts& day) { return LinesRtf(day.groups[0]); };
+
+    const MonthDayTexts& march = data.MonthDay(1, 3, 365);
+    const TextLine* const marchLine = &march.groups[0].front();
+    EXPECT_EQ(text(data.MonthDay(1, 4, 365)), "\\f1  · \\f0  April.DAT\\par\r\n");
+    EXPECT_EQ(text(data.MonthDay(1, 1, 365)), "\\f1  · \\f0  January.DAT\\par\r\n");
+    // Three months asked: the first one's day is still the same object.
+    EXPECT_EQ(&data.MonthDay(1, 3, 365).groups[0].front(), marchLine);
+    EXPECT_EQ(march.groups[0].front().Value(), "March.DAT");
+
+    for (int month : {5, 6, 4, 5, 6})  // March falls out of the three kept
+        EXPECT_EQ(data.MonthDay(1, month, 365).groups[4].size(), 1u);
+    const MonthDayTexts& again = data.MonthDay(1, 3, 365);
+    EXPECT_EQ(text(again), "\\f1  · \\f0  March.DAT\\par\r\n");
+    EXPECT_EQ(again.groups[1].size(), 1u);
+    EXPECT_EQ(again.groups[4].size(), 1u);
+}
+
 TEST(CalendarData, MissingFolderGivesEmptyTablesAndNoRedDays) {
     TempFolder dir;
     CalendarData data(dir / "absent");
