@@ -71,21 +71,33 @@ std::string_view ServiceName(ServiceKind service, const Phrases& phrases) {
     return At(phrases.Services, service);
 }
 
-std::string ReadingPiece(const Reading& reading, const Phrases& phrases, ReadingStyle style) {
-    std::string piece(At(phrases.ReadingLabels, reading.Kind));
-    piece += reading.Reference;
+namespace {
+
+void AppendReadingPiece(std::string& out, const Reading& reading, const Phrases& phrases,
+                        ReadingStyle style) {
+    out += At(phrases.ReadingLabels, reading.Kind);
+    out += reading.Reference;
     if (style.Zachala && reading.Zachalo > 0) {
-        piece += phrases.ZachaloBefore;
-        piece += std::to_string(reading.Zachalo);
-        piece += phrases.ZachaloAfter;
+        out += phrases.ZachaloBefore;
+        out += std::to_string(reading.Zachalo);
+        out += phrases.ZachaloAfter;
     }
-    piece += '.';
+    out += '.';
+}
+
+}  // namespace
+
+std::string ReadingPiece(const Reading& reading, const Phrases& phrases, ReadingStyle style) {
+    std::string piece;
+    AppendReadingPiece(piece, reading, phrases, style);
     return piece;
 }
 
 std::string ServiceLineText(const ServiceReadings& service, const Phrases& phrases,
                             ReadingStyle style) {
-    std::string line(ServiceName(service.Service, phrases));
+    std::string line;
+    line.reserve(64 * (service.Readings.size() + 1));  // a reading's piece is about 40 bytes
+    line += ServiceName(service.Service, phrases);
     line += ':';
     const bool labelled = service.Groups.size() > 1;
     int group = -1;
@@ -100,7 +112,7 @@ std::string ServiceLineText(const ServiceReadings& service, const Phrases& phras
             }
         }
         line += ' ';
-        line += ReadingPiece(r, phrases, style);
+        AppendReadingPiece(line, r, phrases, style);
     }
     return line;
 }

@@ -121,25 +121,25 @@ void BasicDayBlock<S>::AppendDayTexts(std::string& text) {
         }
         S::AppendLine(text, e.Sign, e.Group == 4, e.Value(), e.Text);
     }
-    // The readings and the fast, when switched on, close the day as notes of its own.
-    std::vector<std::string> notes;
+    // The readings and the fast, when switched on, close the day as notes of its own, after an
+    // empty line.
+    bool first = true;
+    std::string typed;
+    const auto note = [&](std::string_view line) {
+        if (first) text += S::Eol;
+        first = false;
+        typed.clear();
+        S::AppendTyped(typed, line);
+        S::AppendLine(text, Rank::None, true, typed, line);
+    };
     if (info.Readings) {
         for (const ServiceReadings& service : info.Readings->Services)
-            notes.push_back(ServiceLineText(service, c_.phrases, {c_.settings.ShowZachala}));
+            note(ServiceLineText(service, c_.phrases, {c_.settings.ShowZachala}));
         if (info.Readings->NoLiturgy != NoLiturgyKind::None)
-            notes.emplace_back(NoLiturgyText(info.Readings->NoLiturgy, c_.phrases));
+            note(NoLiturgyText(info.Readings->NoLiturgy, c_.phrases));
     }
     if (info.Fast && info.Fast->Level != FastLevel::None)
-        notes.push_back(FastLineText(*info.Fast, c_.phrases));
-    if (!notes.empty()) {
-        text += S::Eol;
-        std::string typed;
-        for (const std::string& note : notes) {
-            typed.clear();
-            S::AppendTyped(typed, note);
-            S::AppendLine(text, Rank::None, true, typed, note);
-        }
-    }
+        note(FastLineText(*info.Fast, c_.phrases));
 }
 
 template <typename S>
