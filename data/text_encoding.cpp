@@ -81,14 +81,11 @@ constexpr bool IsTerminalControl(char32_t cp) {
 }
 
 #if defined(__SSE2__)
-// Bit i set where byte i of the window is above `bound`, as unsigned bytes.
-inline unsigned Above(__m128i flipped, unsigned char bound) {
-    const __m128i b = _mm_set1_epi8(static_cast<char>(bound ^ 0x80));
-    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpgt_epi8(flipped, b)));
+inline __m128i Splat(unsigned char byte) {
+    return _mm_set1_epi8(static_cast<char>(byte));
 }
-inline unsigned Equal(__m128i bytes, unsigned char value) {
-    const __m128i b = _mm_set1_epi8(static_cast<char>(value));
-    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, b)));
+inline unsigned Mask(__m128i bytes) {
+    return static_cast<unsigned>(_mm_movemask_epi8(bytes));
 }
 #endif
 
@@ -101,23 +98,31 @@ std::size_t PlainRunLength(std::string_view text) {
     std::size_t done = 0;
 #if defined(__SSE2__)
     constexpr unsigned kWindow = 0xFFFF;
+    // The bytes compare as signed: 80..FF are the negative ones.
     while (done + 16 <= text.size()) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + done));
-        const __m128i flipped = _mm_xor_si128(bytes, _mm_set1_epi8(static_cast<char>(0x80)));
-        const unsigned printable = Above(flipped, 0x1F) & ~Above(flipped, 0x7E) & kWindow;
-        const unsigned spacing = Equal(bytes, '\t') | Equal(bytes, '\n');
-        const unsigned high = static_cast<unsigned>(_mm_movemask_epi8(bytes));
-        const unsigned trail = high & ~Above(flipped, 0xBF);
-        const unsigned lead2 = Above(flipped, 0xC1) & ~Above(flipped, 0xDF);
-        const unsigned lead3 = Above(flipped, 0xE0) & ~Above(flipped, 0xEF) & ~Equal(bytes, 0xED);
-        if ((printable | spacing | trail | lead2 | lead3) != kWindow) break;
-        const unsigned expected = (lead2 << 1) | (lead3 << 1) | (lead3 << 2);
-        if ((expected & kWindow) != trail) break;
-        // U+0080..U+009F, the C1 controls, are C2 followed by 80..9F.
-        const unsigned lowTrail = trail & ~Above(flipped, 0x9F);
-        if ((Equal(bytes, 0xC2) << 1) & lowTrail) break;
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + done));
+        const __m128i high = _mm_cmplt_epi8(x, _mm_setzero_si128());
+        // C0 controls but tab and line feed, and DEL.
+        const __m128i spacing =
+            _mm_or_si128(_mm_cmpeq_epi8(x, Splat('\t')), _mm_cmpeq_epi8(x, Splat('\n')));
+        __m128i bad = _mm_andnot_si128(_mm_or_si128(high, spacing), _mm_cmplt_epi8(x, Splat(0x20)));
+        bad = _mm_or_si128(bad, _mm_cmpeq_epi8(x, Splat(0x7F)));
+        // C0 and C1 (overlong), E0 and ED (they need a closer look), F0..FF (four bytes and more).
+        bad = _mm_or_si128(bad, _mm_cmpeq_epi8(_mm_or_si128(x, Splat(0x01)), Splat(0xC1)));
+        bad = _mm_or_si128(bad, _mm_cmpeq_epi8(x, Splat(0xE0)));
+        bad = _mm_or_si128(bad, _mm_cmpeq_epi8(x, Splat(0xED)));
+        bad = _mm_or_si128(bad, _mm_and_si128(high, _mm_cmpgt_epi8(x, Splat(0xEF))));
+        // U+0080..U+009F, the C1 controls: C2 followed by 80..9F.
+        const __m128i afterC2 = _mm_slli_si128(_mm_cmpeq_epi8(x, Splat(0xC2)), 1);
+        bad = _mm_or_si128(bad, _mm_and_si128(afterC2, _mm_cmplt_epi8(x, Splat(0xA0))));
+        if (Mask(bad) != 0) break;
+        // Every lead byte followed by its continuation bytes, and no continuation byte elsewhere.
+        const unsigned trail = Mask(_mm_cmplt_epi8(x, Splat(0xC0)));
+        const unsigned lead = Mask(high) & ~trail;
+        const unsigned lead3 = Mask(_mm_and_si128(high, _mm_cmpgt_epi8(x, Splat(0xDF))));
+        if ((((lead << 1) | (lead3 << 2)) & kWindow) != trail) break;
         // A character cut by the window's end is left whole for the next window.
-        const unsigned cut = ((lead2 | lead3) >> 15) ? 1 : (lead3 >> 14) & 1 ? 2 : 0;
+        const unsigned cut = (lead >> 15) != 0 ? 1 : ((lead3 >> 14) & 1) != 0 ? 2 : 0;
         done += 16 - cut;
     }
 #endif
@@ -306,23 +311,31 @@ std::optional<std::string> Utf16ToUtf8(std::string_view bytes, bool littleEndian
 // a line that is valid UTF-8 was written as such. The file as a whole is read line by line only
 // when most of its non-ASCII lines say UTF-8: a Windows-1251 file whose rare line happens to
 // look like UTF-8 stays Windows-1251 throughout.
-std::string DecodeLines(std::string_view bytes) {
-    std::size_t utf8Lines = 0;
-    std::size_t otherLines = 0;
-    std::vector<std::string_view> lines;
+template <typename Visit>
+void ForEachLine(std::string_view bytes, Visit visit) {
     for (std::size_t pos = 0; pos < bytes.size();) {
         std::size_t end = bytes.find('\n', pos);
         end = end == std::string_view::npos ? bytes.size() : end + 1;
-        const std::string_view line = bytes.substr(pos, end - pos);
-        lines.push_back(line);
-        if (!IsAscii(line)) ++(IsValidUtf8(line) ? utf8Lines : otherLines);
+        visit(bytes.substr(pos, end - pos));
         pos = end;
     }
+}
+
+std::string DecodeLines(std::string_view bytes) {
+    std::size_t utf8Lines = 0;
+    std::size_t otherLines = 0;
+    ForEachLine(bytes, [&](std::string_view line) {
+        if (!IsAscii(line)) ++(IsValidUtf8(line) ? utf8Lines : otherLines);
+    });
     if (utf8Lines <= otherLines) return Cp1251ToUtf8(bytes);
     std::string out;
     out.reserve(bytes.size() * 2);
-    for (const std::string_view line : lines)
-        out += IsValidUtf8(line) ? std::string(line) : Cp1251ToUtf8(line);
+    ForEachLine(bytes, [&out](std::string_view line) {
+        if (IsValidUtf8(line))
+            out += line;
+        else
+            out += Cp1251ToUtf8(line);
+    });
     return out;
 }
 
