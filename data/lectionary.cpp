@@ -280,7 +280,9 @@ Lectionary Lectionary::FromIni(const IniFile& ini) {
     lx.nearIndex_.reserve(lx.near_.size());
     for (std::size_t i = 0; i < lx.near_.size(); ++i) {
         const NearDayRule& rule = lx.near_[i];
-        lx.nearIndex_.push_back({rule.Month * 100 + rule.Day, static_cast<std::uint32_t>(i)});
+        const int key = rule.Month * 100 + rule.Day;
+        lx.nearIndex_.push_back({key, static_cast<std::uint32_t>(i)});
+        if (key >= 0 && key < kNearKeys) lx.nearKeys_.set(static_cast<std::size_t>(key));
     }
     std::sort(lx.nearIndex_.begin(), lx.nearIndex_.end());
     return lx;
@@ -328,6 +330,7 @@ std::vector<const NearDayRule*> Lectionary::NearRulesOn(DayNum day) const {
     const int weekDay = WeekDayOf(day);
     std::vector<std::uint32_t> hits;
     const auto take = [&](int key, bool after) {
+        if (key >= 0 && key < kNearKeys && !nearKeys_.test(static_cast<std::size_t>(key))) return;
         const auto from = std::lower_bound(nearIndex_.begin(), nearIndex_.end(),
                                            std::pair<int, std::uint32_t>{key, 0});
         for (auto it = from; it != nearIndex_.end() && it->first == key; ++it) {

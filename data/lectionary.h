@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -144,6 +145,10 @@ class Lectionary {
     ReadingLabels labels_;
     std::vector<NearDayRule> near_;                         // by rule number
     std::vector<std::pair<int, std::uint32_t>> nearIndex_;  // month * 100 + day, rule
+    // The keys of nearIndex_ that a date can have, so that most dates are passed over without
+    // a search: a day asks for fourteen or more of them.
+    static constexpr int kNearKeys = 1300;
+    std::bitset<kNearKeys> nearKeys_;
 };
 
 }  // namespace velorith
