@@ -92,11 +92,12 @@ const MonthDayTexts& CalendarData::MonthDay(int julianDay, int julianMonth, int 
     if (slot) return *slot;
     MonthDayTexts& day = slot.emplace();
     const std::vector<std::string_view> lines = parsed.file->Section(julianDay);
+    // The groups sized by the lines written "N=...", as the data writes them; a line written
+    // otherwise only costs its group a larger buffer later.
     std::array<std::size_t, 5> counts{};
     for (const std::string_view line : lines) {
-        const std::string_view key = SplitKeyView(line).key;
-        if (key.size() == 1 && key[0] >= '0' && key[0] <= '4')
-            ++counts[static_cast<std::size_t>(key[0] - '0')];
+        if (line.size() >= 2 && line[1] == '=' && line[0] >= '0' && line[0] <= '4')
+            ++counts[static_cast<std::size_t>(line[0] - '0')];
     }
     for (std::size_t g = 0; g < counts.size(); ++g)
         day.groups[g].reserve(counts[g]);
@@ -187,8 +188,10 @@ void CalendarData::Attach(DateState& state) {
     state.SetMonthListener(this);
 }
 
-void CalendarData::SetRedDays() {
-    if (state_) SetRedDays(*state_);
+const std::vector<bool>& CalendarData::AttachedRedDays() {
+    if (redDaysStale_ && state_ != nullptr) SetRedDays(*state_);
+    redDaysStale_ = false;
+    return RedDays;
 }
 
 void CalendarData::SetYearDates() {

@@ -82,7 +82,11 @@ class CalendarData : public MonthListener, public YearAssembler {
     // Binds a date state: registers this object as its month listener, so that SetMonthInfo
     // marks the red days, and lets the argument-free forms below act on it.
     void Attach(DateState& state);
-    void SetRedDays() override;
+    // The attached state's month changed: its red days are marked when next asked for, so that
+    // a program that shows no month grid (the command-line companion) never reads them.
+    void SetRedDays() override { redDaysStale_ = state_ != nullptr; }
+    // RedDays of the attached state's month, brought up to date first.
+    const std::vector<bool>& AttachedRedDays();
     void SetYearDates() override;
 
     BaseFileList BaseFiles;
@@ -113,6 +117,7 @@ class CalendarData : public MonthListener, public YearAssembler {
     PlacementCache placements_;
     std::shared_ptr<const YearPlacements> displayed_ = std::make_shared<const YearPlacements>();
     DateState* state_ = nullptr;
+    bool redDaysStale_ = false;
     DataLoadReport loadReport_;
 };
 

@@ -193,11 +193,17 @@ TEST_F(RedDaysTest, GregorianJanuaryWalksTwoJulianMonthsAndMarksThePrevDate) {
     EXPECT_EQ(state.PaschaInfo, before.PaschaInfo);
 }
 
-TEST_F(RedDaysTest, AttachedDataMarksEachNewMonth) {
+// The attached state's red days are marked when asked for after its month changed, and only
+// then: a program that shows no grid never pays for them.
+TEST_F(RedDaysTest, AttachedDataMarksEachNewMonthWhenAsked) {
     data.Attach(state);
     SelectDate(state, kJulian, 2025, 1, 1);
+    EXPECT_TRUE(data.RedDays.empty());
+    data.AttachedRedDays();
     EXPECT_EQ(RedList(), (std::vector<int>{7, 14}));
     SelectDate(state, kJulian, 2025, 9, 1);
+    EXPECT_EQ(RedList(), (std::vector<int>{7, 14}));  // not asked yet
+    EXPECT_EQ(data.AttachedRedDays().size(), 31u);
     EXPECT_EQ(RedList(), std::vector<int>{8});
 }
 

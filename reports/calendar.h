@@ -68,7 +68,7 @@ class Calendar final {
     // without navigation calling up into the reports.
     void SetYearDates() { data_.SetYearDates(state_); }
     YearAssembler& Assembler() { return data_; }
-    const std::vector<bool>& RedDays() const { return data_.RedDays; }
+    const std::vector<bool>& RedDays() { return data_.AttachedRedDays(); }
 
     // The document of a day, week, month, year or great-feasts report for the current date; the
     // date state is the same afterwards. Empty for the search and abbreviations, which have
