@@ -88,14 +88,15 @@ bool SetField(ReadingSet& set, std::string_view field, std::string_view value) {
     return true;
 }
 
-// Splits "head.field=value"; false when the key has no ".".
-bool SplitLine(std::string_view text, std::string& key, std::string& value, std::string_view& head,
-               std::string_view& field) {
-    KeyValue kv = SplitKey(text);
-    for (char& c : kv.key)
+// Splits "head.field=value"; false when the key has no ".". The key is lower-cased into `key`,
+// a buffer the caller reuses from line to line; the value is a view into the line.
+bool SplitLine(std::string_view text, std::string& key, std::string_view& value,
+               std::string_view& head, std::string_view& field) {
+    const KeyValueView kv = SplitKeyView(text);
+    key.assign(kv.key);
+    for (char& c : key)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    key = std::move(kv.key);
-    value = std::move(kv.value);
+    value = kv.value;
     const std::size_t dot = key.rfind('.');
     if (dot == std::string::npos) return false;
     head = std::string_view(key).substr(0, dot);
@@ -187,7 +188,8 @@ std::vector<Lection> ParseLections(std::string_view value) {
 
 Lectionary Lectionary::FromIni(const IniFile& ini) {
     Lectionary lx;
-    std::string key, value;
+    std::string key;
+    std::string_view value;
     std::string_view head, field;
     for (const std::string_view line : ini.Section("Apostle")) {
         int w = 0, d = 0;
