@@ -121,15 +121,26 @@ const MonthDayTexts& CalendarData::MonthDay(int julianDay, int julianMonth, int 
     return day;
 }
 
-void CalendarData::KeepParsed(int index) {
-    if (recentMonths_[0] == index) return;
-    auto at = std::find(recentMonths_.begin(), recentMonths_.end(), index);
-    if (at == recentMonths_.end()) {
-        at = recentMonths_.end() - 1;
-        if (*at >= 0) parsedMonths_[static_cast<std::size_t>(*at)].days = {};
+void CalendarData::KeepParsedDaysOf(std::size_t months) {
+    parsedMonthsKept_ = std::max<std::size_t>(months, 3);
+    while (recentMonths_.size() > parsedMonthsKept_) {
+        parsedMonths_[static_cast<std::size_t>(recentMonths_.back())].days = {};
+        recentMonths_.pop_back();
     }
-    std::rotate(recentMonths_.begin(), at, at + 1);
-    recentMonths_[0] = index;
+}
+
+void CalendarData::KeepParsed(int index) {
+    if (!recentMonths_.empty() && recentMonths_.front() == index) return;
+    const auto at = std::find(recentMonths_.begin(), recentMonths_.end(), index);
+    if (at != recentMonths_.end()) {
+        std::rotate(recentMonths_.begin(), at, at + 1);
+        return;
+    }
+    if (recentMonths_.size() >= parsedMonthsKept_) {
+        parsedMonths_[static_cast<std::size_t>(recentMonths_.back())].days = {};
+        recentMonths_.pop_back();
+    }
+    recentMonths_.insert(recentMonths_.begin(), index);
 }
 
 std::string CalendarData::MonthKey(int julianDay, int julianMonth, int julianYearDays,

@@ -61,10 +61,15 @@ class CalendarData : public MonthListener, public YearAssembler {
     // The lines of the section of a Julian date, read through the month-file cache.
     std::vector<std::string> MonthSection(int julianDay, int julianMonth, int julianYearDays);
     // The same section taken apart into groups and red marks. Each day is taken apart once per
-    // version of its file, and the days of the kParsedMonthsKept month files asked last are
-    // kept: the reference holds until the file changes and is read anew, or until the days of
-    // that many other month files have been asked for.
+    // version of its file and kept, in the month files KeepParsedDaysOf allows: the reference
+    // holds until the file changes and is read anew, or until the days of that many other month
+    // files have been asked for.
     const MonthDayTexts& MonthDay(int julianDay, int julianMonth, int julianYearDays);
+    // Keeps the parsed days of only the `months` month files asked last (at least three: a day
+    // and its neighbours span two). The window keeps them all, since it shows the same days
+    // again and again; a program that walks through a year once gives back what it has passed,
+    // so that its heap does not grow by a megabyte.
+    void KeepParsedDaysOf(std::size_t months);
     // The value of a key of that section (last occurrence, key compared ignoring case).
     std::string MonthKey(int julianDay, int julianMonth, int julianYearDays, std::string_view key);
 
@@ -108,11 +113,9 @@ class CalendarData : public MonthListener, public YearAssembler {
     std::filesystem::path folder_;
     DataFileCache monthFiles_;
     std::array<ParsedMonth, kBaseFileCount> parsedMonths_;
-    // The month files whose days are kept, the one asked last first (-1: none). A day and its
-    // neighbours span at most two month files; a year report walks through twelve, and what it
-    // has passed is given back for the next ones instead of growing the heap by a megabyte.
-    static constexpr std::size_t kParsedMonthsKept = 3;
-    std::array<int, kParsedMonthsKept> recentMonths_{-1, -1, -1};
+    // The month files whose days are kept, the one asked last first, and how many may be.
+    std::vector<int> recentMonths_;
+    std::size_t parsedMonthsKept_ = kBaseFileCount;
     void KeepParsed(int index);
     PlacementCache placements_;
     std::shared_ptr<const YearPlacements> displayed_ = std::make_shared<const YearPlacements>();

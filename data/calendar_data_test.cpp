@@ -81,15 +81,16 @@ TEST(CalendarData, MonthDayGroupsAndRedMarks) {
     EXPECT_TRUE(data.MonthSection(4, 3, 365).empty());
 }
 
-// The parsed days of the month files asked last are kept, and a day's neighbours in another
-// month do not take its own away; a month walked past is given back and read again, the same,
-// when it is asked for once more.
+// Told to keep three month files' days, the data keeps those asked last: a day's neighbours in
+// another month do not take its own away, and a month walked past is given back and read
+// again, the same, when it is asked for once more.
 TEST(CalendarData, KeepsTheMonthsAskedLastAndReadsAPassedOneAgain) {
     TempFolder dir;
     const char* const names[] = {"January.DAT", "March.DAT", "April.DAT", "May.DAT", "June.DAT"};
     for (const char* name : names)
         dir.Write(name, std::string("[1]\n0=") + name + "\n1=Мч.\n4=Пост.\n");
     CalendarData data(dir.path());
+    data.KeepParsedDaysOf(3);
     const auto text = [](const MonthDayTexts& day) { return LinesRtf(day.groups[0]); };
 
     const MonthDayTexts& march = data.MonthDay(1, 3, 365);

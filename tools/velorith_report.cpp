@@ -182,6 +182,8 @@ int Run(const ReportOptions& o) {
     }
 
     Calendar calendar(dataFolder);
+    // One pass through the days asked for: what is passed is not shown again.
+    calendar.Data().KeepParsedDaysOf(3);
     const DataLoadReport& load = calendar.Data().LoadReport();
     if (o.data && load.NoData()) {
         // A publisher's typo would otherwise publish a calendar without a saint in it.
