@@ -86,8 +86,9 @@ const MonthDayTexts& CalendarData::MonthDay(int julianDay, int julianMonth, int 
         monthFiles_.Share(BaseFiles[static_cast<std::size_t>(index)]);
     if (parsed.file != file) {
         parsed.file = std::move(file);
-        parsed.days = {};
+        parsed.days.clear();
     }
+    if (parsed.days.empty()) parsed.days.resize(32);
     std::optional<MonthDayTexts>& slot = parsed.days[static_cast<std::size_t>(julianDay)];
     if (slot) return *slot;
     MonthDayTexts& day = slot.emplace();
@@ -124,7 +125,7 @@ const MonthDayTexts& CalendarData::MonthDay(int julianDay, int julianMonth, int 
 void CalendarData::KeepParsedDaysOf(std::size_t months) {
     parsedMonthsKept_ = std::max<std::size_t>(months, 3);
     while (recentMonths_.size() > parsedMonthsKept_) {
-        parsedMonths_[static_cast<std::size_t>(recentMonths_.back())].days = {};
+        parsedMonths_[static_cast<std::size_t>(recentMonths_.back())].days.clear();
         recentMonths_.pop_back();
     }
 }
@@ -137,7 +138,7 @@ void CalendarData::KeepParsed(int index) {
         return;
     }
     if (recentMonths_.size() >= parsedMonthsKept_) {
-        parsedMonths_[static_cast<std::size_t>(recentMonths_.back())].days = {};
+        parsedMonths_[static_cast<std::size_t>(recentMonths_.back())].days.clear();
         recentMonths_.pop_back();
     }
     recentMonths_.insert(recentMonths_.begin(), index);

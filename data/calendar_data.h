@@ -107,7 +107,7 @@ class CalendarData : public MonthListener, public YearAssembler {
     // A month file's days as taken apart, for the version of the file they were taken from.
     struct ParsedMonth {
         std::shared_ptr<const IniFile> file;
-        std::array<std::optional<MonthDayTexts>, 32> days;
+        std::vector<std::optional<MonthDayTexts>> days;  // by day, 1..31; sized on first use
     };
 
     std::filesystem::path folder_;
