@@ -347,14 +347,16 @@ std::vector<const NearDayRule*> Lectionary::NearRulesOn(DayNum day) const {
     // The fifteen dates around the day, found once and stepped through.
     std::array<CalendarDate, 15> around{};
     around[0] = DateOfDay(kJulian, day - 7);
+    int length = MonthLength(kJulian, around[0].Month, around[0].Year);
     for (std::size_t i = 1; i < around.size(); ++i) {
         CalendarDate next = around[i - 1];
-        if (++next.Day > MonthLength(kJulian, next.Month, next.Year)) {
+        if (++next.Day > length) {
             next.Day = 1;
             if (++next.Month > 12) {
                 next.Month = 1;
                 ++next.Year;
             }
+            length = MonthLength(kJulian, next.Month, next.Year);
         }
         around[i] = next;
     }
@@ -362,7 +364,9 @@ std::vector<const NearDayRule*> Lectionary::NearRulesOn(DayNum day) const {
         for (const bool after : {true, false}) {
             const CalendarDate anchor = around[static_cast<std::size_t>(after ? 7 - k : 7 + k)];
             take(anchor.Month * 100 + anchor.Day, after);
-            if (anchor.Month > 1) {
+            // A month has at least 28 days, so only the first three days of a month can be a
+            // date of the month before run over.
+            if (anchor.Month > 1 && anchor.Day <= 31 - 28) {
                 const int spill = anchor.Day + MonthLength(kJulian, anchor.Month - 1, anchor.Year);
                 if (spill <= 31) take((anchor.Month - 1) * 100 + spill, after);
             }
