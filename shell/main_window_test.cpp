@@ -142,6 +142,31 @@ class MainWindowTest : public QObject {
             QVERIFY(QFileInfo::exists(p.app->Temps().Name(i)));
     }
 
+    // The grid asks for the month's red days when it is drawn: they follow the month shown.
+    void theGridMarksEachMonthsRedDays() {
+        Started p;
+        MainWindow& w = p.W();
+        const auto backOf = [&w](const QString& day) {
+            const MonthGridModel& m = w.MonthModel();
+            for (int c = 1; c < MonthGridModel::kCols; ++c)
+                for (int r = 0; r < MonthGridModel::kRows; ++r)
+                    if (m.Cell(r, c).text == day &&
+                        m.Cell(r, c).fore != CalColors(2, kNeighbourText))
+                        return m.Cell(r, c).back;
+            return Rgb{};
+        };
+        // September (old style): the 8th and the 14th are red in the month file.
+        QCOMPARE(backOf("8"), CalColors(2, kRedDayBack));
+        QCOMPARE(backOf("14"), CalColors(2, kRedDayBack));
+        QCOMPARE(backOf("9"), CalColors(2, kBackColor));
+        // October: the 1st, the Protection; September's days are plain again.
+        p.app->Cal().SelectDate(2, 2024, 10, 2);
+        w.SetGridCal();
+        QCOMPARE(backOf("1"), CalColors(2, kRedDayBack));
+        QCOMPARE(backOf("8"), CalColors(2, kBackColor));
+        QCOMPARE(backOf("14"), CalColors(2, kBackColor));
+    }
+
     void withoutDataTheCalendarStillRuns() {
         QTemporaryDir empty;
         Started p({}, empty.filePath("Calendar"));
