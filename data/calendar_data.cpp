@@ -124,7 +124,11 @@ const MonthDayTexts& CalendarData::MonthDay(int julianDay, int julianMonth, int 
 
 void CalendarData::KeepParsedDaysOf(std::size_t months) {
     parsedMonthsKept_ = std::max<std::size_t>(months, 3);
-    while (recentMonths_.size() > parsedMonthsKept_) {
+    GiveBackParsed(parsedMonthsKept_);
+}
+
+void CalendarData::GiveBackParsed(std::size_t keep) {
+    while (recentMonths_.size() > keep) {
         parsedMonths_[static_cast<std::size_t>(recentMonths_.back())].days.clear();
         recentMonths_.pop_back();
     }
@@ -137,10 +141,7 @@ void CalendarData::KeepParsed(int index) {
         std::rotate(recentMonths_.begin(), at, at + 1);
         return;
     }
-    if (recentMonths_.size() >= parsedMonthsKept_) {
-        parsedMonths_[static_cast<std::size_t>(recentMonths_.back())].days.clear();
-        recentMonths_.pop_back();
-    }
+    GiveBackParsed(parsedMonthsKept_ - 1);
     recentMonths_.insert(recentMonths_.begin(), index);
 }
 

@@ -117,6 +117,8 @@ class CalendarData : public MonthListener, public YearAssembler {
     std::vector<int> recentMonths_;
     std::size_t parsedMonthsKept_ = kBaseFileCount;
     void KeepParsed(int index);
+    // Gives back the days of the months asked longest ago, beyond the `keep` asked last.
+    void GiveBackParsed(std::size_t keep);
     PlacementCache placements_;
     std::shared_ptr<const YearPlacements> displayed_ = std::make_shared<const YearPlacements>();
     DateState* state_ = nullptr;

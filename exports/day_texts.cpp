@@ -218,25 +218,6 @@ bool HasCleanText(std::string_view text) {
     return false;
 }
 
-bool IsCleanText(std::string_view text) {
-    if (text.empty()) return true;
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n'; };
-    if (blank(text.front()) || blank(text.back())) return false;
-    for (std::size_t pos = 0; pos < text.size();) {
-        const auto b = static_cast<unsigned char>(text[pos]);
-        if (b < 0x80) {
-            if ((b < 0x20 && b != '\t' && b != '\n') || b == 0x7F) return false;
-            ++pos;
-            continue;
-        }
-        char32_t cp = 0;
-        const std::size_t len = DecodeUtf8(text, pos, cp);
-        if (len == 0 || (cp >= 0x80 && cp < 0xA0)) return false;
-        pos += len;
-    }
-    return true;
-}
-
 std::string CleanText(std::string_view text) {
     // The terminal's rule for control characters serves here too; then the ends are trimmed.
     std::string out = SanitizeForTerminal(text);

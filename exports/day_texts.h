@@ -51,8 +51,6 @@ std::string PrincipalText(const DayInfo& day, const Phrases& words = PhrasesOf()
 // Text fit for an interchange format: malformed UTF-8 becomes U+FFFD, control characters other
 // than tab and line feed are dropped, and surrounding spaces are trimmed.
 std::string CleanText(std::string_view text);
-// Whether CleanText(text) would be the text itself.
-bool IsCleanText(std::string_view text);
 // Whether CleanText(text) is not empty, without making it.
 bool HasCleanText(std::string_view text);
 

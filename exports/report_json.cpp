@@ -50,16 +50,11 @@ Json PointJson(Reckoning reckoning, DayNum day, const Phrases& words) {
     return point;
 }
 
-// The entry's text as the document gives it.
-std::string EntryText(const DayEntry& e) {
-    return IsCleanText(e.Text) ? e.Text.str() : CleanText(e.Text);
-}
-
 Json EntryJson(const DayEntry& e) {
     Json entry{{"group", GroupName(e.Group)}, {"groupNumber", e.Group}, {"rank", RankName(e.Sign)}};
     const int sign = SignMarkerNumber(e.Sign);
     entry["rankSign"] = sign == 0 ? Json(nullptr) : Json(sign);
-    entry["text"] = EntryText(e);
+    entry["text"] = CleanText(e.Text);
     entry["source"] = SourceName(e.Source);
     entry["section"] = e.Section;
     return entry;

@@ -89,24 +89,10 @@ void BasicDayBlock<S>::AppendWeekLine(std::string& out) {
 }
 
 template <typename S>
-std::string BasicDayBlock<S>::WeekLine() {
-    std::string line;
-    AppendWeekLine(line);
-    return line;
-}
-
-template <typename S>
 std::string BasicDayBlock<S>::DayHeading(bool showYear) {
     std::string text = DateLines(showYear, false);
-    text += WeekLine();
+    AppendWeekLine(text);
     text += S::Eol;
-    return text;
-}
-
-template <typename S>
-std::string BasicDayBlock<S>::DayTexts() {
-    std::string text;
-    AppendDayTexts(text);
     return text;
 }
 

@@ -12,11 +12,11 @@
 
 namespace velorith {
 
-// Renders the working day of a report's walk (the walk's CurDay with its three dates, its
-// week and its year's Pascha data) in style S.
 // A day's block with its readings and fast takes about a kilobyte of text, two of RTF.
 inline constexpr std::size_t kDayBlockRoom = 2048;
 
+// Renders the working day of a report's walk (the walk's CurDay with its three dates, its
+// week and its year's Pascha data) in style S.
 template <typename S>
 class BasicDayBlock {
   public:
@@ -33,21 +33,19 @@ class BasicDayBlock {
     std::string IndictionLine();
     // The date of the working day, in the other reckonings too with ShowAllStyles.
     std::string DateLines(bool showYear, bool showCal) const;
-    // The titles of the day, or its weekday and place in the movable cycle; then the tone.
-    std::string WeekLine();
     // The date lines and the day line, then an empty line: how a listed day of the great feasts
     // report and of the search opens.
     std::string DayHeading(bool showYear);
-    // The day's entries from its month file and the tables, in groups 0..4; then, when they are
-    // switched on, its readings and its fast.
-    std::string DayTexts();
 
     // The four texts with the day's colour in front.
     std::string ColouredBlock(bool withIndiction, bool showYear, bool showCal);
 
   private:
-    // WeekLine and DayTexts written at the end of `out`: a day's block is built in one string.
+    // Each written at the end of `out`, so that a day's block is built in one string.
+    // The titles of the day, or its weekday and place in the movable cycle; then the tone.
     void AppendWeekLine(std::string& out);
+    // The day's entries from its month file and the tables, in groups 0..4; then, when they are
+    // switched on, its readings and its fast.
     void AppendDayTexts(std::string& out);
 
     ReportContext c_;
