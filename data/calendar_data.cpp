@@ -124,12 +124,16 @@ const MonthDayTexts& CalendarData::MonthDay(int julianDay, int julianMonth, int 
 
 void CalendarData::KeepParsedDaysOf(std::size_t months) {
     parsedMonthsKept_ = std::max<std::size_t>(months, 3);
+    // The decoded files go with their days, so that the next months reuse their memory.
+    monthFiles_.SetCapacity(parsedMonthsKept_);
     GiveBackParsed(parsedMonthsKept_);
 }
 
 void CalendarData::GiveBackParsed(std::size_t keep) {
     while (recentMonths_.size() > keep) {
-        parsedMonths_[static_cast<std::size_t>(recentMonths_.back())].days.clear();
+        ParsedMonth& passed = parsedMonths_[static_cast<std::size_t>(recentMonths_.back())];
+        passed.days = {};
+        passed.file.reset();
         recentMonths_.pop_back();
     }
 }

@@ -56,6 +56,17 @@ TEST(DataFileCache, KeepsAtMostItsCapacity) {
     EXPECT_EQ(cache.ParseCount(), 3u);
     EXPECT_EQ(cache.Get(a).Section(1).front(), "0=a");  // evicted, parsed again
     EXPECT_EQ(cache.ParseCount(), 4u);
+
+    // A smaller cache gives back the files used longest ago at once; a caller still holding one
+    // reads it whole.
+    const auto held = cache.Share(c);
+    cache.Get(a);
+    cache.SetCapacity(1);
+    EXPECT_EQ(held->Section(1).front(), "0=c");
+    EXPECT_EQ(cache.Get(a).Section(1).front(), "0=a");
+    EXPECT_EQ(cache.ParseCount(), 4u);
+    EXPECT_EQ(cache.Get(c).Section(1).front(), "0=c");  // given back, parsed again
+    EXPECT_EQ(cache.ParseCount(), 5u);
 }
 
 TEST(CalendarData, MonthDayGroupsAndRedMarks) {

@@ -35,13 +35,23 @@ std::shared_ptr<const IniFile> DataFileCache::Share(const std::filesystem::path&
         entries_.erase(found);
     }
 
+    // Room is made first, so that the file given back lends its memory to the one read.
+    Trim(1);
     Entry entry{file, stamp, nullptr};
     entry.file = std::make_shared<const IniFile>(stamp.exists ? IniFile::Load(file) : IniFile{});
     if (stamp.exists) ++parseCount_;
     entries_.push_front(std::move(entry));
-    while (entries_.size() > std::max<std::size_t>(capacity_, 1))
-        entries_.pop_back();
     return entries_.front().file;
+}
+
+void DataFileCache::SetCapacity(std::size_t capacity) {
+    capacity_ = capacity;
+    Trim();
+}
+
+void DataFileCache::Trim(std::size_t room) {
+    while (!entries_.empty() && entries_.size() + room > std::max<std::size_t>(capacity_, 1))
+        entries_.pop_back();
 }
 
 }  // namespace velorith

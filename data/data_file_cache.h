@@ -25,6 +25,8 @@ class DataFileCache {
     std::shared_ptr<const IniFile> Share(const std::filesystem::path& file);
     // The next Get of each file asks for its status again.
     void Revalidate();
+    // Keeps at most `capacity` files (at least one), giving back those used longest ago.
+    void SetCapacity(std::size_t capacity);
 
     // Parses done so far (for tests and benchmarks).
     std::uint64_t ParseCount() const { return parseCount_; }
@@ -40,6 +42,8 @@ class DataFileCache {
         bool operator==(const Stamp&) const = default;
     };
     static Stamp StampOf(const std::filesystem::path& file);
+    // Gives back the files used longest ago until `room` more fit.
+    void Trim(std::size_t room = 0);
 
     struct Entry {
         std::filesystem::path path;
