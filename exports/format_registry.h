@@ -24,6 +24,9 @@ struct RenderJob {
     std::string_view findText;  // the search report's text
     bool wholeWord = false;
     IcsOptions ics;  // the iCalendar format's options
+    // Where a format that can write as it goes hands its document in parts, returning only the
+    // rest (see DocumentSink); the others return it whole. None: every format returns it whole.
+    const DocumentSink* sink = nullptr;
 };
 
 struct Format {

@@ -72,5 +72,49 @@ TEST_F(FormatRegistry, TheFormatsOfFactsSpanYearsAndTheDayFormatsNeedDays) {
     }
 }
 
+// A format handed a sink writes the same document as without one: the parts it hands on,
+// then what it returns. The text format cleans each part of terminal controls on its own, so
+// a part must never split a character; a year of long, hostile entries crosses many cuts.
+TEST_F(FormatRegistry, AFormatHandedASinkWritesTheSameDocument) {
+    std::string december;
+    for (int day = 1; day <= 31; ++day) {
+        december += '[';
+        december += std::to_string(day);
+        december += "]\n";
+        for (int line = 0; line < 8; ++line) {
+            december +=
+                "1=Мч. Первый \x1b[31mкрасный\x1b[0m, \xC2\x9B"
+                "2J и \x07звонок ";
+            for (int letter = 0; letter < day * 7 + line; ++letter)
+                december += "ж";
+            december += ".\n";
+        }
+    }
+    folder_.Write("December.DAT", december);
+    folder_.Write("January.DAT", december);
+    for (const Format& f : Formats()) {
+        for (const ReportKind kind : {ReportKind::Day, ReportKind::Month, ReportKind::Year}) {
+            RenderJob whole = Job(kind);
+            const std::string expected = f.Render(whole);
+            std::string streamed;
+            std::size_t parts = 0;
+            const DocumentSink sink = [&](std::string& part) {
+                ASSERT_FALSE(part.empty());
+                EXPECT_LT(static_cast<unsigned char>(part.back()), 0x80) << f.Name;
+                streamed += part;
+                ++parts;
+            };
+            RenderJob job = Job(kind);
+            job.sink = &sink;
+            streamed += f.Render(job);
+            EXPECT_EQ(streamed, expected) << f.Name << " " << static_cast<int>(kind);
+            if (f.Name == "text" && kind == ReportKind::Year) {
+                EXPECT_GE(parts, 3u);
+                EXPECT_EQ(streamed.find('\x1b'), std::string::npos);
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace velorith::exports

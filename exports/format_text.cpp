@@ -13,7 +13,16 @@ const Format kTextFormat{
     .SaveDescription = "Text Document",
     .Render =
         [](const RenderJob& job) {
-            std::string text = job.calendar.RenderText(job.kind, job.findText, job.wholeWord);
+            // Each part is cleaned as it passes: it ends after a whole character.
+            DocumentSink cleaned;
+            if (job.sink != nullptr) {
+                cleaned = [&job](std::string& part) {
+                    SanitizeForTerminalInPlace(part);
+                    (*job.sink)(part);
+                };
+            }
+            std::string text = job.calendar.RenderText(job.kind, job.findText, job.wholeWord,
+                                                       job.sink != nullptr ? &cleaned : nullptr);
             SanitizeForTerminalInPlace(text);
             return text;
         },

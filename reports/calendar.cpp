@@ -83,9 +83,10 @@ std::string Calendar::Render(ReportKind kind) {
     return RenderIn<RtfStyle>(kind, ReportContext{state_, data_, settings_, *words_});
 }
 
-std::string Calendar::RenderText(ReportKind kind, std::string_view findText, bool wholeWord) {
+std::string Calendar::RenderText(ReportKind kind, std::string_view findText, bool wholeWord,
+                                 const DocumentSink* sink) {
     data_.Revalidate();
-    const ReportContext context{state_, data_, settings_, *words_};
+    const ReportContext context{state_, data_, settings_, *words_, sink};
     if (kind == ReportKind::Search)
         return SearchReportIn<TextStyle>(context, findText, wholeWord).value_or("");
     if (kind == ReportKind::Abbreviations) {

@@ -17,6 +17,7 @@
 #include "data/entry_markup.h"
 #include "reckoning/date_state.h"
 #include "reckoning/navigation.h"
+#include "reports/document_sink.h"
 #include "reports/render_cache.h"
 #include "reports/rtf_writer.h"
 
@@ -76,8 +77,10 @@ class Calendar final {
     std::string Render(ReportKind kind);
     // Any report as plain text (UTF-8, one line per paragraph, each ending in LF), drawn from the
     // day model: what a pane shows of the document, without its markup. The search needs its
-    // text; the abbreviations are their document's text.
-    std::string RenderText(ReportKind kind, std::string_view findText = {}, bool wholeWord = false);
+    // text; the abbreviations are their document's text. With a sink, the month and year
+    // reports hand it their text as they go and return the rest.
+    std::string RenderText(ReportKind kind, std::string_view findText = {}, bool wholeWord = false,
+                           const DocumentSink* sink = nullptr);
 
     // Everything known of a day, shown in the current reckoning, with the additions the
     // report settings switch on. Nothing of the selected date moves.

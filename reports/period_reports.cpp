@@ -29,7 +29,7 @@ std::string DaysReport(ReportContext shown, std::string_view title, DayNum first
     DateState s = shown.state.Detached();
     const ReportContext c{s, shown.data, shown.settings, shown.phrases};
     BasicDayBlock<S> block(c);
-    StyledDocument<S> doc(TitledPrologueIn<S>(c.settings, title));
+    StyledDocument<S> doc(TitledPrologueIn<S>(c.settings, title), shown.sink);
     doc.Reserve(static_cast<std::size_t>(last - first + 1) * kDayBlockRoom);
 
     const std::string separator = DaySeparator<S>();

@@ -5,6 +5,7 @@
 #include "calendar/phrases.h"
 #include "data/calendar_data.h"
 #include "reckoning/date_state.h"
+#include "reports/document_sink.h"
 #include "reports/rtf_writer.h"
 
 namespace velorith {
@@ -14,6 +15,8 @@ struct ReportContext {
     CalendarData& data;
     const ReportSettings& settings;
     const Phrases& phrases = PhrasesOf();
+    // Where the month and year reports hand their text as they go; none: returned whole.
+    const DocumentSink* sink = nullptr;
 };
 
 // Makes day d the working day: the three reckonings' dates and the weekday follow it. The

@@ -10,6 +10,7 @@
 
 #include "calendar/day_builder.h"
 #include "data/signs.h"
+#include "reports/document_sink.h"
 #include "reports/rtf_writer.h"
 
 namespace velorith {
@@ -71,10 +72,15 @@ void AppendRuleIn(std::string& text) {
 template <typename S>
 class StyledDocument {
   public:
-    explicit StyledDocument(std::string_view prologue) { AddPiece(prologue); }
+    // With a sink, the document is handed on in parts as it grows, and Take gives the rest.
+    explicit StyledDocument(std::string_view prologue, const DocumentSink* sink = nullptr)
+        : sink_(sink) {
+        AddPiece(prologue);
+    }
     void AddPiece(std::string_view piece) {
         text_ += piece;
         text_ += S::PieceEnd;
+        HandOn();
     }
     // A piece given in parts, written without joining them first.
     void AddPiece(std::initializer_list<std::string_view> parts) {
@@ -85,15 +91,27 @@ class StyledDocument {
         for (const std::string_view part : parts)
             text_ += part;
         text_ += S::PieceEnd;
+        HandOn();
     }
     // Room for the whole document at once: a year's grows to hundreds of kilobytes, and growing
     // by doubling copies it and touches fresh pages at every step. Pages are touched only as
     // they are written, so a generous guess costs nothing.
-    void Reserve(std::size_t size) { text_.reserve(size); }
+    void Reserve(std::size_t size) { text_.reserve(sink_ ? kDocumentPartSize * 2 : size); }
     std::string Take() && { return std::move(text_); }
 
   private:
     std::string text_;
+    const DocumentSink* sink_ = nullptr;
+
+    // Pieces end in ASCII as a rule; a part is cut only after an ASCII byte, so that it never
+    // splits a character.
+    void HandOn() {
+        if (sink_ == nullptr || text_.size() < kDocumentPartSize ||
+            static_cast<unsigned char>(text_.back()) >= 0x80)
+            return;
+        (*sink_)(text_);
+        text_.clear();
+    }
 };
 
 }  // namespace velorith

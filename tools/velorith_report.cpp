@@ -116,21 +116,23 @@ fs::path DefaultDataFolder() {
     return beside;
 }
 
+// Status 1 and a line on what failed.
+int StdoutFailed(int error) {
+    if (error == EPIPE) {
+        // The reader has gone (… | head): end as cat and seq do, killed by SIGPIPE without a
+        // word, so that a shell's pipeline sees the usual status 141.
+        std::signal(SIGPIPE, SIG_DFL);
+        std::raise(SIGPIPE);
+    }
+    return Complain(std::string("cannot write standard output: ") + std::strerror(error), 1);
+}
+
 int WriteOutput(const ReportOptions& o, std::string_view bytes) {
     if (o.output) {
         const std::string failure = WriteOutputFile(*o.output, bytes);
         return failure.empty() ? 0 : Complain(failure, 1);
     }
-    if (!WriteAll(STDOUT_FILENO, bytes)) {
-        if (errno == EPIPE) {
-            // The reader has gone (… | head): end as cat and seq do, killed by SIGPIPE without a
-            // word, so that a shell's pipeline sees the usual status 141.
-            std::signal(SIGPIPE, SIG_DFL);
-            std::raise(SIGPIPE);
-        }
-        return Complain(std::string("cannot write standard output: ") + std::strerror(errno), 1);
-    }
-    return 0;
+    return WriteAll(STDOUT_FILENO, bytes) ? 0 : StdoutFailed(errno);
 }
 
 exports::RenderJob JobOf(Calendar& calendar, const ReportOptions& o) {
@@ -240,13 +242,22 @@ int Run(const ReportOptions& o) {
         if (!problem.empty()) Say(calendar.Data().BaseFiles[kAbbrFile].string() + ": " + problem);
         if (!problem.empty() && o.strict) return Complain("--strict: nothing written", 2);
     }
-    const exports::RenderJob job = JobOf(calendar, o);
+    exports::RenderJob job = JobOf(calendar, o);
     if (o.format->RenderFrame != nullptr) {
         ReportFrame frame = calendar.Frame(o.report, job.findText, job.wholeWord);
         if (const int status = CutToCivilYears(frame); status != 0) return status;
         EndWith(WriteOutput(o, o.format->RenderFrame(std::move(frame), job)));
     }
-    EndWith(WriteOutput(o, o.format->Render(job)));
+    if (o.output) EndWith(WriteOutput(o, o.format->Render(job)));
+    // Standard output takes the document as it is made; after a failed write the rest is
+    // still rendered but not tried.
+    int writeError = 0;
+    const DocumentSink toStdout = [&writeError](std::string& part) {
+        if (writeError == 0 && !WriteAll(STDOUT_FILENO, part)) writeError = errno;
+    };
+    job.sink = &toStdout;
+    const std::string rest = o.format->Render(job);
+    EndWith(writeError != 0 ? StdoutFailed(writeError) : WriteOutput(o, rest));
 }
 
 }  // namespace

@@ -158,6 +158,23 @@ TEST_F(ReportForScripts, AnUnreadableFileIsNamed) {
     EXPECT_NE(r.err.find("/August.DAT cannot be read"), std::string::npos) << r.err;
 }
 
+// A long report goes to standard output as it is made, and what arrives is the document the
+// same run saves to a file.
+TEST_F(ReportForScripts, AYearOnStandardOutputIsTheYearSaved) {
+    for (const std::string format : {"text", "rtf", "json"}) {
+        const auto saved = folder_ / ("year." + format);
+        const std::vector<std::string> args = {"--report",     "year",     "--date", "2025-1-1",
+                                               "--all-styles", "--format", format};
+        std::vector<std::string> toFile = args;
+        toFile.insert(toFile.end(), {"--output", saved.string()});
+        ASSERT_EQ(Report(toFile).status, 0) << format;
+        const Outcome out = Report(args);
+        EXPECT_EQ(out.status, 0) << format;
+        EXPECT_GT(out.out.size(), 128u * 1024u) << format;
+        EXPECT_EQ(out.out, ReadFile(saved)) << format;
+    }
+}
+
 // velorith-report ... | head: killed by SIGPIPE as cat and seq are, without a word, in every
 // format.
 TEST_F(ReportForScripts, AClosedPipeEndsTheRunQuietly) {
