@@ -102,6 +102,8 @@ const MonthDayTexts& CalendarData::MonthDay(int julianDay, int julianMonth, int 
     }
     for (std::size_t g = 0; g < counts.size(); ++g)
         day.groups[g].reserve(counts[g]);
+    // The texts point into the file's decoded text, which the day's lines then keep alive.
+    const std::shared_ptr<const void> owner = parsed.file;
     for (const std::string_view line : lines) {
         const KeyValueView kv = SplitKeyView(line);
         // The keys of a month file are ASCII ("0".."4", "red"), so no lower-cased copy is made.
@@ -114,9 +116,10 @@ const MonthDayTexts& CalendarData::MonthDay(int julianDay, int julianMonth, int 
             day.anyRedKey = true;
             day.gridRed = kv.value == "1";  // the last "red" line decides, as ReadKey does
         } else if (key.size() == 1 && key[0] >= '0' && key[0] <= '3') {
-            day.groups[static_cast<std::size_t>(key[0] - '0')].push_back(SignedTextLine(kv.value));
+            day.groups[static_cast<std::size_t>(key[0] - '0')].push_back(
+                SignedTextLine(kv.value, owner));
         } else if (key == "4") {
-            day.groups[4].push_back(NoteTextLine(kv.value));
+            day.groups[4].push_back(NoteTextLine(kv.value, owner));
         }
     }
     return day;

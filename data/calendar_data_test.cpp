@@ -112,8 +112,14 @@ TEST(CalendarData, KeepsTheMonthsAskedLastAndReadsAPassedOneAgain) {
     EXPECT_EQ(&data.MonthDay(1, 3, 365).groups[0].front(), marchLine);
     EXPECT_EQ(march.groups[0].front().Value(), "March.DAT");
 
+    // A line taken from a day (as a day's model takes it) points into its file's text, and
+    // keeps that text whole after the month and its file are given back and others read.
+    const TextLine kept = march.groups[0].front();
+    const TextLine keptNote = march.groups[4].front();
     for (int month : {5, 6, 4, 5, 6})  // March falls out of the three kept
         EXPECT_EQ(data.MonthDay(1, month, 365).groups[4].size(), 1u);
+    EXPECT_EQ(kept.Value(), "March.DAT");
+    EXPECT_EQ(keptNote.Value(), "Пост.");
     const MonthDayTexts& again = data.MonthDay(1, 3, 365);
     EXPECT_EQ(text(again), "\\f1  · \\f0  March.DAT\\par\r\n");
     EXPECT_EQ(again.groups[1].size(), 1u);

@@ -1,6 +1,8 @@
 // An immutable text that many values share: a data line's text is held once by the month cache,
 // and every day that shows the line points at it instead of holding a copy of its own. A year of
-// days then allocates nothing for its commemorations' texts, and the cache one block a text.
+// days then allocates nothing for its commemorations' texts. A text may also lie within a larger
+// block someone else owns (a month file's decoded text): it then keeps that block alive and
+// costs no allocation of its own.
 #pragma once
 
 #include <cstring>
@@ -24,6 +26,13 @@ class SharedText {
     }
     SharedText(const std::string& text) : SharedText(std::string_view(text)) {}  // NOLINT
     SharedText(const char* text) : SharedText(std::string_view(text)) {}         // NOLINT
+    // The text lying within what owner holds, which it keeps alive; nothing is copied.
+    static SharedText Within(const std::shared_ptr<const void>& owner, std::string_view text) {
+        SharedText shared;
+        shared.size_ = text.size();
+        if (!text.empty()) shared.text_ = std::shared_ptr<const char[]>(owner, text.data());
+        return shared;
+    }
 
     std::string_view view() const { return {text_ ? text_.get() : "", size_}; }
     std::string str() const { return std::string(view()); }

@@ -45,9 +45,9 @@ namespace {
 
 // The line's text, balanced, with its plain text and looks read once. Nearly every line of the
 // data has no markup: its text is its plain text.
-void SetText(TextLine& line, std::string_view value) {
+void SetText(TextLine& line, std::string_view value, const std::shared_ptr<const void>& owner) {
     if (!HasMarkup(value)) {
-        line.Plain = value;
+        line.Plain = owner ? SharedText::Within(owner, value) : SharedText(value);
         return;
     }
     std::string balanced = BalanceMarkup(value);
@@ -63,11 +63,11 @@ void SetText(TextLine& line, std::string_view value) {
 
 }  // namespace
 
-TextLine SignedTextLine(std::string_view value) {
+TextLine SignedTextLine(std::string_view value, const std::shared_ptr<const void>& owner) {
     TextLine line;
     const auto [sign, rest] = ReadSignMarker(value);
     line.Sign = sign;
-    SetText(line, rest);
+    SetText(line, rest, owner);
     return line;
 }
 
@@ -77,10 +77,10 @@ int SignMarkerNumber(Rank sign) {
     return 0;
 }
 
-TextLine NoteTextLine(std::string_view value) {
+TextLine NoteTextLine(std::string_view value, const std::shared_ptr<const void>& owner) {
     TextLine line;
     line.Note = true;
-    SetText(line, value);
+    SetText(line, value, owner);
     return line;
 }
 

@@ -42,9 +42,11 @@ int SignMarkerNumber(Rank sign);
 std::pair<Rank, std::string_view> ReadSignMarker(std::string_view value);
 
 // A line of groups 0..3 (its marker read off) and a line of group 4. The text's markup is
-// balanced (data/entry_markup.h), so that no value can damage the document it goes into.
-TextLine SignedTextLine(std::string_view value);
-TextLine NoteTextLine(std::string_view value);
+// balanced (data/entry_markup.h), so that no value can damage the document it goes into. With
+// an owner, the value lies within what it holds (a month file's text), and a text without
+// markup points into it instead of being copied.
+TextLine SignedTextLine(std::string_view value, const std::shared_ptr<const void>& owner = {});
+TextLine NoteTextLine(std::string_view value, const std::shared_ptr<const void>& owner = {});
 
 // The RTF a report writes before a line's text: the sign column (a middle dot for a line
 // without a sign, blank for a note).
