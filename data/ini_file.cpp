@@ -29,6 +29,18 @@ bool IsBlank(char c) {
 
 }  // namespace
 
+// "0", or up to nine digits without a leading zero, so that each number has one name and "01"
+// stays a name of its own.
+std::uint32_t IniFile::NumberOf(std::string_view name) {
+    if (name.empty() || name.size() > 9 || (name.size() > 1 && name[0] == '0')) return kNotANumber;
+    std::uint32_t n = 0;
+    for (const char c : name) {
+        if (c < '0' || c > '9') return kNotANumber;
+        n = n * 10 + static_cast<std::uint32_t>(c - '0');
+    }
+    return n;
+}
+
 std::string_view StripSpaces(std::string_view s) {
     while (!s.empty() && s.front() == ' ')
         s.remove_prefix(1);
@@ -71,6 +83,7 @@ IniFile IniFile::FromText(std::string text) {
                 const auto nameBegin =
                     static_cast<std::uint32_t>(lineBegin + first + 1 + (name.data() - raw.data()));
                 ini.sections_.push_back({{nameBegin, static_cast<std::uint32_t>(name.size())},
+                                         NumberOf(name),
                                          static_cast<std::uint32_t>(ini.lines_.size()),
                                          0});
                 inSection = true;
@@ -83,14 +96,16 @@ IniFile IniFile::FromText(std::string text) {
         ++ini.sections_.back().lineCount;
     }
 
-    // One record per name: a stable sort keeps the first occurrence ahead of later ones.
-    std::stable_sort(ini.sections_.begin(), ini.sections_.end(),
-                     [&ini](const SectionRec& a, const SectionRec& b) {
-                         return CompareNames(ini.View(a.name), ini.View(b.name)) < 0;
-                     });
+    // One record per name: a stable sort keeps the first occurrence ahead of later ones. The
+    // sections of a month file come in order already.
+    const auto before = [&ini](const SectionRec& a, const SectionRec& b) {
+        return ini.Before(a, b.number, ini.View(b.name));
+    };
+    if (!std::is_sorted(ini.sections_.begin(), ini.sections_.end(), before))
+        std::stable_sort(ini.sections_.begin(), ini.sections_.end(), before);
     const auto last = std::unique(ini.sections_.begin(), ini.sections_.end(),
-                                  [&ini](const SectionRec& a, const SectionRec& b) {
-                                      return CompareNames(ini.View(a.name), ini.View(b.name)) == 0;
+                                  [&before](const SectionRec& a, const SectionRec& b) {
+                                      return !before(a, b) && !before(b, a);
                                   });
     ini.sections_.erase(last, ini.sections_.end());
     ini.sections_.shrink_to_fit();
@@ -104,19 +119,25 @@ IniFile IniFile::Load(const std::filesystem::path& file) {
     return FromText(DecodeDataFile(*bytes));
 }
 
+bool IniFile::Before(const SectionRec& a, std::uint32_t number, std::string_view name) const {
+    if (a.number != number) return a.number < number;
+    return a.number == kNotANumber && CompareNames(View(a.name), name) < 0;
+}
+
 const IniFile::SectionRec* IniFile::Find(std::string_view name) const {
     name = StripSpaces(name);
-    const auto it = std::lower_bound(sections_.begin(), sections_.end(), name,
-                                     [this](const SectionRec& s, std::string_view n) {
-                                         return CompareNames(View(s.name), n) < 0;
-                                     });
-    if (it == sections_.end() || CompareNames(View(it->name), name) != 0) return nullptr;
+    const std::uint32_t number = NumberOf(name);
+    const auto it = std::lower_bound(
+        sections_.begin(), sections_.end(), name,
+        [this, number](const SectionRec& s, std::string_view n) { return Before(s, number, n); });
+    if (it == sections_.end() || it->number != number ||
+        (number == kNotANumber && CompareNames(View(it->name), name) != 0))
+        return nullptr;
     return &*it;
 }
 
-std::vector<std::string_view> IniFile::Section(std::string_view name) const {
+std::vector<std::string_view> IniFile::LinesOf(const SectionRec* section) const {
     std::vector<std::string_view> out;
-    const SectionRec* section = Find(name);
     if (!section) return out;
     out.reserve(section->lineCount);
     for (std::uint32_t i = 0; i < section->lineCount; ++i)
@@ -124,8 +145,17 @@ std::vector<std::string_view> IniFile::Section(std::string_view name) const {
     return out;
 }
 
+std::vector<std::string_view> IniFile::Section(std::string_view name) const {
+    return LinesOf(Find(name));
+}
+
 std::vector<std::string_view> IniFile::Section(int number) const {
-    return Section(std::to_string(number));
+    if (number < 0 || number > 999'999'999) return Section(std::to_string(number));
+    const auto n = static_cast<std::uint32_t>(number);
+    const auto it =
+        std::lower_bound(sections_.begin(), sections_.end(), n,
+                         [](const SectionRec& s, std::uint32_t key) { return s.number < key; });
+    return LinesOf(it != sections_.end() && it->number == n ? &*it : nullptr);
 }
 
 }  // namespace velorith

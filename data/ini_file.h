@@ -47,8 +47,13 @@ class IniFile {
         std::uint32_t begin = 0;
         std::uint32_t size = 0;
     };
+    // A name written as a number ("1".."31" in a month file: digits, no leading zero) is also
+    // kept as that number, so that a numbered section is found without reading names.
+    static constexpr std::uint32_t kNotANumber = UINT32_MAX;
+    static std::uint32_t NumberOf(std::string_view name);
     struct SectionRec {
         Span name;
+        std::uint32_t number = kNotANumber;
         std::uint32_t firstLine = 0;
         std::uint32_t lineCount = 0;
     };
@@ -56,11 +61,14 @@ class IniFile {
     std::string_view View(Span span) const {
         return std::string_view(text_).substr(span.begin, span.size);
     }
+    // The order of sections_: numbered names by their numbers, then the others by name.
+    bool Before(const SectionRec& a, std::uint32_t number, std::string_view name) const;
     const SectionRec* Find(std::string_view name) const;
+    std::vector<std::string_view> LinesOf(const SectionRec* section) const;
 
     std::string text_;
     std::vector<Span> lines_;
-    std::vector<SectionRec> sections_;  // sorted by name (ASCII case ignored), one per name
+    std::vector<SectionRec> sections_;  // in the order of Before, one per name
 };
 
 }  // namespace velorith

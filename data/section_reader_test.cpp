@@ -125,6 +125,36 @@ TEST(ReadSection, IgnoresLinesBeforeTheFirstSectionAndRepeatedSections) {
     EXPECT_TRUE(ReadSection("", file).empty());
 }
 
+// Numbered sections are found by number, the others by name, whatever their order in the file;
+// a number written otherwise ("01", "+1") is a name of its own.
+TEST(ReadSection, FindsNumberedAndNamedSectionsInAnyOrder) {
+    const IniFile ini = IniFile::FromText(
+        "[10]\n0=ten\n[Fixed]\n0=fixed\n[2]\n0=two\n[01]\n0=zero-one\n[1]\n0=one\n"
+        "[0]\n0=zero\n[+1]\n0=plus\n[fixed]\n0=again\n[2]\n0=two again\n[1x]\n0=mixed\n"
+        "[999999999]\n0=big\n[1000000000]\n0=bigger\n[ 7 ]\n0=seven\n");
+    EXPECT_EQ(ini.SectionCount(), 11u);
+    const auto first = [&ini](auto name) {
+        const auto lines = ini.Section(name);
+        return lines.empty() ? std::string_view("-") : lines.front();
+    };
+    EXPECT_EQ(first(1), "0=one");
+    EXPECT_EQ(first("1"), "0=one");
+    EXPECT_EQ(first(" 1 "), "0=one");
+    EXPECT_EQ(first(2), "0=two");  // the first of two wins
+    EXPECT_EQ(first(10), "0=ten");
+    EXPECT_EQ(first(0), "0=zero");
+    EXPECT_EQ(first(7), "0=seven");
+    EXPECT_EQ(first("01"), "0=zero-one");
+    EXPECT_EQ(first("+1"), "0=plus");
+    EXPECT_EQ(first("1x"), "0=mixed");
+    EXPECT_EQ(first("FIXED"), "0=fixed");
+    EXPECT_EQ(first(999999999), "0=big");
+    EXPECT_EQ(first(1000000000), "0=bigger");
+    EXPECT_EQ(first(3), "-");
+    EXPECT_EQ(first(-1), "-");
+    EXPECT_EQ(first("x"), "-");
+}
+
 TEST(ReadSection, SurvivesNulBytesAndBinaryGarbage) {
     TempFolder dir;
     const std::string nul("[1]\n0=a\0b\n\0\n1=c\n", 16);
