@@ -1,6 +1,11 @@
 #include "data/ini_file.h"
 
 #include <algorithm>
+#include <bit>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "data/file_bytes.h"
 #include "data/text_encoding.h"
@@ -25,6 +30,25 @@ int CompareNames(std::string_view a, std::string_view b) {
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
+}
+
+// Where the line from `from` ends: at its LF or CR (a lone CR ends a line too), or at the end of
+// the text. Both are looked for in one pass, sixteen bytes at a time where it can.
+std::size_t LineBreakAt(std::string_view text, std::size_t from) {
+    std::size_t at = from;
+#if defined(__SSE2__)
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i cr = _mm_set1_epi8('\r');
+    for (; at + 16 <= text.size(); at += 16) {
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at));
+        const auto found = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(x, lf), _mm_cmpeq_epi8(x, cr))));
+        if (found != 0) return at + static_cast<std::size_t>(std::countr_zero(found));
+    }
+#endif
+    for (; at < text.size(); ++at)
+        if (text[at] == '\n' || text[at] == '\r') return at;
+    return text.size();
 }
 
 }  // namespace
@@ -59,17 +83,12 @@ IniFile IniFile::FromText(std::string text) {
     bool inSection = false;
     std::size_t pos = 0;
     while (pos < all.size()) {
-        // The next LF, then a CR before it (a lone CR ends a line too): two memchr scans, where
-        // find_first_of would test every character against the set by a library call.
-        std::size_t end = all.find('\n', pos);
-        if (end == std::string_view::npos) end = all.size();
-        if (const std::size_t cr = all.substr(pos, end - pos).find('\r');
-            cr != std::string_view::npos)
-            end = pos + cr;
+        const std::size_t end = LineBreakAt(all, pos);
         const std::string_view line = all.substr(pos, end - pos);
         const std::size_t lineBegin = pos;
         pos = end;
-        if (pos < all.size()) pos += all.compare(pos, 2, "\r\n") == 0 ? 2 : 1;
+        if (pos < all.size())
+            pos += all[pos] == '\r' && pos + 1 < all.size() && all[pos + 1] == '\n' ? 2 : 1;
 
         std::size_t first = 0;
         while (first < line.size() && IsBlank(line[first]))

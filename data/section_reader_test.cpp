@@ -113,6 +113,26 @@ TEST(ReadSection, AcceptsEveryLineEndAndNoFinalLineEnd) {
     EXPECT_EQ(ReadSection(1, dir.WriteBytes("header-last", "0=x\n[1]")), Lines{});
 }
 
+// Line ends are looked for many bytes at a time: every kind of end, at every place in a block.
+TEST(ReadSection, FindsEveryLineEndInLinesOfEveryLength) {
+    const std::string_view ends[] = {"\n", "\r\n", "\r"};
+    std::string text = "[1]\n";
+    std::vector<std::string> expected;
+    for (std::size_t length = 1; length <= 40; ++length) {
+        std::string line = "0=";
+        while (line.size() < length + 2)
+            line += static_cast<char>('a' + line.size() % 26);
+        expected.push_back(line);
+        text += line;
+        text += ends[length % 3];
+    }
+    text += "[2]\r\n0=last";
+    const IniFile ini = IniFile::FromText(text);
+    const std::vector<std::string_view> lines = ini.Section(1);
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end()), expected);
+    EXPECT_EQ(ini.Section(2), std::vector<std::string_view>{"0=last"});
+}
+
 TEST(ReadSection, IgnoresLinesBeforeTheFirstSectionAndRepeatedSections) {
     TempFolder dir;
     const auto file = dir.Write("a.DAT",
