@@ -135,7 +135,8 @@ void CalendarData::KeepParsedDaysOf(std::size_t months) {
 void CalendarData::GiveBackParsed(std::size_t keep) {
     while (recentMonths_.size() > keep) {
         ParsedMonth& passed = parsedMonths_[static_cast<std::size_t>(recentMonths_.back())];
-        passed.days = {};
+        // A new table, so that its memory goes too: "= {}" would only empty it.
+        passed.days = decltype(passed.days)();
         passed.file.reset();
         recentMonths_.pop_back();
     }
