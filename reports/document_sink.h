@@ -15,6 +15,6 @@ using DocumentSink = std::function<void(std::string& part)>;
 
 // How much of a document is gathered before it is handed on: big enough that a part costs
 // nothing to pass, small enough to be reused in place of fresh memory.
-inline constexpr std::size_t kDocumentPartSize = 64 * 1024;
+inline constexpr std::size_t kDocumentPartSize = 32 * 1024;
 
 }  // namespace velorith
