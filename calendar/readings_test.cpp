@@ -530,6 +530,30 @@ TEST(ReadingsData, LabelsSetsZachalaAndHours) {
               "Царские часы: Мих. 5:2-4. Ап. Евр. 1:1-12. Ев. Мф. 1:18-25.");
 }
 
+// Each field of a set lands in its own list, named as the data names it.
+TEST(ReadingsData, EveryFieldFillsItsOwnList) {
+    const Lectionary lx = Lectionary::FromIni(IniFile::FromText(
+        "[Fixed]\n1.9.a=A\n1.9.g=G\n1.9.m=M\n1.9.f=F\n1.9.h=H\n1.9.v=V\n1.9.wa=WA\n"
+        "1.9.wg=WG\n1.9.h1=H1\n1.9.h3=H3\n1.9.h6=H6\n1.9.h9=H9\n1.9.x=unknown\n"));
+    ASSERT_EQ(lx.Fixed(1, 9).size(), 1u);
+    const ReadingSet& set = lx.Fixed(1, 9).front();
+    const auto only = [](const std::vector<Lection>& list) {
+        return list.size() == 1 ? list.front().Reference : std::string("-");
+    };
+    EXPECT_EQ(only(set.Apostle), "A");
+    EXPECT_EQ(only(set.Gospel), "G");
+    EXPECT_EQ(only(set.Matins), "M");
+    EXPECT_EQ(only(set.FirstHour), "F");
+    EXPECT_EQ(only(set.SixthHour), "H");
+    EXPECT_EQ(only(set.Vespers), "V");
+    EXPECT_EQ(only(set.WeekendApostle), "WA");
+    EXPECT_EQ(only(set.WeekendGospel), "WG");
+    EXPECT_EQ(only(set.RoyalHours[0]), "H1");
+    EXPECT_EQ(only(set.RoyalHours[1]), "H3");
+    EXPECT_EQ(only(set.RoyalHours[2]), "H6");
+    EXPECT_EQ(only(set.RoyalHours[3]), "H9");
+}
+
 // The shipped lectionary: the days the readers found wrong print as published calendars do.
 TEST_F(Readings, EvesFeastsAndMovesAsPublishedCalendarsPrintThem) {
     // The Nativity eve on a Tuesday (2026): the Royal Hours, Vespers and St Basil's Liturgy

@@ -37,26 +37,25 @@ Lection SplitZachalo(std::string_view text) {
     return lection;
 }
 
-std::vector<Lection>* ListOf(ReadingSet& set, std::string_view field) {
-    if (field == "a") return &set.Apostle;
-    if (field == "g") return &set.Gospel;
-    if (field == "m") return &set.Matins;
-    if (field == "f") return &set.FirstHour;
-    if (field == "h") return &set.SixthHour;
-    if (field == "v") return &set.Vespers;
-    if (field == "wa") return &set.WeekendApostle;
-    if (field == "wg") return &set.WeekendGospel;
-    if (field == "h1") return &set.RoyalHours[0];
-    if (field == "h3") return &set.RoyalHours[1];
-    if (field == "h6") return &set.RoyalHours[2];
-    if (field == "h9") return &set.RoyalHours[3];
-    return nullptr;
+// The names of the fields that hold readings, in the order of ListsOf.
+constexpr std::array<std::string_view, 12> kListFields = {"a",  "g",  "m",  "f",  "h",  "v",
+                                                          "wa", "wg", "h1", "h3", "h6", "h9"};
+
+std::array<std::vector<Lection>*, kListFields.size()> ListsOf(ReadingSet& set) {
+    return {&set.Apostle,       &set.Gospel,        &set.Matins,         &set.FirstHour,
+            &set.SixthHour,     &set.Vespers,       &set.WeekendApostle, &set.WeekendGospel,
+            &set.RoyalHours[0], &set.RoyalHours[1], &set.RoyalHours[2],  &set.RoyalHours[3]};
+}
+
+// The place of a field in kListFields; its size when the field holds no readings.
+std::size_t ListIndex(std::string_view field) {
+    return static_cast<std::size_t>(std::find(kListFields.begin(), kListFields.end(), field) -
+                                    kListFields.begin());
 }
 
 bool IsField(std::string_view field) {
-    ReadingSet probe;
     return field == "order" || field == "label" || field == "read" ||
-           ListOf(probe, field) != nullptr;
+           ListIndex(field) < kListFields.size();
 }
 
 // Takes one "<head>.<field>" line into the set. False when the field is unknown.
@@ -82,9 +81,9 @@ bool SetField(ReadingSet& set, std::string_view field, std::string_view value) {
         set.Always = value == "always";
         return true;
     }
-    std::vector<Lection>* list = ListOf(set, field);
-    if (list == nullptr) return false;
-    *list = ParseLections(value);
+    const std::size_t list = ListIndex(field);
+    if (list == kListFields.size()) return false;
+    *ListsOf(set)[list] = ParseLections(value);
     return true;
 }
 
