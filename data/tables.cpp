@@ -25,7 +25,7 @@ Table<Entry> LoadTable(const std::filesystem::path& file, Apply apply) {
         if (lines.empty()) break;
         Entry& entry = table.Add();
         for (const std::string_view line : lines) {
-            const KeyValue kv = SplitKey(line);
+            const KeyValueView kv = SplitKeyView(line);
             if (kv.key.empty()) continue;
             apply(entry, LowerUtf8(kv.key), kv.value);
         }
