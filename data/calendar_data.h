@@ -65,10 +65,10 @@ class CalendarData : public MonthListener, public YearAssembler {
     // holds until the file changes and is read anew, or until the days of that many other month
     // files have been asked for.
     const MonthDayTexts& MonthDay(int julianDay, int julianMonth, int julianYearDays);
-    // Keeps the parsed days of only the `months` month files asked last (at least three: a day
-    // and its neighbours span two). The window keeps them all, since it shows the same days
-    // again and again; a program that walks through a year once gives back what it has passed,
-    // so that its heap does not grow by a megabyte.
+    // Keeps the parsed days, and the decoded files, of only the `months` month files asked
+    // last (at least three: a day and its neighbours span two). The window keeps them all,
+    // since it shows the same days again and again; a program that walks through a year once
+    // gives back what it has passed, so that the next months reuse its memory.
     void KeepParsedDaysOf(std::size_t months);
     // The value of a key of that section (last occurrence, key compared ignoring case).
     std::string MonthKey(int julianDay, int julianMonth, int julianYearDays, std::string_view key);

@@ -95,7 +95,8 @@ class StyledDocument {
     }
     // Room for the whole document at once: a year's grows to hundreds of kilobytes, and growing
     // by doubling copies it and touches fresh pages at every step. Pages are touched only as
-    // they are written, so a generous guess costs nothing.
+    // they are written, so a generous guess costs nothing. With a sink, room for one part and
+    // the piece that crosses its end.
     void Reserve(std::size_t size) { text_.reserve(sink_ ? kDocumentPartSize * 2 : size); }
     std::string Take() && { return std::move(text_); }
 
