@@ -70,6 +70,14 @@ inline void PutCp1251(char*& out, char c) {
     out += form.Length;
 }
 
+#if defined(__SSE2__)
+// The bytes 0x80..0xBF: the Windows-1251 signs and the letters Ё and ё, which the quick paths
+// leave to the byte-by-byte one. Every byte that takes three UTF-8 bytes is among them.
+inline __m128i RareCp1251Bytes(__m128i x) {
+    return _mm_cmpeq_epi8(_mm_and_si128(x, _mm_set1_epi8(char(0xC0))), _mm_set1_epi8(char(0x80)));
+}
+#endif
+
 #if VELORITH_SSSE3_LETTERS
 // For each mask of which of eight bytes are letters: the shuffle that keeps both bytes a letter
 // was widened to and the one byte of an ASCII character.
@@ -124,8 +132,7 @@ constexpr std::array<std::uint8_t, 256> kLetterBlockSizes = [] {
             out += 16;
             continue;
         }
-        const __m128i rare =
-            _mm_cmpeq_epi8(_mm_and_si128(x, _mm_set1_epi8(char(0xC0))), _mm_set1_epi8(char(0x80)));
+        const __m128i rare = RareCp1251Bytes(x);
         if (_mm_movemask_epi8(rare) != 0) {
             for (std::size_t i = at; i < at + 16; ++i)
                 PutCp1251(out, bytes[i]);
@@ -188,14 +195,14 @@ std::size_t PlainRunLength(std::string_view text) {
     // The bytes compare as signed: 80..FF are the negative ones.
     while (done + 16 <= text.size()) {
         const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + done));
+        const __m128i spacing =
+            _mm_or_si128(_mm_cmpeq_epi8(x, Splat('\t')), _mm_cmpeq_epi8(x, Splat('\n')));
         // Most windows of a report are Russian text: printable ASCII, tab, line feed and the
         // two-byte letters (D0 or D1, then a byte of 80..BF). Such a window is vouched for in
         // half the steps of the full check below.
         {
             const __m128i printable =
                 _mm_and_si128(_mm_cmpgt_epi8(x, Splat(0x1F)), _mm_cmplt_epi8(x, Splat(0x7F)));
-            const __m128i spacing =
-                _mm_or_si128(_mm_cmpeq_epi8(x, Splat('\t')), _mm_cmpeq_epi8(x, Splat('\n')));
             const __m128i letterLead = _mm_cmpeq_epi8(_mm_or_si128(x, Splat(0x01)), Splat(0xD1));
             const __m128i trailByte = _mm_cmplt_epi8(x, Splat(0xC0));
             const auto sound = static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(
@@ -209,8 +216,6 @@ std::size_t PlainRunLength(std::string_view text) {
         }
         const __m128i high = _mm_cmplt_epi8(x, _mm_setzero_si128());
         // C0 controls but tab and line feed, and DEL.
-        const __m128i spacing =
-            _mm_or_si128(_mm_cmpeq_epi8(x, Splat('\t')), _mm_cmpeq_epi8(x, Splat('\n')));
         __m128i bad = _mm_andnot_si128(_mm_or_si128(high, spacing), _mm_cmplt_epi8(x, Splat(0x20)));
         bad = _mm_or_si128(bad, _mm_cmpeq_epi8(x, Splat(0x7F)));
         // C0 and C1 (overlong), E0 and ED (they need a closer look), F0..FF (four bytes and more).
@@ -311,8 +316,7 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
         const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + at));
         const __m128i high = _mm_and_si128(_mm_cmplt_epi8(x, zero), _mm_set1_epi8(1));
         highCount = _mm_add_epi64(highCount, _mm_sad_epu8(high, zero));
-        const __m128i rare =
-            _mm_cmpeq_epi8(_mm_and_si128(x, _mm_set1_epi8(char(0xC0))), _mm_set1_epi8(char(0x80)));
+        const __m128i rare = RareCp1251Bytes(x);
         for (auto r = static_cast<unsigned>(_mm_movemask_epi8(rare)); r != 0; r &= r - 1) {
             const auto byte = static_cast<unsigned char>(bytes[at + std::countr_zero(r)]);
             size += kUtf8OfByte[byte].Length - 2u;
